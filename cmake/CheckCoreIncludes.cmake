@@ -1,0 +1,13 @@
+# cmake -DLIST_FILE=file -DSTAMP=file -P CheckCoreIncludes.cmake
+file(READ ${LIST_FILE} FILES)
+set(bad "")
+foreach(f ${FILES})
+    file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](QtWidgets|QtGui|QWidget|QApplication|QGuiApplication|QClipboard|QMessageBox|QFont|QColor|QPixmap|QImage|QDesktopServices)")
+    if(lines)
+        string(APPEND bad "  ${f}: ${lines}\n")
+    endif()
+endforeach()
+if(bad)
+    message(FATAL_ERROR "lxt_core must not include QtWidgets or QtGui:\n${bad}")
+endif()
+file(TOUCH ${STAMP})

@@ -1,0 +1,77 @@
+// The shared state of one counting run: what the scanner, the word table, the sorting and
+// the listing read and write. The main window owns one; the headless counter owns one too.
+// Names follow the program's variables so that the code reads like its description.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <array>
+
+#include "run/word_table.h"
+#include "scan/settings.h"
+
+namespace lxt {
+
+class Ui;
+
+struct RunState {
+    explicit RunState(Ui& ui) : ui(ui) {}
+
+    Ui& ui;
+    Settings settings;  // the settings in force for this run
+
+    // Flags.
+    bool blnCommonWordsLoaded = false;
+    bool blnWordsGot = false;
+    bool blnStartUpCompleted = false;
+    bool blnCharacterEntitiesPossible = false;
+    bool blnReadingWords = false;
+    bool blnCommentsPossible = false;
+    bool blnStop = false;
+    bool blnElapsedTimeRunning = false;
+    bool blnRunInterrupted = false;
+    bool blnDisplaySuppressed = false;
+    bool blnOutputFileWritten = false;
+
+    // The scanner's position and marked-span state.
+    QString strLine;
+    qint32 lngLP = 1;                 // 1-based scan position in strLine
+    int intWithinComment = -1;        // -1 outside a marked span, else the open pair's index
+    int intNumCommentMarkers = 0;
+    std::array<QString, 10> strStartMarker;
+    std::array<QString, 10> strEndMarker;
+    QString strExtraChars = QStringLiteral("-");
+
+    // Word limits and listing widths.
+    int intMaxPermittedWordLength = 80;
+    int intMaxWordLengthFound = 0;
+    int intRankWidth = 0;
+    int intFreqWidth = 0;
+    int intMinWidth = 6;
+    int intThresholdFrequency = 2;
+
+    // Counters.
+    qint32 lngNumWords = 0;
+    qint32 lngNumWordsIncluded = 0;
+    qint32 lngNumWordsExcluded = 0;
+    qint32 lngMaxFrequency = 0;
+    qint32 lngNumOccurrences = 0;
+    qint32 lngTotalNumOccurrences = 0;
+    qint32 lngFirstFreq = 0;
+    qint32 lngSecondsElapsed = 0;
+
+    // Exclusion lists: words to ignore (" a b c ") and the sorted common words.
+    QString strWordsToIgnore;
+    QStringList strCommonWords;  // ordinal order, no duplicates
+    QString strCommonWordsFile;
+
+    // Constant character sets, filled at start-up.
+    QString strAllPossibleExtraChars = QStringLiteral("'0123456789-_@:/.\\");
+    QString strProhibitedInitialOrFinalChars = QStringLiteral("-'.:,()+");
+    QString strNeverWordChars = QStringLiteral("+;<>\"");
+
+    // The different words of the run.
+    lxt::WordTable WordTable;
+};
+
+}  // namespace lxt

@@ -1,0 +1,60 @@
+// The program's string library: case folding and sort-key folding, the repair of UTF-8
+// read as Windows-1252, character tests, trimming, the duration, byte-count and number
+// texts, path splitting and small word-list operations. Every function depends on its
+// arguments only. Positions in the arguments are 0-based.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+namespace lxt {
+
+// Capitals folded explicitly by LowerCaseFull and the accent and umlaut tables.
+inline constexpr char16_t kAccentedCapitals[] = u"ŠŸÀÁÂÃÄÅÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖØÙÚÛÜÝ";
+inline constexpr char16_t kAccentedSmalls[] = u"šÿàáâãäåçèéêëìíîïðñòóôõöøùúûüý";
+
+QString LowerCaseFull(QStringView text);
+QString ExpandUmlauts(QStringView text);
+QString RemoveAccents(QStringView text);
+QString SortFold(QStringView text);  // RemoveAccents(ExpandUmlauts(text))
+
+QString RepairUtf8Pairs(const QString& text);
+QString RepairUtf8Punctuation(const QString& text);
+
+bool IsSevenBit(QStringView text);
+bool IsPlainText(QStringView text, qsizetype maximum, bool strict);
+void TrimControls(QString& text);
+QString SafeLeft(const QString& text, qsizetype n);
+qint32 CountOccurrences(const QString& text, const QString& part, bool caseSensitive);
+qint32 CountCharsOf(QStringView text, QStringView set);
+
+// Whole numbers with the locale's digit grouping and no decimals ("1,234").
+QString GroupedNumber(qint64 n);
+// Makes the grouping follow the user's locale; the plain "C" locale is read as English.
+void InitNumberLocale();
+
+QString DurationText(qint64 seconds);
+QString BytesText(double number, bool capital);
+QString NumberInWords(qint32 n);
+int RandomInteger(int low, int high, bool even);
+
+// Path parts. The folder separator is the platform's ('/' here, '\' on Windows).
+QString FileExtension(const QString& path, bool lower);
+QString FileNamePart(const QString& path, bool lower);
+QString FolderPart(const QString& path, bool normalise);
+// On a case-sensitive file system a path keeps its case; on Windows the drive letter is
+// upper-cased and the rest lower-cased.
+QString NormalisePathCase(const QString& path);
+QString ChangeExtension(const QString& name, const QString& extension);
+// Removes trailing folder separators, keeping a root ("/", "C:\\").
+void StripTrailingBackslashes(QString& path);
+
+// Word lists. Arrays are QStringLists; first and last are 0-based, -1 meaning the end.
+int SplitWords(const QString& text, const QString& separator, int start, QStringList& array,
+               bool trim, int maxCount, int minLength);
+QString JoinWords(const QStringList& array, const QString& separator, bool keepLast,
+                  int first, int last);
+int RemoveDuplicates(QStringList& array, bool ignoreCase, int first, int last, bool shrink);
+
+}  // namespace lxt

@@ -1,0 +1,72 @@
+// The Ui port: everything the engine shows or asks goes through it.
+// The engine never talks to a window directly; the windows, the headless counter and the
+// tests each supply an implementation. Messages use CR LF as their line break.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace lxt {
+
+enum class MsgIcon { None, Information, Exclamation, Critical, Question };
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIgnore };
+enum class MsgResult { Ok, Cancel, Yes, No, Retry, Abort, Ignore };
+
+// Labels of the main window that a run writes to.
+enum class UiLabel {
+    TimeElapsed,           // lblTimeElapsed
+    NumberOfWords,         // lblNumberOfWords
+    NumWordsExcluded,      // lblNumWordsExcluded
+    NumOccurrences,        // lblNumOccurrences
+    TotalNumOccurrences,   // lblTotalNumOccurrences (also the character progress bar)
+    Twirler,               // lblTwirler
+    FileSize,              // lblFilesize
+    XmlSize,               // lblXMLsize
+    SizeOfClipboardContents  // lblSizeOfClipboardContents
+};
+
+// Check boxes that the engine itself may tick or clear during a run.
+enum class UiCheckBox {
+    SuppressWords,         // chkSuppressWords
+    DisableOutputToFile,   // chkDisableOutputToFile
+    IgnoreCommonWords,     // chkIgnoreCommonWords
+    Utf8                   // chkUTF8
+};
+
+class Ui {
+public:
+    virtual ~Ui() = default;
+
+    // Questions and messages. defaultButton is 1-based, as in the button list.
+    virtual MsgResult MsgBox(const QString& text, const QString& title,
+                             MsgButtons buttons = MsgButtons::Ok, MsgIcon icon = MsgIcon::None,
+                             int defaultButton = 1) = 0;
+    // Returns no value when the user cancels.
+    virtual std::optional<QString> InputBox(const QString& prompt, const QString& title,
+                                            const QString& defaultText) = 0;
+    // Lets pending user-interface events run (clicks, timers, repaints).
+    virtual void DoEvents() = 0;
+
+    // The output box txbOutput. The base class keeps the text; a window mirrors it.
+    virtual void OutputReplace(const QString& text) { output_ = text; }
+    virtual void OutputAppend(const QString& text) { output_ += text; }
+    virtual void OutputCaretToEnd() {}
+    virtual qsizetype OutputLength() const { return output_.size(); }
+    virtual QString OutputText() const { return output_; }
+
+    // Labels and check boxes of the main window.
+    virtual void SetLabel(UiLabel, const QString& /*caption*/) {}
+    virtual void SetLabelVisible(UiLabel, bool /*visible*/) {}
+    // true: lblTotalNumOccurrences becomes the progress bar (Courier New 10 pt bold, left);
+    // false: its normal look (Arial 10 pt, right-aligned).
+    virtual void SetProgressBarLook(bool /*bar*/) {}
+    virtual void SetCheckBox(UiCheckBox, bool /*ticked*/) {}
+
+    // Enables or disables the main window's controls around a long operation.
+    virtual void EnableControls(bool /*enabled*/) {}
+
+protected:
+    QString output_;
+};
+
+}  // namespace lxt

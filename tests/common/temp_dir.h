@@ -1,0 +1,28 @@
+// A temporary folder for the files a test writes, removed when the test ends.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace lxt::test {
+
+class TempDir {
+public:
+    TempDir();
+    QString Path() const { return dir_.path(); }
+    // Full path of `name` inside the folder.
+    QString File(const QString& name) const { return dir_.filePath(name); }
+    // Writes raw bytes to `name` and returns its full path.
+    QString Write(const QString& name, const QByteArray& bytes) const;
+    // Reads a file whole (empty when missing).
+    static QByteArray Read(const QString& path);
+
+private:
+    QTemporaryDir dir_;
+};
+
+// The folder of the shipped data files (catalogue, common-words files).
+QString DataDir();
+
+}  // namespace lxt::test
