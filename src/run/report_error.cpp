@@ -1,0 +1,35 @@
+#include "run/report_error.h"
+
+#include "run/run_state.h"
+#include "support/catalogue.h"
+#include "support/ui.h"
+
+namespace lxt {
+
+void ReportError(RunState& run, int number, const QString& description, const QString& procedure) {
+    // The elapsed-time display stops with the error.
+    run.blnElapsedTimeRunning = false;
+    const QString crlf = QStringLiteral("\r\n");
+    QString text;
+    QString title;
+    if (number == kErrOutputBoxFull) {
+        text = Message(27) + QStringLiteral("  ");
+        if (run.settings.txbFile[1].isEmpty()) {
+            text += Message(31);
+        } else if (run.settings.chkDisableOutputToFile == 1) {
+            text += Message(32);
+        } else if (run.blnOutputFileWritten) {
+            text += crlf + Message(33);
+        }
+        title = Message(27);
+    } else {
+        text = QStringLiteral("At ") + procedure + QStringLiteral(" error #") +
+               QString::number(number) + QStringLiteral(".") + crlf +
+               QStringLiteral("Description: ") + description;
+        if (run.blnOutputFileWritten) text += crlf + Message(33);
+        title = Message(34);
+    }
+    run.ui.MsgBox(text, title, MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
+}  // namespace lxt
