@@ -32,6 +32,7 @@ struct RunState {
     bool blnRunInterrupted = false;
     bool blnDisplaySuppressed = false;
     bool blnOutputFileWritten = false;
+    bool blnListShown = false;  // a run has listed its words into txbOutput
 
     // The scanner's position and marked-span state.
     QString strLine;

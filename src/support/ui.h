@@ -65,8 +65,27 @@ public:
     // Enables or disables the main window's controls around a long operation.
     virtual void EnableControls(bool /*enabled*/) {}
 
+    // The Count button cmdListWords. Its caption is the run-state indicator that handlers
+    // test (message 74 while a count or listing is in progress); the base class keeps it.
+    virtual void SetCountCaption(const QString& caption) { countCaption_ = caption; }
+    virtual QString CountCaption() const { return countCaption_; }
+    virtual void SetCountEnabled(bool /*enabled*/) {}
+    // Shows the Settings window (not modal).
+    virtual void ShowSettingsWindow() {}
+    // Puts the focus where the user most likely continues and refreshes the Clear buttons.
+    virtual void SetTheFocus() {}
+    // Selects the source option: true optInFile, false optOnClipboard.
+    virtual void SelectSource(bool /*inFile*/) {}
+    // Shows a new text in the input-file box (the run trims what the user typed).
+    virtual void SetInputFileText(const QString& /*path*/) {}
+    // The clipboard's plain text; no value when the clipboard cannot be read.
+    virtual std::optional<QString> ClipboardText() { return QString(); }
+    // Enables or disables Timer2, the once-a-second tick of the elapsed-time display.
+    virtual void SetElapsedTimerEnabled(bool /*enabled*/) {}
+
 protected:
     QString output_;
+    QString countCaption_;
 };
 
 }  // namespace lxt

@@ -1,0 +1,48 @@
+// The Count command and the run driver: one run from the settings checks through the scan of
+// the chosen source (file or clipboard) to the ordered listing, and the Count button's use as
+// the Stop button while a run goes on. Everything shown or asked goes through the Ui, so the
+// windows, the headless counter and the tests run the same driver.
+#pragma once
+
+#include <QString>
+
+namespace lxt {
+
+struct RunState;
+
+// Catalogue messages of the driver.
+inline constexpr int kMsgTitleError = 34;      // title of the missing-input warning
+inline constexpr int kMsgCountCaption = 73;    // cmdListWords when idle
+inline constexpr int kMsgStopCaption = 74;     // cmdListWords while counting or listing
+inline constexpr int kMsgStopQuestion = 75;    // whether to stop
+inline constexpr int kMsgPhaseInclusion = 77;  // the three ordering phases
+inline constexpr int kMsgPhaseStatistics = 78;
+inline constexpr int kMsgPhaseFrequencyOrder = 79;
+
+inline constexpr char kInputFileNotSpecified[] = "Input file not specified.";
+inline constexpr char kCountingInterruptedTitle[] = "Counting interrupted";
+inline constexpr char kCountingInterruptedText[] =
+    "The operation was stopped before all words were counted.\r\n"
+    "Do you wish to list the words which were found?";
+inline constexpr char kIncompatibleSettingTitle[] = "Incompatible setting";
+inline constexpr char kIncompatibleDocx[] = "Scanning a 'docx' file is not compatible with";
+inline constexpr char kIncompatibleUtf8[] = "Scanning as UTF-8 is not compatible with";
+inline constexpr char kIncompatibleTail[] = "allowing only 7-bit ASCII characters.";
+inline constexpr char kOutputFileLockedHint[] =
+    "If the output file is open in Excel then it must first be closed\r\n"
+    "or a different file should be specified as the output file.";
+// A run shorter than this many seconds leaves no elapsed time shown.
+inline constexpr int kMinSecondsShown = 4;
+
+// "Stopped with 25 words found." ("1 word" for one).
+QString StoppedText(qint32 numWords);
+
+// The run driver: checks, the scan of the source, the ordering phases, the statistics and
+// the listing. Errors are reported through ReportError with the procedure name "DoIt".
+void DoIt(RunState& run);
+
+// The Count button: while a run goes on (caption message 74) it asks whether to stop;
+// otherwise it refuses UTF-8 with 7-bit-only words, takes the threshold and runs DoIt.
+void cmdListWords_Click(RunState& run);
+
+}  // namespace lxt
