@@ -1,9 +1,202 @@
-// The main window of LXT.
+// The main window frmMain: the choice of source, the input and output files, the word order
+// and display format, the Count/Stop button, the output box and the run statistics. It owns
+// the run state and the Settings window, starts the program (catalogue, restores, checks)
+// and ends it; closing it in any way runs cmdQuit_Click.
 #pragma once
 
+#include <QMainWindow>
+#include <QString>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "run/run_state.h"
+#include "scan/settings.h"
+
 class QApplication;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTextEdit;
+class QTimer;
 
 namespace lxt {
+
+class FrmParams;
+class QtUi;
+class Ui;
+
+// The window's tag; the catalogue file is named after it.
+inline constexpr char kMainWindowTag[] = "LXT";
+// The program's title, the window caption.
+inline constexpr char kProgramTitle[] = "LXT word frequency counter";
+// Catalogue messages of the window.
+inline constexpr int kMsgPublisherSite = 14;
+inline constexpr int kMsgOnlineManual = 15;
+inline constexpr int kMsgQuestionCommonWords = 40;
+inline constexpr int kMsgTitleCommonWords = 42;
+inline constexpr int kMsgSettingsSaved = 50;
+inline constexpr int kMsgEmptyOutputTip = 76;
+// Introduction paragraphs, in the order shown.
+inline constexpr std::array<int, 6> kIntroMessages{19, 20, 21, 30, 22, 23};
+// Characters of clipboard text that may be pasted into a text box.
+inline constexpr qint32 kMaxClipboardLength = 100000;
+// Characters that txbOutput may hold.
+inline constexpr qint32 kMaxTextLength = 65000;
+// Length of the character progress bar.
+inline constexpr int kProgressBarLength = 37;
+// A path this long or longer gets no tooltip from SetPathToolTip.
+inline constexpr int kLongPathToolTip = 76;
+// A path box whose text is longer than this shows its text as its tooltip.
+inline constexpr int kPathBoxToolTip = 70;
+// The common-words path box shows its text as its tooltip from this length on.
+inline constexpr int kCommonWordsPathToolTip = 58;
+
+class FrmMain : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    // `dialogs`, when given, answers the message and input boxes and is told of every
+    // DoEvents instead of real dialogs (the window tests script them); everything else is
+    // shown in the window as usual.
+    explicit FrmMain(Ui* dialogs = nullptr, QWidget* parent = nullptr);
+    ~FrmMain() override;
+
+    // Start-up: loads the catalogue beside the program (a failure shows the critical box
+    // and returns false: the caller ends the program), restores the state, shows the
+    // window, checks the restored input and enables Timer1.
+    bool Form_Load();
+
+    // What ends the process (cmdQuit_Click runs it last). By default the event loop ends,
+    // or the process at once while a count runs. Tests replace it.
+    void SetEndProcess(std::function<void()> endProcess);
+
+    // Shared state and settings.
+    RunState& Run();
+    Ui& TheUi();
+    FrmParams& Params();
+    // The settings of both windows as they stand.
+    Settings CollectSettings();
+    // Sets the controls of both windows from `settings`.
+    void ApplySettings(const Settings& settings);
+    // Writes the settings to `name` (the state file when empty); returns the error text.
+    QString SaveState(const QString& name);
+    // Restores the controls from `name` (the state file when empty); returns the error text.
+    QString RestoreSavedState(const QString& name);
+
+    void InitializeVariables();
+    void Initialize();
+    void SetTheFocus();
+    void ShowHelp();
+    QString InputFilePath() const;
+    void SetInputFilePath(const QString& path);
+    void SetOutputFilePath(const QString& path);
+    // True while a count or a listing runs (the Count button's caption is message 74).
+    bool IsCounting() const;
+    QString StrInputLanguage() const { return strInputLanguage_; }
+
+    // Handlers of the window's controls (public so that the other windows and the tests can
+    // run them as a click would).
+    void cmdListWords_Click();
+    void cmdFile_Click(int index);
+    void txbFile_LostFocus(int index);
+    void cmdClearFile_Click(int index);
+    void cmdClearOutput_Click();
+    void cmdSetParameters_Click();
+    void cmdSaveState_Click();
+    void cmdHelp_Click();
+    void cmdQuit_Click();
+    void chkSuppressWords_Click();
+    void optInFile_Click();
+    void optOnClipboard_Click();
+    void txbIntro_Click();
+    void cboWordOrder_Click();
+    void cboDisplayFormat_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+
+    void EnableControls(bool enable);
+    void UpdateDisableOutputBox();
+    bool CheckInputFile(const QString& path);
+    void ChooseCommonWordsForInput();
+    void SetPathToolTip(int index);
+    // Shows the size of the clipboard text in lblSizeOfClipboardContents.
+    void ShowClipboardSize();
+    // Takes the clipboard text in (into txbOutput too when `show`); false on failure.
+    bool PasteClipboard(bool show);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    friend class QtUi;
+
+    void BuildLayout();
+    void ConnectHandlers();
+    void InitialSetUp();
+    void EnableOutputFileControls();
+    void BuildLists();
+    void EnableListOptions(bool enable);
+    void EnableSourceOptions(bool enable);
+    void InspectAfterChoice(const QString& path, bool announce);
+    void ResetCommonWordsChoice();
+
+    std::unique_ptr<QtUi> ui_;
+    std::unique_ptr<RunState> run_;
+    std::unique_ptr<FrmParams> frmParams_;
+    std::function<void()> endProcess_;
+    QString strStateFile_;
+    QString strInputLanguage_;
+    QString storedClipboardText_;
+    bool blnMainFormActivated_ = false;
+    bool quitting_ = false;
+
+  public:
+    // The controls, named as the program names them (objectName is the same text, with the
+    // index of a control array in brackets: "txbFile(0)").
+    QLabel* Label5 = nullptr;
+    QRadioButton* optInFile = nullptr;
+    QRadioButton* optOnClipboard = nullptr;
+    QCheckBox* chkSuppressWords = nullptr;
+    QPushButton* cmdListWords = nullptr;
+    std::array<QPushButton*, 2> cmdFile{};
+    std::array<QLineEdit*, 2> txbFile{};
+    std::array<QPushButton*, 2> cmdClearFile{};
+    QCheckBox* chkUTF8 = nullptr;
+    QLabel* lblFilesize = nullptr;
+    QLabel* lblXMLsize = nullptr;
+    QCheckBox* chkDisableOutputToFile = nullptr;
+    QLabel* lblWordOrder = nullptr;
+    QComboBox* cboWordOrder = nullptr;
+    QLabel* lblDisplayFormat = nullptr;
+    QComboBox* cboDisplayFormat = nullptr;
+    QPushButton* cmdSetParameters = nullptr;
+    QPushButton* cmdSaveState = nullptr;
+    QPushButton* cmdClearOutput = nullptr;
+    QPushButton* cmdHelp = nullptr;
+    QPushButton* cmdQuit = nullptr;
+    QTextEdit* txbIntro = nullptr;
+    QPlainTextEdit* txbOutput = nullptr;
+    QLabel* lblTimeElapsed = nullptr;
+    QLabel* lblNumWordsExcluded = nullptr;
+    QLabel* lblTotalNumOccurrences = nullptr;
+    QLabel* lblNumberOfWords = nullptr;
+    QLabel* lblNumOccurrences = nullptr;
+    QLabel* lblTwirler = nullptr;
+    QLabel* lblSizeOfClipboardContents = nullptr;
+    QLabel* lblCorvaneSystems = nullptr;
+    QLabel* lblOnlineDocumentation = nullptr;
+    std::array<QGroupBox*, 3> fraFrames{};
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
+};
 
 // Loads the catalogue, shows the main window and runs the event loop.
 int RunMainWindow(QApplication& app);
