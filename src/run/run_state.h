@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <array>
 
+#include "run/event_pump.h"
 #include "run/word_table.h"
 #include "scan/settings.h"
 
@@ -73,6 +74,9 @@ struct RunState {
 
     // The different words of the run.
     lxt::WordTable WordTable;
+
+    // Throttles the scans' yields to the user interface (LetEventsRun).
+    EventPump eventPump;
 };
 
 }  // namespace lxt

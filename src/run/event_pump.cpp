@@ -1,0 +1,22 @@
+#include "run/event_pump.h"
+
+#include "run/run_state.h"
+#include "support/ui.h"
+
+namespace lxt {
+
+void EventPump::Pump(Ui& ui) {
+    if (timer_.isValid()) {
+        if (++calls_ < kCallsPerClockCheck) return;
+        calls_ = 0;
+        if (timer_.elapsed() < kPumpIntervalMs) return;
+    }
+    timer_.start();
+    ui.DoEvents();
+}
+
+void LetEventsRun(RunState& run) {
+    if (run.blnStartUpCompleted) run.eventPump.Pump(run.ui);
+}
+
+}  // namespace lxt

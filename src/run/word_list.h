@@ -1,0 +1,46 @@
+// Admission and counting of words in the word table: the exclusions (7-bit rule, words to
+// ignore, common words), counting, the insertion of new words with the live display, and
+// sealing (entries 1..lngNumWords in ordinal order, no duplicates) when a scan ends.
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include "support/binary_search.h"
+
+namespace lxt {
+
+struct RunState;
+class WordTable;
+
+// Characters the output box may hold while words are shown as found.
+inline constexpr qint32 kMaxTextLength = 65000;
+// Words are no longer shown once the output box holds more than this.
+inline constexpr qint32 kDisplayCutOff = kMaxTextLength - 100;
+inline constexpr char16_t kSuppressionNotice[] =
+    u"\r\n\r\n[Suppressing display of words to avoid buffer overflow.]";
+inline constexpr char16_t kCommonWordsReadCaption[] = u"Number of common words read so far: ";
+// lblNumberOfWords is refreshed every this many new words.
+inline constexpr qint32 kWordsPerLabelRefresh = 10;
+
+// Re-creates the table (indices 0..500), sets lngNumWords to 0 and blnDisplaySuppressed to
+// false. Called at the start of every file scan, clipboard scan and common-words read.
+void ResetWordTable(RunState& run);
+// Admission in counting runs: drops words failing the 7-bit rule, words to ignore and common
+// words, then AddWordToList. Throws RunError on overflow.
+void GetWords2(RunState& run, QStringView word);
+// Counts one occurrence, creating and showing the entry when the word is new.
+void AddWordToList(RunState& run, QStringView word);
+// Writes a new entry at index lngNumWords: the word, its folded sort key, frequency 1, included.
+void StoreNewWord(RunState& run, QStringView word);
+// Moves entry lngNumWords to `position`, shifting the entries from there on up by one.
+void MoveLastWordIntoPlace(RunState& run, qint32 position);
+// Binary search of entries 1..count by strWord (valid on a sealed table).
+SearchResult FindWord(const WordTable& table, QStringView key, qint32 count);
+// Puts entries 1..lngNumWords in ordinal order of strWord with no duplicates and frees the
+// hash index. Called when every scan ends; does nothing to a table already in order.
+void SealWordTable(RunState& run);
+// The sort key of a word: umlauts expanded, accents removed, lower-cased.
+QString WordSortKey(QStringView word);
+
+}  // namespace lxt

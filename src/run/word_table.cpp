@@ -1,0 +1,80 @@
+#include "run/word_table.h"
+
+#include <QHash>
+#include <boost/unordered/unordered_flat_map.hpp>
+
+namespace lxt {
+
+namespace {
+
+struct ViewHash {
+    using is_transparent = void;
+    size_t operator()(QStringView v) const noexcept { return qHash(v, 0); }
+    size_t operator()(const QString& s) const noexcept { return qHash(QStringView(s), 0); }
+};
+
+struct ViewEqual {
+    using is_transparent = void;
+    template <class A, class B>
+    bool operator()(const A& a, const B& b) const noexcept {
+        return QStringView(a) == QStringView(b);
+    }
+};
+
+}  // namespace
+
+// Word -> entry index. The keys share their text with the entries' strWord.
+class WordIndex {
+  public:
+    boost::unordered_flat_map<QString, qint32, ViewHash, ViewEqual> map;
+};
+
+WordTable::WordTable() {
+    Recreate();
+}
+WordTable::~WordTable() = default;
+
+WordTable::WordTable(const WordTable& other) : entries_(other.entries_) {}
+
+WordTable& WordTable::operator=(const WordTable& other) {
+    if (this != &other) {
+        entries_ = other.entries_;
+        index_.reset();
+    }
+    return *this;
+}
+
+void WordTable::Recreate() {
+    entries_.assign(kGrowth + 1, WordEntry{});
+    index_.reset();
+}
+
+qint32 WordTable::Lookup(QStringView word, qint32 count) {
+    if (!index_ || static_cast<qint32>(index_->map.size()) != count) {
+        index_ = std::make_unique<WordIndex>();
+        index_->map.reserve(static_cast<size_t>(count) + kGrowth);
+        for (qint32 i = 1; i <= count; ++i) index_->map.emplace(entries_[size_t(i)].strWord, i);
+        if (static_cast<qint32>(index_->map.size()) != count) {
+            // Entries with equal words (never made by this program): index the first only
+            // and keep the index from being rebuilt on every look-up.
+            index_.reset();
+            for (qint32 i = 1; i <= count; ++i) {
+                if (QStringView(entries_[size_t(i)].strWord) == word) return i;
+            }
+            return 0;
+        }
+    }
+    const auto it = index_->map.find(word);
+    return it == index_->map.end() ? 0 : it->second;
+}
+
+void WordTable::Remember(qint32 i) {
+    if (!index_) index_ = std::make_unique<WordIndex>();
+    index_->map.emplace(entries_[size_t(i)].strWord, i);
+}
+
+void WordTable::ForgetIndex() {
+    index_.reset();
+}
+
+}  // namespace lxt
