@@ -51,6 +51,7 @@ public:
     virtual void OutputReplace(const QString& text) { output_ = text; }
     virtual void OutputAppend(const QString& text) { output_ += text; }
     virtual void OutputCaretToEnd() {}
+    virtual void OutputCaretToStart() {}
     virtual qsizetype OutputLength() const { return output_.size(); }
     virtual QString OutputText() const { return output_; }
 
@@ -78,6 +79,8 @@ public:
     virtual void SelectSource(bool /*inFile*/) {}
     // Shows a new text in the input-file box (the run trims what the user typed).
     virtual void SetInputFileText(const QString& /*path*/) {}
+    // Shows a new text in the output-file box (the answer to the overwrite question).
+    virtual void SetOutputFileText(const QString& /*path*/) {}
     // The clipboard's plain text; no value when the clipboard cannot be read.
     virtual std::optional<QString> ClipboardText() { return QString(); }
     // Enables or disables Timer2, the once-a-second tick of the elapsed-time display.
