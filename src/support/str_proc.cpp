@@ -1,13 +1,430 @@
 #include "support/str_proc.h"
 
 #include <QLocale>
+#include <QRandomGenerator>
+#include <QSet>
+
+#include <array>
+
+#include "support/win1252.h"
 
 namespace lxt {
+
+namespace {
+
+constexpr char16_t kUmlauts[] = u"ŒÄÆÖÜäæöüß";
+constexpr char16_t kUmlautPairs[] = u"OeAeAeOeUeaeaeoeuess";
+constexpr char16_t kAccented[] = u"ŠŸÀÁÂÃÄÅÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖØÙÚÛÜÝšÿàáâãäåçèéêëìíîïñòóôõöøùúûüý";
+constexpr char16_t kUnaccented[] = u"SYAAAAAACEEEEIIIIDNOOOOOOUUUUYsyaaaaaaceeeeiiiinoooooouuuuy";
+
+constexpr qsizetype Length(const char16_t* s) {
+    qsizetype n = 0;
+    while (s[n] != 0) ++n;
+    return n;
+}
+
+static_assert(Length(kAccentedCapitals) == Length(kAccentedSmalls));
+static_assert(Length(kAccented) == 59 && Length(kUnaccented) == 59);
+static_assert(Length(kUmlautPairs) == 2 * Length(kUmlauts));
+
+// Index of u in the zero-terminated list, or -1.
+qsizetype IndexIn(const char16_t* list, char16_t u) {
+    for (qsizetype i = 0; list[i] != 0; ++i) {
+        if (list[i] == u) return i;
+    }
+    return -1;
+}
+
+// The lower case of every code unit up to U+017F, with the explicit capital table applied.
+struct LowerTable {
+    std::array<char16_t, 0x180> chars{};
+    LowerTable() {
+        for (char16_t u = 0; u < chars.size(); ++u) chars[u] = QChar::toLower(u);
+        for (qsizetype i = 0; kAccentedCapitals[i] != 0; ++i) {
+            chars[kAccentedCapitals[i]] = kAccentedSmalls[i];
+        }
+    }
+};
+
+const LowerTable& Lower() {
+    static const LowerTable table;
+    return table;
+}
+
+bool IsSeparator(QChar c) {
+#ifdef Q_OS_WIN
+    return c == u'\\' || c == u'/';
+#else
+    return c == u'/';
+#endif
+}
+
+qsizetype LastSeparator(const QString& path) {
+    for (qsizetype i = path.size() - 1; i >= 0; --i) {
+        if (IsSeparator(path[i])) return i;
+    }
+    return -1;
+}
+
+// Replaces every occurrence of the two characters a, b by `by` (which may be empty).
+void ReplacePair(QString& text, QChar a, QChar b, QStringView by) {
+    const QChar pair[2] = {a, b};
+    text.replace(pair, 2, by.data(), by.size());
+}
+
+const QChar kLead194(194);
+const QChar kLead195(195);
+
+}  // namespace
+
+QChar PathSeparator() {
+#ifdef Q_OS_WIN
+    return u'\\';
+#else
+    return u'/';
+#endif
+}
+
+QString LowerCaseFull(QStringView text) {
+    const LowerTable& table = Lower();
+    QString out(text.size(), Qt::Uninitialized);
+    QChar* dst = out.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        dst[i] = u < table.chars.size() ? QChar(table.chars[u]) : QChar(QChar::toLower(u));
+    }
+    return out;
+}
+
+QString ExpandUmlauts(QStringView text) {
+    QString out;
+    out.reserve(text.size() + 8);
+    for (QChar c : text) {
+        const qsizetype k = c.unicode() >= 0xC4 ? IndexIn(kUmlauts, c.unicode()) : -1;
+        if (k < 0) {
+            out.append(c);
+        } else {
+            out.append(QChar(kUmlautPairs[2 * k]));
+            out.append(QChar(kUmlautPairs[2 * k + 1]));
+        }
+    }
+    return out;
+}
+
+QString RemoveAccents(QStringView text) {
+    QString out = text.toString();
+    for (QChar& c : out) {
+        if (c.unicode() < 0xC0) continue;
+        const qsizetype k = IndexIn(kAccented, c.unicode());
+        if (k >= 0) c = QChar(kUnaccented[k]);
+    }
+    return out;
+}
+
+QString SortFold(QStringView text) {
+    return RemoveAccents(ExpandUmlauts(text));
+}
+
+QString RepairUtf8Pairs(const QString& text) {
+    QString out = text;
+    // Lead 194: 128-159 are removed with their lead, 160-191 stand for themselves.
+    qsizetype p = out.indexOf(kLead194);
+    while (p >= 0 && p < out.size() - 1) {
+        const QChar next = out[p + 1];
+        const int c = Win1252Byte(next);
+        qsizetype from = p + 1;
+        if (c >= 128 && c <= 159) {
+            ReplacePair(out, kLead194, next, {});
+            from = p;  // the pair is gone: what follows now stands at p
+        } else if (c >= 160 && c <= 191) {
+            const QChar single(c);
+            ReplacePair(out, kLead194, next, QStringView(&single, 1));
+        }
+        p = out.indexOf(kLead194, from);
+    }
+    // Lead 195: 128-191 stand for U+00C0 to U+00FF.
+    p = out.indexOf(kLead195);
+    while (p >= 0 && p < out.size() - 1) {
+        const QChar next = out[p + 1];
+        const int c = Win1252Byte(next);
+        if (c >= 128 && c <= 191) {
+            const QChar single(c + 64);
+            ReplacePair(out, kLead195, next, QStringView(&single, 1));
+        }
+        p = out.indexOf(kLead195, p + 1);
+    }
+    ReplacePair(out, QChar(196), Win1252Char(141), u"c");
+    return out;
+}
+
+QString RepairUtf8Punctuation(const QString& text) {
+    const QChar lead(226);
+    const QChar second = Win1252Char(128);
+    const QChar pair[2] = {lead, second};
+    const qsizetype p = text.indexOf(QStringView(pair, 2));
+    if (p < 0) return text;
+    if (p + 2 >= text.size()) return text.left(p);  // a pair at the very end is dropped
+    const int x = Win1252Byte(text[p + 2]);
+    const bool known = (x >= 144 && x <= 159) || x == 162 || x == 166 || x == 185 || x == 186;
+    if (!known) {
+        QString out = text;
+        out.remove(p, 3);
+        return out;
+    }
+    struct Repair {
+        int third;
+        QStringView by;
+    };
+    const QChar permille = Win1252Char(137);
+    const Repair repairs[] = {
+        {144, u"-"},    {145, u"-"},   {146, u"-"},  {147, u"-"},
+        {148, u" -- "}, {149, u"--"},  {150, u"|"},  {151, QStringView(&permille, 1)},
+        {152, u"'"},    {153, u"'"},   {154, u"'"},  {155, u"'"},
+        {156, u"\""},   {157, u"\""},  {158, u"\""}, {159, u"\""},
+        {162, u" . "},  {166, u"..."}, {185, u"<"},  {186, u">"},
+    };
+    QString out = text;
+    for (const Repair& r : repairs) {
+        const QChar seq[3] = {lead, second, Win1252Char(static_cast<unsigned char>(r.third))};
+        out.replace(seq, 3, r.by.data(), r.by.size());
+    }
+    return out;
+}
+
+bool IsSevenBit(QStringView text) {
+    if (text.isEmpty()) return false;
+    for (QChar c : text) {
+        if ((c.unicode() & 0xFF) >= 128) return false;
+    }
+    return true;
+}
+
+bool IsPlainText(QStringView text, qsizetype maximum, bool strict) {
+    qsizetype n = text.size();
+    if (maximum > 0 && maximum < n) n = maximum;
+    for (qsizetype i = 0; i < n; ++i) {
+        const int b = text[i].unicode() & 0xFF;
+        if (b >= 32) continue;
+        if (!strict) return false;
+        if (b <= 8 || b == 11 || b >= 14) return false;
+    }
+    return true;
+}
+
+void TrimControls(QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && Win1252Code(text[first]) <= 32) ++first;
+    while (last > first && Win1252Code(text[last - 1]) <= 32) --last;
+    text = text.mid(first, last - first);
+}
+
+QString SafeLeft(const QString& text, qsizetype n) {
+    if (n <= 0) return {};
+    return n >= text.size() ? text : text.left(n);
+}
+
+qint32 CountOccurrences(const QString& text, const QString& part, bool caseSensitive) {
+    if (text.isEmpty() || part.isEmpty()) return 0;
+    const QString t = caseSensitive ? text : LowerCaseFull(text);
+    const QString p = caseSensitive ? part : LowerCaseFull(part);
+    qint32 count = 0;
+    for (qsizetype at = t.indexOf(p); at >= 0; at = t.indexOf(p, at + p.size())) ++count;
+    return count;
+}
+
+qint32 CountCharsOf(QStringView text, QStringView set) {
+    qint32 count = 0;
+    for (QChar c : text) {
+        if (set.contains(c)) ++count;
+    }
+    return count;
+}
+
+QString GroupedNumber(qint64 n) {
+    return QLocale().toString(n);
+}
 
 void InitNumberLocale() {
     if (QLocale::system().language() == QLocale::C) {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
+}
+
+QString DurationText(qint64 seconds) {
+    constexpr qint64 kMinutesPerDay = 1440;
+    if (seconds < 0) seconds = 0;
+    const qint64 sec = seconds % 60;
+    qint64 min = seconds / 60;
+    const QString secondsPart = QString::number(sec) + u's';
+    if (min == 0) return secondsPart;
+    QString out;
+    if (min >= kMinutesPerDay) {
+        out = QString::number(min / kMinutesPerDay) + QStringLiteral("d ");
+        min %= kMinutesPerDay;
+    }
+    out += QString::number(min / 60) + QStringLiteral("h ") + QString::number(min % 60) + u'm';
+    if (sec > 0) out += u' ' + secondsPart;
+    if (out.startsWith(u"0h ")) out.remove(0, 3);
+    return out;
+}
+
+QString BytesText(double number, bool capital) {
+    const QString word = capital ? QStringLiteral("Bytes") : QStringLiteral("bytes");
+    if (number < 0) return {};
+    if (number == 0) return QStringLiteral("0 ") + word;
+    return QLocale().toString(number, 'f', 0) + u' ' + word;
+}
+
+QString NumberInWords(qint32 n) {
+    static const char16_t* const kSmall[] = {
+        u"No",       u"One",     u"Two",     u"Three",     u"Four",     u"Five",     u"Six",
+        u"Seven",    u"Eight",   u"Nine",    u"Ten",       u"Eleven",   u"Twelve",   u"Thirteen",
+        u"Fourteen", u"Fifteen", u"Sixteen", u"Seventeen", u"Eighteen", u"Nineteen", u"Twenty"};
+    static const char16_t* const kTens[] = {u"",      u"",      u"Twenty",  u"Thirty", u"Forty",
+                                            u"Fifty", u"Sixty", u"Seventy", u"Eighty", u"Ninety"};
+    if (n >= 0 && n <= 20) return QString::fromUtf16(kSmall[n]);
+    if (n > 20 && n < 100) {
+        QString out = QString::fromUtf16(kTens[n / 10]);
+        if (n % 10 != 0) out += u' ' + LowerCaseFull(QString::fromUtf16(kSmall[n % 10]));
+        return out;
+    }
+    return GroupedNumber(n);
+}
+
+int RandomInteger(int low, int high, bool even) {
+    const double u = QRandomGenerator::global()->generateDouble();
+    int r = low + static_cast<int>((static_cast<double>(high) - low + 1) * u);
+    if (even && (r % 2 != 0)) r = r > low ? r - 1 : r + 1;
+    return r;
+}
+
+QString FileExtension(const QString& path, bool lower) {
+    const QString name = path.mid(LastSeparator(path) + 1);
+    const qsizetype dot = name.lastIndexOf(u'.');
+    const QString ext = dot < 0 ? QString() : name.mid(dot + 1);
+    return lower ? LowerCaseFull(ext) : ext;
+}
+
+QString FileNamePart(const QString& path, bool lower) {
+    const qsizetype sep = LastSeparator(path);
+    if (sep < 0) return {};
+    const QString name = path.mid(sep + 1);
+    return lower ? LowerCaseFull(name) : name;
+}
+
+QString FolderPart(const QString& path, bool normalise) {
+    const qsizetype sep = LastSeparator(path);
+    if (sep < 0) return {};
+    const QString folder = path.left(sep + 1);
+    return normalise ? NormalisePathCase(folder) : folder;
+}
+
+QString NormalisePathCase(const QString& path) {
+#ifdef Q_OS_WIN
+    if (path.size() >= 2 && path[1] == u':') {
+        return path.left(1).toUpper() + LowerCaseFull(QStringView(path).mid(1));
+    }
+    return LowerCaseFull(path);
+#else
+    return path;
+#endif
+}
+
+QString ChangeExtension(const QString& name, const QString& extension) {
+    // Only a dot in the file name itself starts an extension, not one in a folder name.
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (dot > LastSeparator(name)) return name.left(dot + 1) + extension;
+    return name + u'.' + extension;
+}
+
+void StripTrailingBackslashes(QString& path) {
+#ifdef Q_OS_WIN
+    constexpr qsizetype kRootLength = 3;  // "C:\"
+#else
+    constexpr qsizetype kRootLength = 1;  // "/"
+#endif
+    qsizetype n = path.size();
+    while (n > kRootLength && IsSeparator(path[n - 1])) --n;
+    path.truncate(n);
+}
+
+int SplitWords(const QString& text, const QString& separator, int start, QStringList& array,
+               bool trim, int maxCount, int minLength) {
+    array.clear();
+    QString rest = text.mid(qMax(start, 0));
+    if (separator.isEmpty()) {
+        if (trim) rest = rest.trimmed();
+        if (rest.size() >= minLength) array.append(rest);
+        return static_cast<int>(array.size());
+    }
+    if (rest.startsWith(separator)) rest.remove(0, separator.size());
+    if (!rest.endsWith(separator)) rest += separator;
+    const bool blankSeparator = separator == u" ";
+    qsizetype at = 0;
+    while (at < rest.size()) {
+        const qsizetype sep = rest.indexOf(separator, at);
+        if (sep < 0) break;
+        QString piece = rest.mid(at, sep - at);
+        if (trim) {
+            qsizetype a = 0;
+            qsizetype b = piece.size();
+            while (a < b && piece[a] == u' ') ++a;
+            while (b > a && piece[b - 1] == u' ') --b;
+            piece = piece.mid(a, b - a);
+        }
+        if (piece.size() >= minLength) {
+            array.append(piece);
+            if (maxCount > 0 && array.size() >= maxCount) break;
+        }
+        at = sep + separator.size();
+        if (blankSeparator) {
+            while (at < rest.size() && rest[at] == u' ') ++at;
+        }
+    }
+    return static_cast<int>(array.size());
+}
+
+QString JoinWords(const QStringList& array, const QString& separator, bool keepLast, int first,
+                  int last) {
+    if (last < 0 || last >= array.size()) last = static_cast<int>(array.size()) - 1;
+    if (first < 0) first = 0;
+    QString out;
+    for (int i = first; i <= last; ++i) out += array[i] + separator;
+    if (!keepLast && !out.isEmpty()) out.chop(separator.size());
+    return out;
+}
+
+int RemoveDuplicates(QStringList& array, bool ignoreCase, int first, int last, bool shrink) {
+    if (last < 0 || last >= array.size()) last = static_cast<int>(array.size()) - 1;
+    if (first < 0) first = 0;
+    if (first > last) return -1;
+    QStringList keys;
+    keys.reserve(last - first + 1);
+    for (int i = first; i <= last; ++i)
+        keys.append(ignoreCase ? LowerCaseFull(array[i]) : array[i]);
+    // Keep the first of equal elements: a set of keys seen, walked from the front, empties
+    // exactly the later duplicates that a search from the back would.
+    QSet<QString> seen;
+    for (int i = first; i <= last; ++i) {
+        const QString& key = keys[i - first];
+        if (key.isEmpty()) continue;
+        if (seen.contains(key)) {
+            array[i].clear();
+        } else {
+            seen.insert(key);
+        }
+    }
+    int to = first;
+    for (int i = first; i <= last; ++i) {
+        if (array[i].isEmpty()) continue;
+        if (to != i) array[to] = array[i];
+        ++to;
+    }
+    for (int i = to; i <= last; ++i) array[i].clear();
+    const int result = to > first ? to - 1 : -1;
+    if (shrink && result >= 0) array.resize(result + 1);
+    return result;
 }
 
 }  // namespace lxt

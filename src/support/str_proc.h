@@ -39,7 +39,9 @@ QString BytesText(double number, bool capital);
 QString NumberInWords(qint32 n);
 int RandomInteger(int low, int high, bool even);
 
-// Path parts. The folder separator is the platform's ('/' here, '\' on Windows).
+// Path parts. The folder separator is the platform's ('/' here, '\' on Windows, where '/'
+// is accepted as well).
+QChar PathSeparator();
 QString FileExtension(const QString& path, bool lower);
 QString FileNamePart(const QString& path, bool lower);
 QString FolderPart(const QString& path, bool normalise);
@@ -53,8 +55,8 @@ void StripTrailingBackslashes(QString& path);
 // Word lists. Arrays are QStringLists; first and last are 0-based, -1 meaning the end.
 int SplitWords(const QString& text, const QString& separator, int start, QStringList& array,
                bool trim, int maxCount, int minLength);
-QString JoinWords(const QStringList& array, const QString& separator, bool keepLast,
-                  int first, int last);
+QString JoinWords(const QStringList& array, const QString& separator, bool keepLast, int first,
+                  int last);
 int RemoveDuplicates(QStringList& array, bool ignoreCase, int first, int last, bool shrink);
 
 }  // namespace lxt

@@ -1,0 +1,243 @@
+#include "support/file_proc.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+#include <QThread>
+
+#include "support/str_proc.h"
+#include "support/win1252.h"
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#undef DeleteFile
+#endif
+
+namespace lxt {
+
+namespace {
+
+constexpr qint64 kReadChunk = 64 * 1024;
+
+const QString kLanguageLettersDe = QStringLiteral(u"äöüß");
+const QString kLanguageLettersFr = QStringLiteral(u"àâçèêìîòôùû");
+const QString kLanguageLettersEs = QStringLiteral(u"äëïüñ");
+
+#ifdef Q_OS_WIN
+void ClearAttribute(const QString& path, DWORD flag, bool clear) {
+    if (!clear) return;
+    const auto native = reinterpret_cast<const wchar_t*>(path.utf16());
+    const DWORD attributes = GetFileAttributesW(native);
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & flag) == 0) return;
+    SetFileAttributesW(native, attributes & ~flag);
+}
+#endif
+
+bool IsReadOnly(const QString& path) {
+    return !(QFile::permissions(path) & QFileDevice::WriteOwner);
+}
+
+// One deletion attempt. A file still marked read-only is refused, as the platform's own
+// deletion refuses it on Windows.
+bool TryDelete(const QString& path) {
+    if (IsReadOnly(path)) return false;
+    return QFile::remove(path);
+}
+
+// Reads a file line by line: a line ends at CR or CR LF, and a lone LF stays in the line.
+class LineReader {
+  public:
+    explicit LineReader(QFile& file) : file_(file) {}
+
+    // The next line's bytes; false at the end of the file or on a read error.
+    bool Next(QByteArray& line) {
+        line.clear();
+        bool any = false;
+        for (;;) {
+            if (pos_ >= buffer_.size() && !Fill()) return any;
+            if (skipLf_) {
+                skipLf_ = false;
+                if (buffer_[pos_] == '\n') {
+                    ++pos_;
+                    continue;
+                }
+            }
+            const qsizetype cr = buffer_.indexOf('\r', pos_);
+            if (cr < 0) {
+                line.append(buffer_.constData() + pos_, buffer_.size() - pos_);
+                pos_ = buffer_.size();
+                any = true;
+                continue;
+            }
+            line.append(buffer_.constData() + pos_, cr - pos_);
+            pos_ = cr + 1;
+            skipLf_ = true;
+            return true;
+        }
+    }
+
+    bool Failed() const { return failed_; }
+
+  private:
+    bool Fill() {
+        buffer_ = file_.read(kReadChunk);
+        pos_ = 0;
+        if (!buffer_.isEmpty()) return true;
+        failed_ = file_.error() != QFileDevice::NoError;
+        return false;
+    }
+
+    QFile& file_;
+    QByteArray buffer_;
+    qsizetype pos_ = 0;
+    bool skipLf_ = false;
+    bool failed_ = false;
+};
+
+// Removes comments and tags from markup, leaving the text between them.
+QString StripMarkup(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    qsizetype i = 0;
+    while (i < text.size()) {
+        if (text[i] != u'<') {
+            out.append(text[i++]);
+            continue;
+        }
+        const bool comment = QStringView(text).mid(i).startsWith(u"<!--");
+        const qsizetype end = comment ? text.indexOf(u"-->", i + 4) : text.indexOf(u'>', i + 1);
+        if (end < 0) break;  // an unclosed tag runs to the end of the head
+        i = end + (comment ? 3 : 1);
+        out.append(u' ');
+    }
+    return out;
+}
+
+// The first lines of a file for the language guess, repaired when they declare UTF-8.
+QString GuessText(const QString& path, int maxLines) {
+    QString description;
+    int number = 0;
+    int count = 0;
+    QString text = ReadFirstLines(path, description, number, count, true, maxLines, false, false,
+                                  false, false);
+    if (text.contains(u"utf-8")) text = RepairUtf8Pairs(text);
+    return text;
+}
+
+// The two characters at `at` when a double quote follows them.
+QString QuotedCode(const QString& text, qsizetype at) {
+    if (at + 2 >= text.size() || text[at + 2] != u'"') return {};
+    return text.mid(at, 2);
+}
+
+}  // namespace
+
+bool FileExists(const QString& path) {
+    if (path.isEmpty()) return false;
+    const QFileInfo info(path);
+    return info.exists() && !info.isDir();
+}
+
+bool DeleteFile(const QString& path, bool clearHidden, bool clearReadOnly, bool clearSystem) {
+    if (!FileExists(path)) return true;
+#ifdef Q_OS_WIN
+    ClearAttribute(path, FILE_ATTRIBUTE_HIDDEN, clearHidden);
+    ClearAttribute(path, FILE_ATTRIBUTE_READONLY, clearReadOnly);
+    ClearAttribute(path, FILE_ATTRIBUTE_SYSTEM, clearSystem);
+#else
+    // A hidden file is one whose name starts with a dot, and there is no system flag: only
+    // the read-only state can be cleared here.
+    Q_UNUSED(clearHidden);
+    Q_UNUSED(clearSystem);
+    if (clearReadOnly && IsReadOnly(path)) {
+        QFile::setPermissions(
+            path, QFile::permissions(path) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+    }
+#endif
+    for (int attempt = 0;; ++attempt) {
+        if (TryDelete(path) || !FileExists(path)) return true;
+        if (attempt == kDeleteRetries) return false;
+        QThread::msleep(kDeleteRetryWaitMs);
+    }
+}
+
+QString ReadFirstLines(const QString& path, QString& errorDescription, int& errorNumber,
+                       int& lineCount, bool skipEmpty, int maxLines, bool utf8Pairs, bool utf8Full,
+                       bool joinBlank, bool joinSlash) {
+    errorDescription.clear();
+    errorNumber = 0;
+    lineCount = 0;
+    QFile file(path);
+    if (!FileExists(path)) {
+        errorNumber = kErrorFileNotFound;
+        errorDescription = QStringLiteral("File not found");
+        return {};
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        errorNumber = file.error() == QFileDevice::PermissionsError ? kErrorPermissionDenied
+                                                                    : kErrorFileAccess;
+        errorDescription = file.errorString();
+        return {};
+    }
+    const QString joiner = joinBlank   ? QStringLiteral(" ")
+                           : joinSlash ? QStringLiteral(" / ")
+                                       : QStringLiteral("\r\n");
+    QString result;
+    LineReader reader(file);
+    QByteArray bytes;
+    while (reader.Next(bytes)) {
+        if (bytes.isEmpty() && skipEmpty) continue;
+        QString line = DecodeWin1252(bytes);
+        if (utf8Pairs) {
+            line = RepairUtf8Pairs(line);
+            if (utf8Full) line = RepairUtf8Punctuation(line);
+        }
+        if (lineCount > 0) result += joiner;
+        result += line;
+        ++lineCount;
+        if (maxLines > 0 && lineCount >= maxLines) break;
+    }
+    if (reader.Failed()) {
+        errorNumber = kErrorDeviceIo;
+        errorDescription = file.errorString();
+        lineCount = 0;
+        return {};
+    }
+    return result;
+}
+
+QString GuessLanguage(const QString& path, const QString& supportedCodes,
+                      const QString& defaultCode) {
+    const QString head = LowerCaseFull(GuessText(path, kGuessHeadLines));
+    const QStringList supported = LowerCaseFull(supportedCodes).split(u'_', Qt::SkipEmptyParts);
+
+    // The code of a quoted two-letter attribute value, as in lang="de" or content="de";
+    // failing that the two characters after lang= and its opening quote.
+    const QString langQuote = QStringLiteral("lang=\"");
+    const QString lang = QStringLiteral("lang=");
+    const QString contentQuote = QStringLiteral("content=\"");
+    QString code;
+    qsizetype at = head.indexOf(langQuote);
+    if (at >= 0) code = QuotedCode(head, at + langQuote.size());
+    if (code.isEmpty()) {
+        at = head.indexOf(lang);
+        if (at >= 0) code = head.mid(at + lang.size() + 1, 2);
+    }
+    if (code.isEmpty()) {
+        at = head.indexOf(contentQuote);
+        if (at >= 0) code = QuotedCode(head, at + contentQuote.size());
+    }
+    if (code.size() == 2 && supported.contains(code)) return code;
+
+    QString text = GuessText(path, kGuessLetterLines);
+    if (FileExtension(path, true).contains(u"htm")) text = StripMarkup(text);
+    if (CountCharsOf(text, kLanguageLettersDe) >= kGuessLetterThreshold)
+        return QStringLiteral("de");
+    if (CountCharsOf(text, kLanguageLettersFr) >= kGuessLetterThreshold)
+        return QStringLiteral("fr");
+    if (CountCharsOf(text, kLanguageLettersEs) >= kGuessLetterThreshold)
+        return QStringLiteral("es");
+    return defaultCode;
+}
+
+}  // namespace lxt
