@@ -65,6 +65,9 @@ public:
 
     // Enables or disables the main window's controls around a long operation.
     virtual void EnableControls(bool /*enabled*/) {}
+    // Enables or disables only the input- and output-file controls (while common words are
+    // read).
+    virtual void EnableFileControls(bool /*enabled*/) {}
 
     // The Count button cmdListWords. Its caption is the run-state indicator that handlers
     // test (message 74 while a count or listing is in progress); the base class keeps it.

@@ -1,0 +1,175 @@
+#include "exclude/common_words.h"
+
+#include <QFile>
+
+#include "input/file_inspection.h"
+#include "run/event_pump.h"
+#include "run/report_error.h"
+#include "run/run_error.h"
+#include "run/run_state.h"
+#include "run/run_statistics.h"
+#include "run/word_list.h"
+#include "scan/line_scanner.h"
+#include "scan/markup.h"
+#include "support/catalogue.h"
+#include "support/file_proc.h"
+#include "support/language_tables.h"
+#include "support/str_proc.h"
+#include "support/ui.h"
+#include "support/win1252.h"
+
+namespace lxt {
+
+namespace {
+
+constexpr char kProcedure[] = "AttemptToReadCommonWords";
+constexpr int kMsgCountCaptionIdle = 73;
+constexpr char16_t kBlank = u' ';
+
+QString TrimBlanks(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == kBlank) ++first;
+    while (last > first && text[last - 1] == kBlank) --last;
+    return text.mid(first, last - first);
+}
+
+void SetCommonWordsFile(RunState& run, const QString& path) {
+    run.strCommonWordsFile = path;
+    run.settings.strCommonWordsFile = path;
+}
+
+void SetIgnoreCommonWords(RunState& run, bool ticked) {
+    run.settings.chkIgnoreCommonWords = ticked ? 1 : 0;
+    run.ui.SetCheckBox(UiCheckBox::IgnoreCommonWords, ticked);
+}
+
+void SetSuppressWords(RunState& run, int value) {
+    run.settings.chkSuppressWords = value;
+    run.ui.SetCheckBox(UiCheckBox::SuppressWords, value == 1);
+}
+
+// Feeds the lines of the file's text to the scanner: a line ends at CR or CR LF only, so a
+// lone LF stays inside its line. Stops after any line once blnStop is set.
+void ScanCommonWordsText(RunState& run, const QString& text, bool utf8) {
+    const qsizetype n = text.size();
+    qsizetype start = 0;
+    while (start < n && !run.blnStop) {
+        qsizetype end = text.indexOf(u'\r', start);
+        qsizetype next = 0;
+        if (end < 0) {
+            end = n;
+            next = n;
+        } else {
+            next = end + 1;
+            if (next < n && text[next] == u'\n') ++next;
+        }
+        run.strLine = TrimBlanks(text.mid(start, end - start));
+        start = next;
+        if (!run.strLine.isEmpty()) {
+            if (utf8) run.strLine = RepairUtf8Pairs(run.strLine);
+            run.strLine = LowerCaseFull(run.strLine);
+            run.strLine += kBlank;
+            ScanLine(run);
+        }
+        if (run.blnStartUpCompleted) LetEventsRun(run);
+    }
+}
+
+}  // namespace
+
+QString CommonWordsCountText(qint32 count) {
+    if (count == 1) return QStringLiteral("One common word");
+    return NumberInWords(count) + QStringLiteral(" common words");
+}
+
+void SetDefaultCommonWordsFile(RunState& run) {
+    SetCommonWordsFile(run, ProgramFilePath(QString::fromLatin1(kDefaultCommonWordsFileName)));
+    run.settings.txbCommonWordsFile = run.strCommonWordsFile;
+}
+
+bool ReadCommonWords(RunState& run) {
+    Ui& ui = run.ui;
+    run.blnStop = false;
+    // Paths keep their case: on a case-sensitive file system another case is another file.
+    SetCommonWordsFile(run, TrimBlanks(run.strCommonWordsFile));
+    const QString path = run.strCommonWordsFile;
+    if (path.isEmpty()) return false;
+    if (!FileExists(path)) {
+        if (run.blnStartUpCompleted) {
+            ui.MsgBox(QLatin1String(kCommonWordsNotFoundText), QLatin1String(kFileNotFoundTitle),
+                      MsgButtons::Ok, MsgIcon::Exclamation);
+        } else {
+            SetDefaultCommonWordsFile(run);
+            SetIgnoreCommonWords(run, false);
+        }
+        return false;
+    }
+    bool utf8 = false;
+    int textCode = 0;
+    if (!InspectInputFile(ui, path, true, utf8, textCode, false)) return false;
+
+    run.blnReadingWords = true;
+    const int savedSuppressWords = run.settings.chkSuppressWords;
+    SetSuppressWords(run, 1);
+    SetCommentMarkers(run, kModeC);
+    run.strExtraChars = run.strAllPossibleExtraChars;
+    ResetWordTable(run);
+    ConcealNumWords(run, true);
+    ui.OutputReplace(QLatin1String(kNowReadingCommonWords));
+    ui.SetCountCaption(QLatin1String(kReadingStopCaption));
+    run.intWithinComment = -1;
+    run.eventPump.Restart();
+
+    bool completed = false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ReportError(run, kErrPermissionDenied, file.errorString(), QLatin1String(kProcedure));
+    } else {
+        const QByteArray bytes = file.readAll();
+        file.close();
+        try {
+            ScanCommonWordsText(run, DecodeWin1252(bytes), utf8);
+            SealWordTable(run);
+            if (!run.blnStop) {
+                QStringList words;
+                words.reserve(run.lngNumWords);
+                for (qint32 i = 1; i <= run.lngNumWords; ++i)
+                    words.append(run.WordTable[i].strWord);
+                run.strCommonWords = std::move(words);
+                completed = true;
+            }
+        } catch (const RunError& error) {
+            ReportError(run, error.number, error.description, QLatin1String(kProcedure));
+        }
+    }
+
+    SetSuppressWords(run, savedSuppressWords);
+    ui.SetCountCaption(Message(kMsgCountCaptionIdle));
+    ui.OutputReplace(QString());
+    run.blnStop = false;
+    return completed;
+}
+
+void AttemptToReadCommonWords(RunState& run) {
+    Ui& ui = run.ui;
+    ui.EnableFileControls(false);
+    const bool loaded = ReadCommonWords(run);
+    run.blnCommonWordsLoaded = loaded;
+    ui.EnableFileControls(true);
+    if (loaded) {
+        const QString text = CommonWordsCountText(static_cast<qint32>(run.strCommonWords.size())) +
+                             QLatin1String(kLoadedFrom) + run.strCommonWordsFile;
+        ui.SetLabel(UiLabel::NumberOfWords, QString());
+        ui.MsgBox(text, QLatin1String(kCommonWordsLoadedTitle), MsgButtons::Ok,
+                  MsgIcon::Information);
+        run.settings.txbCommonWordsFile = run.strCommonWordsFile;
+        SetIgnoreCommonWords(run, true);
+    } else {
+        SetIgnoreCommonWords(run, false);
+    }
+    run.blnReadingWords = false;
+    run.blnWordsGot = false;
+}
+
+}  // namespace lxt

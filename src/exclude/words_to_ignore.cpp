@@ -1,0 +1,117 @@
+#include "exclude/words_to_ignore.h"
+
+#include <QStringList>
+
+#include "exclude/quick_sort.h"
+#include "run/run_state.h"
+#include "scan/scan_options.h"
+#include "support/str_proc.h"
+#include "support/ui.h"
+
+namespace lxt {
+
+namespace {
+
+constexpr char16_t kBlank = u' ';
+constexpr char16_t kComma = u',';
+constexpr char kLineBreak[] = "\r\n";
+
+// Trims blanks (not other white space) from both ends.
+QString TrimBlanks(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == kBlank) ++first;
+    while (last > first && text[last - 1] == kBlank) --last;
+    return text.mid(first, last - first);
+}
+
+bool IsListedLetter(QChar c) {
+    return QStringView(kFullLetterList).contains(c);
+}
+
+}  // namespace
+
+NormalisedWordsToIgnore NormaliseWordsToIgnore(const QString& text) {
+    QString words = TrimBlanks(text);
+    if (words.isEmpty()) return {};
+    words = LowerCaseFull(words);
+    words.replace(kComma, kBlank);
+    const QString pair(2, kBlank);
+    while (words.contains(pair)) words.replace(pair, QString(kBlank));
+    words = TrimBlanks(words);
+    if (words.isEmpty()) return {};
+
+    QStringList array = words.split(kBlank);
+    // Scanning from the last entry to the first, an entry equal to an earlier one goes.
+    for (qsizetype i = array.size() - 1; i > 0; --i) {
+        for (qsizetype k = 0; k < i; ++k) {
+            if (array[k] == array[i]) {
+                array[i].clear();
+                break;
+            }
+        }
+    }
+    array.removeAll(QString());
+    if (array.size() > 1) QuickSort(array, 0, array.size() - 1, 1);
+
+    NormalisedWordsToIgnore result;
+    result.boxText = array.join(kBlank);
+    result.list = QString(kBlank) + result.boxText + QString(kBlank);
+    return result;
+}
+
+bool TakeOverWordsToIgnore(RunState& run) {
+    const NormalisedWordsToIgnore normalised =
+        NormaliseWordsToIgnore(run.settings.txbWordsToIgnore);
+    run.settings.txbWordsToIgnore = normalised.boxText;
+    run.strWordsToIgnore = normalised.list;
+    return CheckAllowedExtraChars(run);
+}
+
+bool IsWordToIgnore(QStringView list, QStringView lowerCaseWord) {
+    if (list.isEmpty() || lowerCaseWord.isEmpty()) return false;
+    QString probe;
+    probe.reserve(lowerCaseWord.size() + 2);
+    probe += kBlank;
+    probe += lowerCaseWord;
+    probe += kBlank;
+    return list.contains(probe);
+}
+
+QString CharacterNotAllowedText(QChar c, QStringView neverWordChars) {
+    QString text = QStringLiteral("The character ") + c +
+                   QStringLiteral(" occurs in some word to ignore") + QLatin1String(kLineBreak) +
+                   QStringLiteral("but is not ");
+    if (!neverWordChars.contains(c)) text += QStringLiteral("currently set as ");
+    text += QStringLiteral("a character allowed in a word.");
+    if (c == kComma) {
+        text += QLatin1String(kLineBreak);
+        text += QLatin1String(kLineBreak);
+        text += QLatin1String(kCommaAdvice);
+    }
+    return text;
+}
+
+bool CheckWordsToIgnoreChars(Ui& ui, QStringView text, QStringView extraChars,
+                             QStringView neverWordChars) {
+    for (const QChar c : text) {
+        if (c == kBlank || IsListedLetter(c) || extraChars.contains(c)) continue;
+        ui.MsgBox(CharacterNotAllowedText(c, neverWordChars),
+                  QLatin1String(kCharacterNotAllowedTitle), MsgButtons::Ok, MsgIcon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+bool CheckAllowedExtraChars(RunState& run) {
+    if (!run.blnStartUpCompleted || run.settings.txbWordsToIgnore.isEmpty()) return true;
+    SetExtraChars(run);
+    return CheckWordsToIgnoreChars(run.ui, run.settings.txbWordsToIgnore, run.strExtraChars,
+                                   run.strNeverWordChars);
+}
+
+void ClearWordsToIgnore(RunState& run) {
+    run.settings.txbWordsToIgnore.clear();
+}
+
+}  // namespace lxt
