@@ -1,7 +1,12 @@
 #include "run/word_table.h"
 
 #include <QHash>
+#include <algorithm>
 #include <boost/unordered/unordered_flat_map.hpp>
+#include <limits>
+
+#include "run/run_error.h"
+#include "support/binary_search.h"
 
 namespace lxt {
 

@@ -37,6 +37,9 @@ class WordTable {
     void Remember(qint32 i);
     // Frees the hash index (after the entries were reordered).
     void ForgetIndex();
+    // Sorts entries 1..count in ordinal order of strWord, merges entries with equal words
+    // (adding their frequencies) and frees the hash index; gives back the new count.
+    qint32 SortByWord(qint32 count);
 
   private:
     std::vector<WordEntry> entries_;

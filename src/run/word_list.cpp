@@ -1,0 +1,165 @@
+#include "run/word_list.h"
+
+#include <new>
+
+#include "run/run_error.h"
+#include "run/run_state.h"
+#include "support/str_proc.h"
+#include "support/ui.h"
+
+namespace lxt {
+
+namespace {
+
+// VB's "Out of memory" error, raised when the table cannot grow.
+constexpr int kErrOutOfMemory = 7;
+constexpr char16_t kOutOfMemoryDescription[] = u"Out of memory";
+
+// The word lower-cased as LowerCaseFull does it; the word itself (no copy) when it is
+// lower case already, as it is whenever case is not significant.
+struct LowerWord {
+    explicit LowerWord(QStringView word) : view(word) {
+        for (QChar c : word) {
+            if (c.toLower() != c) {
+                owned = LowerCaseFull(word);
+                view = owned;
+                break;
+            }
+        }
+    }
+    QStringView view;
+    QString owned;
+};
+
+// True when `word` stands between two blanks in the words to ignore.
+bool IsWordToIgnore(QStringView list, QStringView word) {
+    if (word.isEmpty()) return list.contains(u"  ");
+    for (qsizetype at = list.indexOf(word); at >= 0; at = list.indexOf(word, at + 1)) {
+        const qsizetype after = at + word.size();
+        if (at > 0 && list[at - 1] == u' ' && after < list.size() && list[after] == u' ') {
+            return true;
+        }
+    }
+    return false;
+}
+
+void GrowTable(WordTable& table) {
+    try {
+        table.Grow();
+    } catch (const std::bad_alloc&) {
+        throw RunError{kErrOutOfMemory, QString::fromUtf16(kOutOfMemoryDescription)};
+    }
+}
+
+void ShowNewWord(RunState& run, QStringView word) {
+    if (run.settings.chkSuppressWords != 0) return;
+    Ui& ui = run.ui;
+    if (ui.OutputLength() > kDisplayCutOff) {
+        if (!run.blnDisplaySuppressed) {
+            ui.OutputAppend(QString::fromUtf16(kSuppressionNotice));
+            ui.OutputCaretToEnd();
+        }
+        run.blnDisplaySuppressed = true;
+        run.settings.chkSuppressWords = 1;
+        ui.SetCheckBox(UiCheckBox::SuppressWords, true);
+        return;
+    }
+    QString shown;
+    shown.reserve(word.size() + 1);
+    shown += word;
+    shown += u' ';
+    ui.OutputAppend(shown);
+    ui.OutputCaretToEnd();
+}
+
+}  // namespace
+
+QString WordSortKey(QStringView word) {
+    return LowerCaseFull(SortFold(word));
+}
+
+void ResetWordTable(RunState& run) {
+    run.WordTable.Recreate();
+    run.lngNumWords = 0;
+    run.blnDisplaySuppressed = false;
+}
+
+void GetWords2(RunState& run, QStringView word) {
+    const Settings& s = run.settings;
+    if (s.chkOnly7bitASCII == 1 && !IsSevenBit(word)) return;
+    const bool ignoreCommon = s.chkIgnoreCommonWords == 1;
+    if (!run.strWordsToIgnore.isEmpty() || ignoreCommon) {
+        const LowerWord lower(word);
+        if (IsWordToIgnore(run.strWordsToIgnore, lower.view)) return;
+        if (ignoreCommon) {
+            const qint32 count = static_cast<qint32>(run.strCommonWords.size());
+            if (FindString(lower.view, run.strCommonWords, count, 1).found) return;
+        }
+    }
+    AddWordToList(run, word);
+}
+
+void AddWordToList(RunState& run, QStringView word) {
+    if (word.size() > run.intMaxPermittedWordLength) return;
+    WordTable& table = run.WordTable;
+    if (run.lngNumWords <= 0) {
+        run.lngNumWords = 0;
+        table.Lookup(word, 0);  // starts an empty index
+        run.lngNumWords = 1;
+        StoreNewWord(run, word);
+        table.Remember(1);
+        if (run.settings.chkSuppressWords == 0) {
+            QString shown = word.toString();
+            shown += u' ';
+            run.ui.OutputReplace(shown);
+        }
+        return;
+    }
+    const qint32 found = table.Lookup(word, run.lngNumWords);
+    if (found > 0) {
+        IncrementCounter(table[found].lngFrequency);
+        return;
+    }
+    if (table.UpperIndex() == run.lngNumWords) GrowTable(table);
+    IncrementCounter(run.lngNumWords);
+    StoreNewWord(run, word);
+    table.Remember(run.lngNumWords);
+
+    if (run.lngNumWords % kWordsPerLabelRefresh == 0) {
+        if (run.blnReadingWords) {
+            run.ui.SetLabel(UiLabel::NumberOfWords, QString::fromUtf16(kCommonWordsReadCaption) +
+                                                        QString::number(run.lngNumWords));
+        }
+        run.ui.SetLabelVisible(UiLabel::NumberOfWords, true);
+    }
+    ShowNewWord(run, word);
+}
+
+void StoreNewWord(RunState& run, QStringView word) {
+    WordEntry& entry = run.WordTable[run.lngNumWords];
+    entry.strWord = word.toString();
+    entry.blnIncluded = true;
+    entry.strSortKey = WordSortKey(word);
+    entry.lngFrequency = 1;
+}
+
+void MoveLastWordIntoPlace(RunState& run, qint32 position) {
+    WordTable& table = run.WordTable;
+    const qint32 n = run.lngNumWords;
+    if (n < 2 || position < 1 || position > n) return;
+    if (CompareOrdinal(table[n].strWord, table[n - 1].strWord) > 0) return;
+    WordEntry saved = std::move(table[n]);
+    for (qint32 i = n - 1; i >= position; --i) table[i + 1] = std::move(table[i]);
+    table[position] = std::move(saved);
+    table.ForgetIndex();
+}
+
+SearchResult FindWord(const WordTable& table, QStringView key, qint32 count) {
+    return BinarySearch(key, count, [&](qint32 i) { return QStringView(table[i].strWord); });
+}
+
+void SealWordTable(RunState& run) {
+    run.lngNumWords = run.WordTable.SortByWord(run.lngNumWords);
+}
+
+}  // namespace lxt
