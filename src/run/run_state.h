@@ -77,6 +77,12 @@ struct RunState {
 
     // Throttles the scans' yields to the user interface (LetEventsRun).
     EventPump eventPump;
+
+    // Input sources: the clipboard text taken by the last successful paste, the most it may
+    // hold, and the text kind of the current input file (the inspection's text code).
+    QString strClipboardText;
+    qint32 lngMaxClipboardLength = 100000;
+    int intTextKind = 0;
 };
 
 }  // namespace lxt

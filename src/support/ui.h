@@ -88,6 +88,11 @@ public:
     virtual std::optional<QString> ClipboardText() { return QString(); }
     // Enables or disables Timer2, the once-a-second tick of the elapsed-time display.
     virtual void SetElapsedTimerEnabled(bool /*enabled*/) {}
+    // The output-file choice (cmdFile_Click with index 1): the chosen name, or empty when the
+    // user cancels. The large-input question of a file scan offers it.
+    virtual QString ChooseOutputFile() { return QString(); }
+    // Ticks or clears the Settings window's chkOnly7bitASCII (the encoding question clears it).
+    virtual void SetOnly7bitAscii(bool /*ticked*/) {}
 
 protected:
     QString output_;

@@ -1,0 +1,212 @@
+#include "input/docx_extraction.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <exception>
+#include <new>
+
+#include "input/docx_member.h"
+#include "input/docx_text_runs.h"
+#include "run/run_error.h"
+#include "run/run_state.h"
+#include "support/catalogue.h"
+#include "support/file_proc.h"
+#include "support/folder_proc.h"
+#include "support/ui.h"
+#include "support/win1252.h"
+
+namespace lxt {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+constexpr int kMsgTitleError = 34;
+
+QString WordFolder(const DocxState& docx) {
+    return docx.strTempFolder + QStringLiteral("word");
+}
+
+qint32 Fail(DocxState& docx, qint32 result) {
+    RemoveTemporaryFolder(docx);
+    return result;
+}
+
+}  // namespace
+
+bool RemoveTemporaryFolder(DocxState& docx) {
+    if (docx.strTempFolder.isEmpty() || !QFileInfo(docx.strTempFolder).isDir()) return true;
+    QString error;
+    return DeleteFolderTree(docx.strTempFolder, error, true);
+}
+
+qint32 PrepareDocx(RunState& run, DocxState& docx, const QString& fileName, const QString& tag,
+                   bool askOnChecksum, bool askOnSize, const QString& extension) {
+    docx.strTempFolder = MakeTemporaryFolder(tag, true);
+    if (docx.strTempFolder.isEmpty()) return kDocxNoTemporaryFolder;
+    if (extension == QLatin1String("docx")) docx.blnDocx = true;
+
+    // The cap: one byte more than the maximum is enough to tell that a document is too big.
+    switch (ExtractDocumentMember(fileName, docx.strTempFolder, docx.lngMaximumSize + 1)) {
+        case MemberExtraction::Extracted:
+            break;
+        case MemberExtraction::ChecksumError: {
+            if (!askOnChecksum) return Fail(docx, kDocxChecksumError);
+            const QString question = QStringLiteral("Invalid checksum found when processing") +
+                                     kCrLf + fileName + kCrLf + kCrLf +
+                                     QStringLiteral("Do you wish to scan this file anyway?");
+            if (run.ui.MsgBox(question, QString::fromLatin1(kApplicationTitle), MsgButtons::YesNo,
+                              MsgIcon::None) != MsgResult::Yes) {
+                return Fail(docx, kDocxChecksumDeclined);
+            }
+            break;
+        }
+        case MemberExtraction::NotArchive:
+        case MemberExtraction::Unreadable:
+            return Fail(docx, kDocxDamaged);
+        case MemberExtraction::NoDocument:
+            return Fail(docx, kDocxNoDocument);
+        case MemberExtraction::WriteFailed:
+            return Fail(docx, kDocxWriteFailed);
+    }
+
+    docx.strDocumentPath = docx.strTempFolder + QStringLiteral("word/document.xml");
+    docx.lngDocumentSize = QFileInfo(docx.strDocumentPath).size();
+    if (docx.lngDocumentSize > docx.lngMaximumSize) return Fail(docx, kDocxTooBig);
+    if (docx.lngDocumentSize > docx.lngWarningSize && askOnSize) {
+        const QString title = QStringLiteral("Big file");
+        const QString question = fileName + kCrLf +
+                                 QStringLiteral("is rather large.  It may take awhile to scan.") +
+                                 kCrLf + QStringLiteral("Do you wish to continue?");
+        if (run.ui.MsgBox(question, title, MsgButtons::YesNo, MsgIcon::None, 2) != MsgResult::Yes) {
+            run.ui.MsgBox(QStringLiteral("You could try saving it as a text file") + kCrLf +
+                              QStringLiteral("and applying this program to that file."),
+                          title, MsgButtons::Ok, MsgIcon::None);
+            return Fail(docx, kDocxBigDeclined);
+        }
+    }
+    return static_cast<qint32>(docx.lngDocumentSize);
+}
+
+void ShowDocxPreparationFailure(Ui& ui, qint32 result, const QString& fileName) {
+    const QString error = QStringLiteral("Error");
+    switch (result) {
+        case kDocxNoTemporaryFolder:
+            ui.MsgBox(QStringLiteral("Unable to create temporary folder."), Message(kMsgTitleError),
+                      MsgButtons::Ok, MsgIcon::Exclamation);
+            break;
+        case kDocxChecksumError:
+            ui.MsgBox(QStringLiteral("Invalid checksum found when processing") + kCrLf + fileName,
+                      error, MsgButtons::Ok, MsgIcon::Exclamation);
+            break;
+        case kDocxTooBig:
+            ui.MsgBox(fileName + kCrLf + QStringLiteral("is too large to be scanned directly.") +
+                          kCrLf + kCrLf + QStringLiteral("Recommend saving it as a text file and") +
+                          kCrLf + QStringLiteral("applying this program to that file."),
+                      QStringLiteral("File too big"), MsgButtons::Ok, MsgIcon::Information);
+            break;
+        case kDocxDamaged:
+            ui.MsgBox(QStringLiteral("File ") + fileName + kCrLf +
+                          QStringLiteral("is damaged or is not a Word 'docx' file, so its text "
+                                         "cannot be read."),
+                      error, MsgButtons::Ok, MsgIcon::Exclamation);
+            break;
+        case kDocxNoDocument:
+            ui.MsgBox(QStringLiteral("File ") + fileName + kCrLf +
+                          QStringLiteral("holds no Word document text (word/document.xml is "
+                                         "missing)."),
+                      error, MsgButtons::Ok, MsgIcon::Exclamation);
+            break;
+        case kDocxWriteFailed:
+            ui.MsgBox(QStringLiteral("The text of ") + fileName + kCrLf +
+                          QStringLiteral("could not be written to the temporary folder."),
+                      error, MsgButtons::Ok, MsgIcon::Exclamation);
+            break;
+        default:
+            break;  // -2 and -5: the user has already answered
+    }
+}
+
+void RemoveDocument(Ui& ui, DocxState& docx, bool showMessages, bool keepFolder) {
+    const QString error = QStringLiteral("Error");
+    if (!DeleteFile(docx.strDocumentPath, true, true, true)) {
+        if (showMessages) {
+            ui.MsgBox(QStringLiteral("Error when attempting to delete ") + docx.strDocumentPath,
+                      error, MsgButtons::Ok, MsgIcon::Exclamation);
+        }
+        return;
+    }
+    QString description;
+    if (QFileInfo(WordFolder(docx)).isDir() &&
+        !DeleteFolderTree(WordFolder(docx), description, true)) {
+        if (showMessages) {
+            ui.MsgBox(description + QStringLiteral(" when attempting to delete folder ") +
+                          WordFolder(docx),
+                      error, MsgButtons::Ok, MsgIcon::Exclamation);
+        }
+        return;
+    }
+    if (keepFolder || !QFileInfo(docx.strTempFolder).isDir()) return;
+    if (!DeleteFolderTree(docx.strTempFolder, description, true) && showMessages) {
+        ui.MsgBox(
+            description + QStringLiteral(" when attempting to delete folder ") + docx.strTempFolder,
+            error, MsgButtons::Ok, MsgIcon::Exclamation);
+    }
+}
+
+QString ReadDocx(RunState& run, DocxState& docx, bool showMessages, QString& text, qint64& total,
+                 bool piecesOnly, bool keepFolder, bool showProgress) {
+    try {
+        {
+            QFile file(docx.strDocumentPath);
+            if (!file.open(QIODevice::ReadOnly)) {
+                throw RunError{kErrFileNotFound, QStringLiteral("File not found")};
+            }
+            // Never more than the maximum document size plus one byte.
+            const QByteArray bytes = file.read(docx.lngMaximumSize + 1);
+            if (file.error() != QFileDevice::NoError) {
+                throw RunError{57, QStringLiteral("Device I/O error")};
+            }
+            text = DecodeWin1252(bytes);
+        }
+        RemoveDocument(run.ui, docx, showMessages, keepFolder);
+        ScanTextRuns(run, text, 1, docx.strPieces, total, showProgress);
+        if (run.blnStop) {
+            docx.strPieces = QStringList{QString()};
+            return QString();
+        }
+        if (piecesOnly) {
+            text.clear();
+            return QString();
+        }
+        text = docx.strPieces.join(QString());
+        docx.strPieces = QStringList{QString()};
+        return QString();
+    } catch (const RunError& e) {
+        docx.strPieces = QStringList{QString()};
+        return e.description;
+    } catch (const std::bad_alloc&) {
+        docx.strPieces = QStringList{QString()};
+        return QStringLiteral("Out of memory");
+    }
+}
+
+QString WritePieces(const QString& fileName, const QStringList& pieces, qsizetype first,
+                    qsizetype last) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return file.errorString();
+    const QByteArray lineEnd = QByteArrayLiteral("\r\n");
+    for (qsizetype i = qMax<qsizetype>(first, 0); i <= last && i < pieces.size(); ++i) {
+        const QString& piece = pieces[i];
+        if (file.write(piece.toUtf8()) < 0) return file.errorString();
+        qsizetype end = piece.size();
+        while (end > 0 && piece[end - 1] == u' ') --end;
+        if (end > 0 && piece[end - 1] == u'.' && file.write(lineEnd) < 0) {
+            return file.errorString();
+        }
+    }
+    if (!file.flush()) return file.errorString();
+    return QString();
+}
+
+}  // namespace lxt

@@ -1,0 +1,105 @@
+#include "input/docx_text_runs.h"
+
+#include "run/progress_bar.h"
+#include "run/run_state.h"
+#include "support/str_proc.h"
+#include "support/ui.h"
+
+namespace lxt {
+
+namespace {
+
+const QString kStart = QString::fromUtf16(kTextRunStart);
+const QString kEnd = QString::fromUtf16(kTextRunEnd);
+const QString kBreak = QString::fromUtf16(kLineBreak);
+const QString kParaEnd = QString::fromUtf16(kParagraphEnd);
+
+bool IsBlank(const QString& text) {
+    for (QChar c : text) {
+        if (c != u' ') return false;
+    }
+    return true;
+}
+
+// The stop test before each text run. True when the scan is to end.
+bool StopRequested(RunState& run) {
+    if (!run.blnStop) return false;
+    if (run.lngSecondsElapsed < kQuietStopSeconds) return true;
+    const MsgResult answer = run.ui.MsgBox(
+        QStringLiteral("Many different words have been found.\r\nDo you really wish to stop?"),
+        QStringLiteral("Stop"), MsgButtons::YesNo, MsgIcon::None);
+    if (answer == MsgResult::Yes) return true;
+    run.blnStop = false;
+    run.blnElapsedTimeRunning = true;
+    run.ui.SetElapsedTimerEnabled(true);
+    return false;
+}
+
+}  // namespace
+
+QString TextRunPiece(const QString& tagAndContent) {
+    const qsizetype close = tagAndContent.indexOf(u'>');
+    QString piece = close >= 0 ? tagAndContent.mid(close + 1) : tagAndContent;
+    if (IsBlank(piece)) return QStringLiteral(" ");
+    piece.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+    piece.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
+    piece.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
+    piece.replace(QStringLiteral("&quot;"), QStringLiteral("\""));
+    piece.replace(QStringLiteral("&apos;"), QStringLiteral("'"));
+    return RepairUtf8Punctuation(RepairUtf8Pairs(piece));
+}
+
+qint32 ScanTextRuns(RunState& run, const QString& xml, qint64 start, QStringList& pieces,
+                    qint64& total, bool showProgress) {
+    const qsizetype n = xml.size();
+    qsizetype a = static_cast<qsizetype>(qMax<qint64>(start, 1) - 1);  // 0-based
+    qint32 i = 0;
+    pieces.clear();
+    const bool textBoxDisplay = showProgress && total > kTextBoxDisplaySize;
+    const bool barDisplay = n > kBarDisplayLength;
+    int barShown = -1;
+    total = 0;
+    while (a < n) {
+        const qsizetype s = xml.indexOf(kStart, a);
+        if (s < 0) return i;
+        run.eventPump.Pump(run.ui);
+        if (StopRequested(run)) return 0;
+        const qsizetype f = xml.indexOf(kEnd, a);
+        if (f < 0 || f < s) return i;
+        const qsizetype afterName = s + kStart.size();
+        const QChar next = afterName < n ? xml[afterName] : QChar();
+        if (next != u' ' && next != u'>') {
+            // Another element whose name begins with w:t (w:tab, w:tbl, w:tc).
+            a = afterName;
+            continue;
+        }
+        if (f <= afterName) {
+            a = f + kEnd.size();
+            continue;
+        }
+        QString raw = xml.mid(afterName, f - afterName);
+        const qsizetype after = f + kEnd.size();
+        const qsizetype nextRun = xml.indexOf(kStart, after);
+        if (nextRun >= 0) {
+            const qsizetype br = xml.indexOf(kBreak, after);
+            const qsizetype pe = xml.indexOf(kParaEnd, after);
+            if ((br >= 0 && br < nextRun) || (pe >= 0 && pe < nextRun)) raw += u' ';
+        }
+        const QString piece = TextRunPiece(raw);
+        pieces.append(piece);
+        total += piece.size();
+        ++i;
+        if (textBoxDisplay && !piece.isEmpty() && i % kPieceDisplayStep == 0) {
+            if (i % kPieceClearStep == 0) run.ui.OutputReplace(QString());
+            run.ui.OutputAppend(piece + QStringLiteral("\r\n"));
+        }
+        if (barDisplay) {
+            const int h = ProgressBarPosition(a + 1, n);
+            if (h != barShown) barShown = UpdateProgressBar(run, a + 1, n, 0);
+        }
+        a = after;
+    }
+    return i;
+}
+
+}  // namespace lxt

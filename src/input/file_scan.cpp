@@ -1,0 +1,365 @@
+#include "input/file_scan.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <new>
+#include <optional>
+
+#include "input/docx_extraction.h"
+#include "input/file_inspection.h"
+#include "input/text_line_reader.h"
+#include "run/progress_bar.h"
+#include "run/report_error.h"
+#include "run/run_error.h"
+#include "run/run_state.h"
+#include "run/run_statistics.h"
+#include "run/word_list.h"
+#include "scan/line_scanner.h"
+#include "scan/markup.h"
+#include "support/catalogue.h"
+#include "support/str_proc.h"
+#include "support/ui.h"
+
+namespace lxt {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+constexpr char kProcedure[] = "DoItFromFile";
+constexpr int kMsgTitleError = 34;
+constexpr int kMsgCountCaption = 73;
+constexpr int kMsgStopCaption = 74;
+constexpr int kErrOutOfMemory = 7;
+
+QString L(const char* text) {
+    return QString::fromLatin1(text);
+}
+
+void ShowSameFileMessage(Ui& ui) {
+    ui.MsgBox(QStringLiteral("Output file cannot be the same as the input file."),
+              Message(kMsgTitleError), MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
+// The encoding question when chkUTF8 and the inspection disagree. False: the user canceled.
+bool AskEncoding(RunState& run, bool& utf8) {
+    const bool ticked = run.settings.chkUTF8 == 1;
+    if (ticked == utf8) return true;
+    const QString text =
+        ticked ? QStringLiteral("This file does not seem to be UTF-8 encoded.") + kCrLf +
+                     QStringLiteral("Click 'Yes' to scan it as UTF-8 encoded (not advisable)") +
+                     kCrLf + QStringLiteral("or 'No' to scan it as ANSI.")
+               : QStringLiteral("This file seems to be UTF-8 encoded.") + kCrLf +
+                     QStringLiteral(
+                         "Click 'Yes' to scan it as UTF-8 encoded or 'No' to scan it "
+                         "as ANSI.");
+    const MsgResult answer = run.ui.MsgBox(text, QStringLiteral("UTF-8 or ANSI file?"),
+                                           MsgButtons::YesNoCancel, MsgIcon::None);
+    if (answer == MsgResult::Cancel) return false;
+    const bool yes = answer == MsgResult::Yes;
+    run.settings.chkUTF8 = yes ? 1 : 0;
+    run.ui.SetCheckBox(UiCheckBox::Utf8, yes);
+    if (yes) {
+        run.settings.chkOnly7bitASCII = 0;
+        run.ui.SetOnly7bitAscii(false);
+    }
+    utf8 = yes;
+    return true;
+}
+
+// The name of the docx's text file: the input's name part, lower-cased, with "txt" as its
+// extension, in the temporary folder.
+QString DocxTextFileName(const DocxState& docx, const QString& input) {
+    QString name = QFileInfo(input).fileName().toLower();
+    const qsizetype dot = name.lastIndexOf(u'.');
+    name = (dot < 0 ? name : name.left(dot)) + QStringLiteral(".txt");
+    return docx.strTempFolder + name;
+}
+
+bool ContainsUtf8Charset(const QString& line) {
+    return line.contains(QStringLiteral("CHARSET=UTF-8"), Qt::CaseInsensitive) ||
+           line.contains(QStringLiteral("CHARSET=\"UTF-8\""), Qt::CaseInsensitive);
+}
+
+// What a scan undoes when it stops before reading a docx's text.
+bool EndBeforeReading(RunState& run, int suppress) {
+    run.ui.OutputReplace(QString());
+    run.blnStop = false;
+    run.ui.EnableControls(true);
+    run.ui.SetCountCaption(Message(kMsgCountCaption));
+    RestoreTotalLabel(run);
+    run.settings.chkSuppressWords = suppress;
+    run.ui.SetCheckBox(UiCheckBox::SuppressWords, suppress == 1);
+    SealWordTable(run);
+    return false;
+}
+
+// The reading loop over the lines of `reader`.
+void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, bool docxInput,
+               bool& utf8, qint64 fileLength) {
+    Ui& ui = run.ui;
+    const bool htmlFile = extension.contains(QStringLiteral("htm"));
+    const bool drawBar = fileLength > kProgressBarMinFileSize;
+    const bool caseSignificant = run.settings.chkCaseSignificant == 1;
+    bool headHandled = false;
+    qint64 charactersRead = 0;
+    int barShown = -1;
+    QString line;
+    bool ended = false;
+    for (;;) {
+        run.eventPump.Pump(ui);
+        if (!reader.ReadLine(line, ended)) break;
+        charactersRead += line.size();
+        if (ended) charactersRead += run.intTextKind < 2 ? 2 : 1;
+        if (htmlFile && !headHandled &&
+            line.contains(QStringLiteral("<!DOCTYPE"), Qt::CaseInsensitive) &&
+            line.contains(QStringLiteral("HTML"), Qt::CaseInsensitive)) {
+            line = SkipHtmlHead(line, reader, utf8);
+            headHandled = true;
+        }
+        if (drawBar) {
+            const int p = ProgressBarPosition(charactersRead, fileLength);
+            if (p != barShown) barShown = UpdateProgressBar(run, charactersRead, fileLength, 0);
+        }
+        TrimControls(line);
+        if (line.isEmpty()) continue;
+        if (!docxInput && utf8) line = RepairUtf8Punctuation(RepairUtf8Pairs(line));
+        if (!caseSignificant) line = LowerCaseFull(line);
+        line += u' ';
+        run.strLine = std::move(line);
+        line = QString();
+        ScanLine(run);
+        if (run.blnStop) {
+            if (run.lngNumWords < kStopQuestionWords) break;
+            const QString question = QStringLiteral(" ") + QString::number(run.lngNumWords) +
+                                     QStringLiteral(" different words have been found.") + kCrLf +
+                                     QStringLiteral("Do you really wish to stop?");
+            if (ui.MsgBox(question, Message(kMsgStopCaption), MsgButtons::YesNo, MsgIcon::None) ==
+                MsgResult::Yes) {
+                break;
+            }
+            run.blnStop = false;
+        }
+    }
+}
+
+}  // namespace
+
+bool SameFile(const QString& first, const QString& second) {
+    if (first.isEmpty() || second.isEmpty()) return false;
+    auto canonical = [](const QString& name) {
+        const QFileInfo info(name);
+        const QString real = info.canonicalFilePath();
+        if (!real.isEmpty()) return real;
+        const QString folder = info.absoluteDir().canonicalPath();
+        return QDir::cleanPath((folder.isEmpty() ? info.absolutePath() : folder) +
+                               QStringLiteral("/") + info.fileName());
+    };
+    return first == second || canonical(first) == canonical(second);
+}
+
+bool CheckInputFile(RunState& run, const QString& path) {
+    Ui& ui = run.ui;
+    if (path.isEmpty()) return false;
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        if (run.blnStartUpCompleted) {
+            run.settings.chkUTF8 = 0;
+            ui.SetCheckBox(UiCheckBox::Utf8, false);
+            ui.MsgBox(QStringLiteral("Input file does not exist."),
+                      QStringLiteral("File not found"), MsgButtons::Ok, MsgIcon::Exclamation);
+        }
+        ui.SetLabel(UiLabel::FileSize, QString());
+        return false;
+    }
+    if (info.size() == 0) {
+        if (run.blnStartUpCompleted) {
+            ui.MsgBox(QStringLiteral("Input file is zero-length."), QStringLiteral("Empty file"),
+                      MsgButtons::Ok, MsgIcon::Exclamation);
+        }
+        ui.SetLabel(UiLabel::FileSize, QStringLiteral("Filesize: 0 bytes"));
+        return false;
+    }
+    ui.SetLabel(UiLabel::FileSize, QStringLiteral("Filesize: ") + SizeText(info.size()));
+    return true;
+}
+
+QString SkipHtmlHead(const QString& line, TextLineReader& reader, bool& utf8) {
+    QString current = line;
+    bool ended = false;
+    for (;;) {
+        if (ContainsUtf8Charset(current)) utf8 = true;
+        const qsizetype p = current.indexOf(QStringLiteral("</HEAD>"), 0, Qt::CaseInsensitive);
+        if (p >= 0) return current.mid(p + 7);
+        if (!reader.ReadLine(current, ended)) return QString();
+    }
+}
+
+DocxState& ProgramDocxState() {
+    static DocxState state;
+    return state;
+}
+
+bool DoItFromFile(RunState& run) {
+    return DoItFromFile(run, ProgramDocxState());
+}
+
+bool DoItFromFile(RunState& run, DocxState& docx) {
+    Ui& ui = run.ui;
+    const QString input = run.settings.txbFile[0];
+    auto abandon = [&ui]() {
+        ui.OutputReplace(QString());
+        return false;
+    };
+
+    // Preparation.
+    ui.OutputReplace(L(kNowProcessing));
+    docx.blnDocx = IsDocxFile(input);
+    const QString extension = FileExtension(input, true);
+    bool utf8 = false;
+    qint64 fileLength = 0;
+    if (!docx.blnDocx) {
+        ui.SetLabel(UiLabel::XmlSize, QString());
+        run.intTextKind = kTextNotText;
+        if (SameFile(run.settings.txbFile[1], input)) {
+            ShowSameFileMessage(ui);
+            return abandon();
+        }
+        if (!CheckInputFile(run, input)) return abandon();
+        int textCode = kTextNotText;
+        const bool readable = InspectInputFile(ui, input, false, utf8, textCode, true);
+        run.intTextKind = textCode;
+        if (!readable) return abandon();
+        if (!AskEncoding(run, utf8)) return abandon();
+        fileLength = QFileInfo(input).size();
+    } else {
+        const qint32 result =
+            PrepareDocx(run, docx, input, L(kTemporaryFolderTag), true, true, extension);
+        RemoveTemporaryFolder(docx);
+        if (result < 0) {
+            ShowDocxPreparationFailure(ui, result, input);
+            ui.SetLabel(UiLabel::XmlSize, QString());
+            ui.SetLabel(UiLabel::FileSize, QString());
+            ui.SetElapsedTimerEnabled(false);
+            run.blnElapsedTimeRunning = false;
+            run.settings.txbFile[0].clear();
+            ui.SetInputFileText(QString());
+            return abandon();
+        }
+        fileLength = result;
+    }
+    ui.OutputReplace(QString());
+
+    if (run.settings.txbFile[1].isEmpty() && fileLength > kLargeInputSize) {
+        run.blnElapsedTimeRunning = false;
+        ui.SetLabelVisible(UiLabel::TimeElapsed, false);
+        const MsgResult answer = ui.MsgBox(
+            QStringLiteral("The input file is quite large.  It is advisable to specify an output "
+                           "file ") +
+                QStringLiteral("before continuing, in case the text window will not hold the "
+                               "result. ") +
+                QStringLiteral("Do you wish to specify an output file?"),
+            QStringLiteral("Large input file"), MsgButtons::YesNoCancel, MsgIcon::None);
+        if (answer == MsgResult::Cancel) return false;
+        if (answer == MsgResult::Yes) {
+            const QString chosen = ui.ChooseOutputFile();
+            if (!chosen.isEmpty()) {
+                run.settings.txbFile[1] = chosen;
+                ui.SetOutputFileText(chosen);
+                if (SameFile(chosen, input)) {
+                    ShowSameFileMessage(ui);
+                    return abandon();
+                }
+            }
+        }
+    }
+    run.blnElapsedTimeRunning = true;
+    ui.SetLabelVisible(UiLabel::TimeElapsed, true);
+
+    if (FileExtension(run.settings.txbFile[1], true) == QLatin1String("docx")) {
+        ui.MsgBox(QStringLiteral("Output file cannot be a 'docx' file."), Message(kMsgTitleError),
+                  MsgButtons::Ok, MsgIcon::Exclamation);
+        return abandon();
+    }
+
+    ui.OutputReplace(L(kNowProcessing));
+    ui.SetLabel(UiLabel::SizeOfClipboardContents, QString());
+    ConcealNumWords(run, true);
+    run.strClipboardText.clear();
+    if (!docx.blnDocx) ui.OutputReplace(QString());
+    const int suppress = run.settings.chkSuppressWords;
+    ResetWordTable(run);
+    SetMarkupMode(run, extension);
+    run.blnStop = false;
+    run.lngNumWords = 0;
+    ui.SetCountCaption(Message(kMsgStopCaption));
+    ui.EnableControls(false);
+    if (fileLength > kProgressBarMinFileSize) SetTotalNumOccurrencesForFileProgressBar(run);
+
+    // The scan. Whatever ends it, a docx's temporary folder goes with it.
+    std::optional<TemporaryFolderGuard> folderGuard;
+    if (docx.blnDocx) folderGuard.emplace(docx);
+    try {
+        run.intWithinComment = -1;
+        std::optional<TextLineReader> reader;
+        if (docx.blnDocx) {
+            ui.OutputReplace(L(kProcessing) + kCrLf + kCrLf);
+            const qint32 result =
+                PrepareDocx(run, docx, input, L(kTemporaryFolderTag), true, true, extension);
+            if (result < 0) {
+                ShowDocxPreparationFailure(ui, result, input);
+                return EndBeforeReading(run, suppress);
+            }
+            fileLength = result;
+            SetTotalNumOccurrencesForFileProgressBar(run);
+            QString text;
+            qint64 total = result;
+            const QString error = ReadDocx(run, docx, true, text, total, true, true, true);
+            if (!error.isEmpty()) {
+                ui.MsgBox(error + QStringLiteral(" when processing ") + kCrLf + input,
+                          QStringLiteral("Error"), MsgButtons::Ok, MsgIcon::Exclamation);
+                run.blnStop = true;
+            }
+            if (run.blnStop) return EndBeforeReading(run, suppress);
+            ui.OutputReplace(QString());
+            const QString textFile = DocxTextFileName(docx, input);
+            const QString writeError =
+                WritePieces(textFile, docx.strPieces, 0, docx.strPieces.size() - 1);
+            docx.strPieces = QStringList{QString()};
+            if (!writeError.isEmpty()) {
+                ui.MsgBox(writeError + QStringLiteral(" when processing ") + kCrLf + input,
+                          QStringLiteral("Error"), MsgButtons::Ok, MsgIcon::Exclamation);
+                return EndBeforeReading(run, suppress);
+            }
+            fileLength = QFileInfo(textFile).size();
+            ui.SetLabel(UiLabel::XmlSize, QStringLiteral("Text: ") + SizeText(fileLength));
+            quint8 firstControl = 32;
+            qint32 position = 0;
+            double percentage = 0;
+            run.intTextKind =
+                TextTest(input, kSampleSize, firstControl, position, 1.0, percentage, utf8, true);
+            reader.emplace(textFile, TextLineReader::Encoding::Utf8);
+        } else {
+            reader.emplace(input, TextLineReader::Encoding::Win1252);
+        }
+        ReadLines(run, *reader, extension, docx.blnDocx, utf8, fileLength);
+    } catch (const RunError& error) {
+        ReportError(run, error.number, error.description, L(kProcedure));
+    } catch (const std::bad_alloc&) {
+        ReportError(run, kErrOutOfMemory, QStringLiteral("Out of memory"), L(kProcedure));
+    }
+
+    // End of the scan.
+    folderGuard.reset();
+    RestoreTotalLabel(run);
+    run.settings.chkSuppressWords = suppress;
+    ui.SetCheckBox(UiCheckBox::SuppressWords, suppress == 1);
+    ui.SetLabel(UiLabel::Twirler, QStringLiteral(" "));
+    try {
+        SealWordTable(run);
+    } catch (const RunError& error) {
+        ReportError(run, error.number, error.description, L(kProcedure));
+    }
+    return true;
+}
+
+}  // namespace lxt

@@ -1,0 +1,101 @@
+#include "input/text_line_reader.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include "run/run_error.h"
+#include "support/file_proc.h"
+#include "support/win1252.h"
+
+namespace lxt {
+
+namespace {
+
+bool IsUtf8Continuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+}  // namespace
+
+TextLineReader::TextLineReader(const QString& path, Encoding encoding)
+    : file_(path), encoding_(encoding) {
+    errno = 0;
+    if (!file_.open(QIODevice::ReadOnly)) {
+        if (errno == EACCES || errno == EPERM) {
+            throw RunError{kErrorPermissionDenied, QStringLiteral("Permission denied")};
+        }
+        if (!FileExists(path)) throw RunError{kErrorFileNotFound, QStringLiteral("File not found")};
+        throw RunError{kErrorFileAccess, QStringLiteral("Path/File access error")};
+    }
+}
+
+bool TextLineReader::Refill() {
+    block_ = file_.read(kBlockSize);
+    pos_ = 0;
+    if (block_.isEmpty() && file_.error() != QFileDevice::NoError) {
+        throw RunError{kErrorDeviceIo, QStringLiteral("Device I/O error")};
+    }
+    return !block_.isEmpty();
+}
+
+bool TextLineReader::AtEnd() {
+    return pos_ >= block_.size() && pending_.isEmpty() && !Refill();
+}
+
+void TextLineReader::Decode(const QByteArray& bytes, QString& line) const {
+    if (encoding_ == Encoding::Utf8) {
+        line = QString::fromUtf8(bytes);
+    } else {
+        line.clear();
+        AppendWin1252(bytes, line);
+    }
+}
+
+bool TextLineReader::ReadLine(QString& line, bool& ended) {
+    for (;;) {
+        if (pos_ >= block_.size() && !Refill()) {
+            if (pending_.isEmpty()) return false;
+            Decode(pending_, line);
+            pending_.clear();
+            ended = false;
+            return true;
+        }
+        const char* start = block_.constData() + pos_;
+        const qsizetype available = block_.size() - pos_;
+        const auto* cr = static_cast<const char*>(std::memchr(start, '\r', available));
+        if (cr != nullptr) {
+            const qsizetype length = cr - start;
+            pending_.append(start, length);
+            pos_ += length + 1;
+            // The LF of a CR LF pair, perhaps at the start of the next block.
+            if (pos_ < block_.size() || Refill()) {
+                if (block_[pos_] == '\n') ++pos_;
+            }
+            Decode(pending_, line);
+            pending_.clear();
+            ended = true;
+            return true;
+        }
+        pending_.append(start, available);
+        pos_ = block_.size();
+        if (pending_.size() >= kMaxLineBytes) {
+            // An over-long line: hand over its part up to the last blank, or up to a
+            // character boundary when it has none.
+            qsizetype cut = pending_.lastIndexOf(' ');
+            if (cut > 0) {
+                ++cut;
+            } else {
+                cut = pending_.size();
+                while (cut > 1 && IsUtf8Continuation(pending_[cut - 1])) --cut;
+                if (cut > 1 && static_cast<unsigned char>(pending_[cut - 1]) >= 0xC0) --cut;
+                if (cut <= 1) cut = pending_.size();
+            }
+            Decode(pending_.left(cut), line);
+            pending_.remove(0, cut);
+            ended = false;
+            return true;
+        }
+    }
+}
+
+}  // namespace lxt

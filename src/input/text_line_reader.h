@@ -1,0 +1,39 @@
+// Reads a text file line by line in large blocks: a line ends at CR or at CR LF (one line
+// end), a lone LF stays in the line. Bytes become characters by Windows-1252, or by UTF-8
+// for the text written from a docx. Memory stays bounded whatever the file's size: a line
+// longer than kMaxLineBytes is handed over in parts, cut after a blank where there is one.
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+namespace lxt {
+
+class TextLineReader {
+  public:
+    enum class Encoding { Win1252, Utf8 };
+    static constexpr qint64 kBlockSize = 1024 * 1024;
+    static constexpr qsizetype kMaxLineBytes = 1024 * 1024;
+
+    // Opens the file; throws RunError when it cannot be opened.
+    TextLineReader(const QString& path, Encoding encoding);
+
+    // The next line into `line`; false at the end of the file (nothing read). `ended` tells
+    // whether a line end closed it (false for the last line without one and for the parts
+    // of an over-long line). Throws RunError on a read error.
+    bool ReadLine(QString& line, bool& ended);
+    bool AtEnd();
+
+  private:
+    bool Refill();
+    void Decode(const QByteArray& bytes, QString& line) const;
+
+    QFile file_;
+    Encoding encoding_;
+    QByteArray block_;
+    qsizetype pos_ = 0;
+    QByteArray pending_;  // bytes of the current line gathered across blocks
+};
+
+}  // namespace lxt

@@ -1,0 +1,53 @@
+#include "run/progress_bar.h"
+
+#include <cmath>
+
+#include "run/run_state.h"
+#include "support/ui.h"
+
+namespace lxt {
+
+int ProgressBarPosition(qint64 i, qint64 n) {
+    if (n <= 0) return 0;
+    // Exact halves are decided on whole numbers: twice the product against the divisor.
+    const qint64 product = i * intProgressBarLength;
+    qint64 p = product / n;
+    const qint64 remainder2 = 2 * (product % n);
+    if (remainder2 > n || (remainder2 == n && (p % 2) == 1)) ++p;
+    return static_cast<int>(p);
+}
+
+QString ProgressBarText(int p) {
+    const QChar blank(u' ');
+    if (p <= 0) {
+        return QStringLiteral("[>") + QString(intProgressBarLength, blank) + QStringLiteral("]");
+    }
+    if (p > intProgressBarLength) {
+        return QStringLiteral("[") + QString(p - 1, QChar(u'-')) + QStringLiteral(">]");
+    }
+    return QStringLiteral("[") + QString(p - 1, QChar(u'-')) + QStringLiteral(">") +
+           QString(intProgressBarLength - p, blank) + QStringLiteral("]");
+}
+
+void SetTotalNumOccurrencesForFileProgressBar(RunState& run) {
+    run.ui.SetProgressBarLook(true);
+    run.ui.SetLabelVisible(UiLabel::TotalNumOccurrences, true);
+    run.ui.SetLabel(
+        UiLabel::TotalNumOccurrences,
+        QStringLiteral("[") + QString(intProgressBarLength, QChar(u' ')) + QStringLiteral("]"));
+}
+
+int UpdateProgressBar(RunState& run, qint64 lngI, qint64 lngN, qint64 lngMinN) {
+    if (lngN < lngMinN) return -1;
+    const int p = ProgressBarPosition(lngI, lngN);
+    run.ui.SetLabel(UiLabel::TotalNumOccurrences, ProgressBarText(p));
+    return p;
+}
+
+void RestoreTotalLabel(RunState& run) {
+    run.ui.SetProgressBarLook(false);
+    run.ui.SetLabelVisible(UiLabel::TotalNumOccurrences, true);
+    run.ui.SetLabel(UiLabel::TotalNumOccurrences, QString());
+}
+
+}  // namespace lxt
