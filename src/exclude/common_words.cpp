@@ -161,7 +161,7 @@ void AttemptToReadCommonWords(RunState& run) {
         const QString text = CommonWordsCountText(static_cast<qint32>(run.strCommonWords.size())) +
                              QLatin1String(kLoadedFrom) + run.strCommonWordsFile;
         ui.SetLabel(UiLabel::NumberOfWords, QString());
-        ui.MsgBox(text, QLatin1String(kCommonWordsLoadedTitle), MsgButtons::Ok,
+        ui.MsgBox(text, QLatin1String(kCommonWordsLoadedBoxTitle), MsgButtons::Ok,
                   MsgIcon::Information);
         run.settings.txbCommonWordsFile = run.strCommonWordsFile;
         SetIgnoreCommonWords(run, true);

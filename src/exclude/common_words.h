@@ -13,7 +13,7 @@ inline constexpr char kNowReadingCommonWords[] = "Now reading common words ...";
 inline constexpr char kReadingStopCaption[] = "Stop";
 inline constexpr char kCommonWordsNotFoundText[] = "File for common words not found.";
 inline constexpr char kFileNotFoundTitle[] = "File not found";
-inline constexpr char kCommonWordsLoadedTitle[] = "Common words loaded";
+inline constexpr char kCommonWordsLoadedBoxTitle[] = "Common words loaded";
 inline constexpr char kLoadedFrom[] = " loaded from ";
 
 // "One common word", or the number in words followed by " common words" ("No common
