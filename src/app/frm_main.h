@@ -28,7 +28,9 @@ class QTimer;
 
 namespace lxt {
 
+class FrmHelp;
 class FrmParams;
+class FrmPopUp;
 class QtUi;
 class Ui;
 
@@ -45,12 +47,6 @@ inline constexpr int kMsgSettingsSaved = 50;
 inline constexpr int kMsgEmptyOutputTip = 76;
 // Introduction paragraphs, in the order shown.
 inline constexpr std::array<int, 6> kIntroMessages{19, 20, 21, 30, 22, 23};
-// Characters of clipboard text that may be pasted into a text box.
-inline constexpr qint32 kMaxClipboardLength = 100000;
-// Characters that txbOutput may hold.
-inline constexpr qint32 kMaxTextLength = 65000;
-// Length of the character progress bar.
-inline constexpr int kProgressBarLength = 37;
 // A path this long or longer gets no tooltip from SetPathToolTip.
 inline constexpr int kLongPathToolTip = 76;
 // A path box whose text is longer than this shows its text as its tooltip.
@@ -105,6 +101,9 @@ class FrmMain : public QMainWindow {
     // run them as a click would).
     void cmdListWords_Click();
     void cmdFile_Click(int index);
+    // The part of cmdFile_Click after the dialog: `chosen` is the file picked, empty when
+    // the dialog was cancelled.
+    void ChooseFile(int index, const QString& chosen);
     void txbFile_LostFocus(int index);
     void cmdClearFile_Click(int index);
     void cmdClearOutput_Click();
@@ -130,6 +129,8 @@ class FrmMain : public QMainWindow {
     void ShowClipboardSize();
     // Takes the clipboard text in (into txbOutput too when `show`); false on failure.
     bool PasteClipboard(bool show);
+    // Ticks or clears the Settings window's "Ignore common words" without its handler.
+    void SetIgnoreCommonWords(bool ticked);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -145,12 +146,16 @@ class FrmMain : public QMainWindow {
     void BuildLists();
     void EnableListOptions(bool enable);
     void EnableSourceOptions(bool enable);
-    void InspectAfterChoice(const QString& path, bool announce);
+    void InspectAfterChoice(const QString& path);
     void ResetCommonWordsChoice();
+    void RelistIfWordsGot();
+    void TakeSettingsIntoRun();
 
     std::unique_ptr<QtUi> ui_;
     std::unique_ptr<RunState> run_;
     std::unique_ptr<FrmParams> frmParams_;
+    std::unique_ptr<FrmHelp> frmHelp_;
+    std::unique_ptr<FrmPopUp> frmPopUp_;
     std::function<void()> endProcess_;
     QString strStateFile_;
     QString strInputLanguage_;
