@@ -1,0 +1,177 @@
+#include "results/output_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "results/listing_formats.h"
+#include "run/report_error.h"
+#include "run/run_state.h"
+#include "support/catalogue.h"
+#include "support/file_proc.h"
+#include "support/folder_proc.h"
+#include "support/str_proc.h"
+#include "support/ui.h"
+#include "support/win1252.h"
+
+namespace lxt {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+const QString kProcedure = QStringLiteral("ListWords");
+
+// Error numbers and descriptions of a file that cannot be opened or written.
+constexpr int kErrDeviceIo = 57;
+constexpr int kErrDiskFull = 61;
+constexpr int kErrPathFileAccess = 75;
+constexpr int kErrPathNotFound = 76;
+
+struct FileError {
+    int number;
+    QString description;
+};
+
+FileError OpenError(const QFile& file) {
+    const QFileInfo info(file.fileName());
+    if (!QFileInfo(info.absolutePath()).isDir()) {
+        return {kErrPathNotFound, QStringLiteral("Path not found")};
+    }
+    if (file.error() == QFileDevice::PermissionsError || (info.exists() && !info.isWritable())) {
+        return {kErrPermissionDenied, QStringLiteral("Permission denied")};
+    }
+    return {kErrPathFileAccess, QStringLiteral("Path/File access error")};
+}
+
+FileError WriteError(const QFile& file) {
+    if (file.error() == QFileDevice::ResourceError) {
+        return {kErrDiskFull, QStringLiteral("Disk full")};
+    }
+    return {kErrDeviceIo, QStringLiteral("Device I/O error")};
+}
+
+ListingEnd RunChosenListing(ListingContext& ctx) {
+    return ctx.run.settings.cboWordOrder == kWordOrderAlphabetical ? ListWordsAlphabetically(ctx)
+                                                                   : ListWordsByFrequency(ctx);
+}
+
+// The overwrite question. Returns false when nothing is to be written or listed (the folder
+// of the answer does not exist); clears `writing` when the user cancelled.
+bool AskOverwrite(RunState& run, bool& writing) {
+    run.ui.OutputReplace(QString());
+    const std::optional<QString> reply =
+        run.ui.InputBox(QString::fromUtf16(kOverwritePrompt), QString::fromUtf16(kOverwriteTitle),
+                        run.settings.txbFile[1]);
+    QString answer = reply ? reply->trimmed() : QString();
+    if (answer.isEmpty()) {
+        run.settings.chkDisableOutputToFile = 1;
+        run.ui.SetCheckBox(UiCheckBox::DisableOutputToFile, true);
+        writing = false;
+        return true;
+    }
+#ifdef Q_OS_WIN
+    // Paths are not case-sensitive there; elsewhere the case names another file.
+    answer = LowerCaseFull(answer);
+#endif
+    if (!FolderExists(QFileInfo(answer).absolutePath())) {
+        run.ui.MsgBox(QString::fromUtf16(kFolderDoesNotExist), Message(kMsgWarningTitle),
+                      MsgButtons::Ok, MsgIcon::Exclamation);
+        return false;
+    }
+    run.settings.txbFile[1] = answer;
+    run.ui.SetOutputFileText(answer);
+    return true;
+}
+
+// The file phase. Returns false when an error was reported.
+bool WriteOutputFile(RunState& run, const ListingTarget& target) {
+    run.ui.OutputReplace(QString::fromUtf16(kWritingOutputFile));
+    QFile file(run.settings.txbFile[1]);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        const FileError e = OpenError(file);
+        ReportError(run, e.number, e.description, kProcedure);
+        return false;
+    }
+    ListingContext ctx(run, target);
+    ctx.blnWritingOutputFile = true;
+    ctx.file = &file;
+    const QString delimiter =
+        QString::fromUtf16(run.settings.chkOutputWithCommas != 0 ? kHintCommas : kHintSpaces);
+    const QString hints = QString::fromUtf16(kHintQuote) + QString::fromUtf16(kHintDelimited) +
+                          delimiter + kCrLf + QString::fromUtf16(kHintQuote) +
+                          QString::fromUtf16(kHintOrigin) + kCrLf + kCrLf;
+    for (QChar c : hints) ctx.fileBytes.append(static_cast<char>(Win1252Code(c)));
+
+    run.eventPump.Restart();
+    const ListingEnd end = RunChosenListing(ctx);
+    const bool flushed = FlushFileBytes(ctx) && file.flush();
+    if (end == ListingEnd::FileFailed || !flushed) {
+        const FileError e = WriteError(file);
+        file.close();
+        ReportError(run, e.number, e.description, kProcedure);
+        return false;
+    }
+    file.close();
+    if (file.error() != QFileDevice::NoError) {
+        const FileError e = WriteError(file);
+        ReportError(run, e.number, e.description, kProcedure);
+        return false;
+    }
+    // A stopped or failed listing leaves a partial file, which is not "written". A failed
+    // listing has reported itself; the screen listing still follows.
+    run.blnOutputFileWritten = end == ListingEnd::Completed;
+    return true;
+}
+
+}  // namespace
+
+void ListWords(RunState& run, const ListingTarget& target) {
+    run.blnOutputFileWritten = false;
+    if (run.lngNumWordsIncluded == 0) {
+        run.ui.OutputReplace(QString());
+        ShowNoWordsListed(run);
+        if (target.screenSink) target.screenSink(NoWordsListedText(run) + kCrLf);
+        return;
+    }
+
+    bool writing = !run.settings.txbFile[1].isEmpty() && run.settings.chkDisableOutputToFile == 0;
+    if (writing && run.settings.chkWarnOnOverwrite != 0 && FileExists(run.settings.txbFile[1])) {
+        if (!AskOverwrite(run, writing)) return;
+    }
+
+    if (writing && !WriteOutputFile(run, target)) return;
+
+    run.ui.OutputReplace(QString());
+    if (run.blnStop) {
+        run.ui.OutputReplace(QString::fromUtf16(kOutputTerminated) + kCrLf);
+        return;
+    }
+
+    // The screen phase.
+    ListingContext ctx(run, target);
+    run.eventPump.Restart();
+    RunChosenListing(ctx);
+    if (run.blnStop) {
+        ScreenFlushHeld(ctx);
+        ScreenAppend(ctx, kCrLf + QString::fromUtf16(kListingStopped) + kCrLf);
+        if (!target.screenSink) run.ui.OutputCaretToEnd();
+        return;
+    }
+    if (ScreenLength(ctx) > 2 && ctx.style.format == kFormatWordsWithCommas) {
+        const QString separator = QString::fromUtf16(kWordSeparator);
+        if (target.screenSink) {
+            ctx.sinkHeld.clear();  // only ever the final ", "
+            target.screenSink(kCrLf);
+        } else {
+            QString text = run.ui.OutputText();
+            if (text.endsWith(separator)) {
+                text.chop(separator.size());
+                run.ui.OutputReplace(text + kCrLf);
+            } else {
+                run.ui.OutputAppend(kCrLf);
+            }
+        }
+    }
+    ScreenFlushHeld(ctx);
+}
+
+}  // namespace lxt

@@ -1,0 +1,43 @@
+// Presents the result of a run: writes the listing to the output file when one is named and
+// output is not disabled (asking first before writing over an existing file when the user
+// wants that), then lists the same words on the screen. The file is Windows-1252 text with
+// CR LF line breaks, two hint lines for a spreadsheet and an empty line before the listing.
+#pragma once
+
+#include <QString>
+
+#include "results/word_listing.h"
+
+namespace lxt {
+
+struct RunState;
+
+inline constexpr char16_t kHintQuote[] = u"\"";
+inline constexpr char16_t kHintDelimited[] =
+    u"To open this file in Excel state that it is delimited by ";
+inline constexpr char16_t kHintCommas[] = u"commas.";
+inline constexpr char16_t kHintSpaces[] = u"spaces.";
+inline constexpr char16_t kHintOrigin[] =
+    u"Set File Origin: Windows (ANSI) & Text qualifier: double-quote.";
+
+inline constexpr char16_t kOverwriteTitle[] = u"The output file exists.";
+inline constexpr char16_t kOverwritePrompt[] =
+    u"To overwrite the current output file click on 'OK'.\r\n"
+    u"To write to a different file edit the filepath below.\r\n"
+    u"To disable output to file click on 'Cancel'.\r\n"
+    u"\r\n"
+    u"(This 'warn on overwrite' can be disabled\r\n"
+    u"in the 'Settings' window.)";
+inline constexpr char16_t kFolderDoesNotExist[] = u"Folder does not exist.";
+inline constexpr char16_t kWritingOutputFile[] = u"Now processing and writing to output file ...";
+inline constexpr char16_t kOutputTerminated[] = u"Output to file was terminated.";
+inline constexpr char16_t kListingStopped[] = u"Listing stopped.";
+// Catalogue message used as the title of warnings.
+inline constexpr int kMsgWarningTitle = 34;
+
+// Lists the included words to the output file (when wanted) and then to the screen, in the
+// word order and display format in force. Errors are reported through ReportError with the
+// procedure name "ListWords". Sets blnOutputFileWritten when the file was written whole.
+void ListWords(RunState& run, const ListingTarget& target = {});
+
+}  // namespace lxt

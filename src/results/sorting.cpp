@@ -1,0 +1,159 @@
+#include "results/sorting.h"
+
+#include <QString>
+#include <QStringView>
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "run/event_pump.h"
+#include "run/run_state.h"
+#include "run/word_table.h"
+#include "support/ui.h"
+
+namespace lxt {
+
+namespace {
+
+// The part of a key from 0-based position `from` on (empty when the key is shorter).
+QStringView KeyPart(const QString& key, qsizetype from) {
+    if (from <= 0) return QStringView(key);
+    if (from >= key.size()) return QStringView();
+    return QStringView(key).sliced(from);
+}
+
+int CompareKeys(QStringView a, QStringView b) {
+    return a.compare(b, Qt::CaseSensitive);
+}
+
+}  // namespace
+
+void SortWordTable(WordTable& table, qint32 lo, qint32 hi, qint32 start) {
+    const qsizetype from = start - 1;
+    // Each partition leaves two disjoint ranges, lo..j and i..hi, that are sorted
+    // independently of each other. Sorting the smaller one by recursion and the larger one
+    // in this loop keeps the recursion depth logarithmic while every partition step, and so
+    // the final place of every entry, stays the same.
+    while (lo < hi) {
+        qint32 i = lo;
+        qint32 j = hi;
+        const QString pivotKey = table[lo + (hi - lo) / 2].strSortKey;  // copied first
+        const QStringView pivot = KeyPart(pivotKey, from);
+        while (i <= j) {
+            while (i < hi && CompareKeys(KeyPart(table[i].strSortKey, from), pivot) < 0) ++i;
+            while (j > lo && CompareKeys(KeyPart(table[j].strSortKey, from), pivot) > 0) --j;
+            if (i <= j) {
+                if (i < j) std::swap(table[i], table[j]);
+                ++i;
+                --j;
+            }
+        }
+        const bool leftHasWork = lo < j;
+        const bool rightHasWork = i < hi;
+        if (leftHasWork && rightHasWork) {
+            if (j - lo < hi - i) {
+                SortWordTable(table, lo, j, start);
+                lo = i;
+            } else {
+                SortWordTable(table, i, hi, start);
+                hi = j;
+            }
+        } else if (leftHasWork) {
+            hi = j;
+        } else if (rightHasWork) {
+            lo = i;
+        } else {
+            return;
+        }
+    }
+}
+
+void SortWordTable(RunState& run, qint32 lo, qint32 hi, qint32 start) {
+    SortWordTable(run.WordTable, lo, hi, start);
+}
+
+void MarkIncludedWords(RunState& run) {
+    const bool ignoreInfrequent = run.settings.chkIgnoreInfrequentWords != 0;
+    for (qint32 i = 1; i <= run.lngNumWords; ++i) {
+        WordEntry& e = run.WordTable[i];
+        e.blnIncluded = true;
+        if (ignoreInfrequent && e.lngFrequency < run.intThresholdFrequency) e.blnIncluded = false;
+    }
+}
+
+void ComputeWordStatistics(RunState& run) {
+    run.intMaxWordLengthFound = 0;
+    run.lngNumWordsIncluded = 0;
+    run.lngMaxFrequency = 0;
+    run.lngNumWordsExcluded = 0;
+    run.lngNumOccurrences = 0;
+    for (qint32 i = 1; i <= run.lngNumWords; ++i) {
+        const WordEntry& e = run.WordTable[i];
+        if (!e.blnIncluded) {
+            ++run.lngNumWordsExcluded;
+            continue;
+        }
+        ++run.lngNumWordsIncluded;
+        run.lngNumOccurrences += e.lngFrequency;
+        run.lngMaxFrequency = std::max(run.lngMaxFrequency, e.lngFrequency);
+        run.intMaxWordLengthFound =
+            std::max(run.intMaxWordLengthFound, static_cast<int>(e.strWord.size()));
+    }
+}
+
+void OrderByFrequency(RunState& run) {
+    WordTable& table = run.WordTable;
+    for (qint32 i = 1; i <= run.lngNumWords; ++i) {
+        table[i].lngRank = 0;
+        table[i].lngNext = 0;
+    }
+    run.lngFirstFreq = 0;
+    run.eventPump.Restart();
+
+    // Ranking. Counting down the frequencies and, for each, walking the table in order
+    // gives every included entry with a frequency from 1 to lngMaxFrequency its place in
+    // decreasing frequency, equal frequencies in table order: a stable sort of those
+    // entries by decreasing frequency. The user interface gets a turn after each
+    // frequency that occurs.
+    std::vector<qint32> order;
+    order.reserve(static_cast<size_t>(std::max(run.lngNumWordsIncluded, 0)));
+    for (qint32 j = 1; j <= run.lngNumWords; ++j) {
+        const WordEntry& e = table[j];
+        if (e.blnIncluded && e.lngFrequency >= 1 && e.lngFrequency <= run.lngMaxFrequency) {
+            order.push_back(j);
+        }
+    }
+    std::stable_sort(order.begin(), order.end(), [&table](qint32 a, qint32 b) {
+        return table[a].lngFrequency > table[b].lngFrequency;
+    });
+    for (size_t k = 0; k < order.size(); ++k) {
+        table[order[k]].lngRank = static_cast<qint32>(k + 1);
+        if (k + 1 == order.size() ||
+            table[order[k + 1]].lngFrequency != table[order[k]].lngFrequency) {
+            run.eventPump.Pump(run.ui);
+        }
+    }
+    if (order.empty()) return;
+    run.lngFirstFreq = order.front();
+
+    // Linking: each ranked entry points at the entry of the next rank. The counter runs
+    // from 2 to lngNumWordsIncluded; every kTrailStep-th value leaves " ." in the output
+    // box behind the phase message, and once start-up is over the user interface gets a
+    // turn after each link.
+    const qint32 ranked = static_cast<qint32>(order.size());
+    qint32 prev = run.lngFirstFreq;
+    qint32 r = 1;
+    for (;;) {
+        if (r < ranked) {
+            const qint32 j = order[static_cast<size_t>(r)];
+            table[prev].lngNext = j;
+            prev = j;
+        }
+        if (r >= run.lngNumWordsIncluded) break;
+        ++r;
+        if (r % kTrailStep == 0) run.ui.OutputAppend(QString::fromUtf16(kTrailMark));
+        LetEventsRun(run);
+    }
+}
+
+}  // namespace lxt

@@ -1,0 +1,80 @@
+// Lists the included words of the ordered table, alphabetically or by decreasing frequency,
+// into one destination: the output file, or the screen (the output box txbOutput, or a
+// caller's sink for the headless counter). The output box holds at most 65,000 characters;
+// the file and a sink have no limit. Lines reach the screen 20 at a time.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+#include "results/listing_formats.h"
+
+class QIODevice;
+
+namespace lxt {
+
+struct RunState;
+
+// The number of characters the output box may hold.
+inline constexpr qsizetype kMaxTextLength = 65000;
+// Lines are gathered and added to the screen this many at a time.
+inline constexpr qint32 kLinesPerBatch = 20;
+// The arrows the twirler shows in turn, one per listed line.
+inline constexpr char16_t kTwirlerArrows[4] = {u'←', u'↑', u'→', u'↓'};
+inline constexpr char16_t kBlankTwirler[] = u" ";
+
+// Where the screen phase of a listing goes. By default it goes to the output box through
+// the Ui, limited to kMaxTextLength characters. With a screenSink the header, the lines and
+// the closing texts go to the sink instead, in the pieces the box would receive (CR LF line
+// breaks); limitOutputBox then applies the same limit to what the sink received.
+struct ListingTarget {
+    bool limitOutputBox = true;
+    std::function<void(const QString&)> screenSink;
+};
+
+// How a listing ended.
+enum class ListingEnd { Completed, Stopped, OutputBoxFull, FileFailed, Failed };
+
+// One listing in progress: its destination and what DisplayNextLine needs.
+struct ListingContext {
+    ListingContext(RunState& run, const ListingTarget& target) : run(run), target(target) {}
+
+    RunState& run;
+    ListingTarget target;
+    bool blnWritingOutputFile = false;
+    LineStyle style;
+
+    // The output file while blnWritingOutputFile: encoded bytes gather in fileBytes.
+    QIODevice* file = nullptr;
+    QByteArray fileBytes;
+    bool fileFailed = false;
+    qint32 wordsDelivered = 0;
+
+    // A sink's running length and the ", " held back from it (format 9 drops the last one).
+    qsizetype sinkLength = 0;
+    QString sinkHeld;
+};
+
+// Screen helpers shared with the listing driver: append, length and caret of the screen.
+void ScreenAppend(ListingContext& ctx, const QString& text);
+qsizetype ScreenLength(const ListingContext& ctx);
+// Sends what a sink still holds back (nothing for the output box).
+void ScreenFlushHeld(ListingContext& ctx);
+// Writes the gathered file bytes; false (and fileFailed) when the file refused them.
+bool FlushFileBytes(ListingContext& ctx);
+
+// Computes the widths for the format in force and emits the header (DisplayNextLine 0).
+void SetColumnWidths(ListingContext& ctx, QString& strOutput);
+// Builds the line of entry lngI (0 = header) and delivers it: to the file, to strOutput,
+// or (the header) straight to the screen; on screen the twirler turns.
+void DisplayNextLine(ListingContext& ctx, qint32 lngI, QString& strOutput);
+
+ListingEnd ListWordsAlphabetically(ListingContext& ctx);
+ListingEnd ListWordsByFrequency(ListingContext& ctx);
+
+// The text shown when no word is listed, and showing it in the output box.
+QString NoWordsListedText(const RunState& run);
+void ShowNoWordsListed(RunState& run);
+
+}  // namespace lxt
