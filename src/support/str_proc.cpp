@@ -134,7 +134,7 @@ QString RepairUtf8Pairs(const QString& text) {
         const int c = Win1252Byte(next);
         qsizetype from = p + 1;
         if (c >= 128 && c <= 159) {
-            ReplacePair(out, kLead194, next, {});
+            ReplacePair(out, kLead194, next, QStringView(u""));
             from = p;  // the pair is gone: what follows now stands at p
         } else if (c >= 160 && c <= 191) {
             const QChar single(c);

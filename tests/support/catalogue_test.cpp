@@ -46,6 +46,12 @@ TEST(Catalogue, FetchesTextsByNumberAndLanguage) {
     EXPECT_EQ(Message(1), QStringLiteral("Eins"));
     EXPECT_EQ(Message(2), QString());
     SetCurrentLanguage(kLanguageEnglish);
+    // A byte-order mark written by an editor is not part of the first line.
+    EXPECT_EQ(LoadText(dir,
+                       "\xEF\xBB\xBF"
+                       "5\t0\tfive\n"),
+              1);
+    EXPECT_EQ(Message(5), QStringLiteral("five"));
 }
 
 TEST(Catalogue, LoadFailuresCarryTheirLineNumbers) {
@@ -54,6 +60,7 @@ TEST(Catalogue, LoadFailuresCarryTheirLineNumbers) {
     EXPECT_EQ(LoadText(dir, "# a\n1\t0\tone\n1\t0\tagain\n"), -1503);
     EXPECT_EQ(LoadText(dir, "1\t0\tone\n2\t0\t" + longText + "\n"), -1002);
     EXPECT_EQ(LoadText(dir, "1\t0\t" + QByteArray(kMessageBufferLength, 'x') + "\n"), 1);
+    EXPECT_EQ(Message(1).size(), kMessageBufferLength);
     EXPECT_EQ(LoadText(dir, "1\t0\tone\n\n\n4\t0\t\n"), -504);
     EXPECT_EQ(LoadText(dir, "1\t0\n"), -501);
     EXPECT_EQ(LoadText(dir, "x\t0\tone\n"), -501);
