@@ -1,7 +1,218 @@
 #include "cli/count_command.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <cstdio>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+#include "cli/cli_options.h"
+#include "cli/console_ui.h"
+#include "exclude/common_words.h"
+#include "exclude/words_to_ignore.h"
+#include "results/word_listing.h"
+#include "run/count_driver.h"
+#include "run/report_error.h"
+#include "run/run_state.h"
+#include "run/settings_file.h"
+#include "support/catalogue.h"
+#include "support/language_tables.h"
+#include "support/win1252.h"
+
 namespace lxt::cli {
 
-int RunCountCommand(const QStringList&) { return 0; }
+namespace {
+
+constexpr char kAllLanguages[] = "all";
+constexpr char kUsageHint[] = "Try 'lxt-count --help'.";
+// The catalogue message of the Count button's idle caption.
+constexpr int kMsgCountCaption = 73;
+// Error numbers the output-file test gives for a file that cannot be written.
+constexpr int kErrPathFileAccess = 75;
+constexpr int kErrPathNotFound = 76;
+
+void WriteTo(std::FILE* stream, const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+}
+
+// Text for standard output: the output box's CR LF line breaks become plain line breaks.
+QString Unix(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return text;
+}
+
+bool StderrIsTerminal() {
+#ifdef Q_OS_UNIX
+    return ::isatty(STDERR_FILENO) == 1;
+#else
+    return false;
+#endif
+}
+
+// The common-words file named by --common-words: a language code, "all", or a file.
+QString CommonWordsPath(const QString& given) {
+    const QString code = given.toLower();
+    if (code == QLatin1String(kAllLanguages)) return PickerEntryPath(kEntryAllSixLanguages);
+    const int position = LanguagePosition(code);
+    if (position >= 0) return LanguageFilePath(position);
+    return QFileInfo(given).absoluteFilePath();
+}
+
+// The file's text as the clipboard would hold it: UTF-8 when asked for or when the bytes
+// are valid UTF-8, Windows-1252 otherwise.
+QString FileTextAsClipboard(const QByteArray& bytes, EncodingChoice encoding) {
+    QByteArray data = bytes;
+    if (data.startsWith("\xEF\xBB\xBF")) data.remove(0, 3);
+    if (encoding == EncodingChoice::Ansi) return DecodeWin1252(data);
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    QString text = decoder(data);
+    if (encoding == EncodingChoice::Utf8 || !decoder.hasError()) return text;
+    return DecodeWin1252(data);
+}
+
+}  // namespace
+
+int RunCountCommand(const QStringList& arguments) {
+    const ParsedCommandLine parsed = ParseCommandLine(arguments);
+    const CliOptions& o = parsed.options;
+    if (!parsed.error.isEmpty()) {
+        WriteTo(stderr, QStringLiteral("lxt-count: ") + parsed.error + QLatin1Char('\n') +
+                            QLatin1String(kUsageHint) + QLatin1Char('\n'));
+        return kExitUsage;
+    }
+    if (o.help) {
+        WriteTo(stdout, HelpText());
+        return kExitCounted;
+    }
+    if (o.version) {
+        WriteTo(stdout, VersionText());
+        return kExitCounted;
+    }
+
+    const QString cataloguePath = CataloguePath(ProgramFolder());
+    const int loaded = LoadCatalogue(cataloguePath);
+    if (loaded <= 0) {
+        WriteTo(stderr, CatalogueFailureText(loaded, cataloguePath) + QLatin1Char('\n'));
+        return kExitInputRefused;
+    }
+
+    ConsoleUi ui(o.encoding, o.quiet, StderrIsTerminal());
+    RunState run(ui);
+    ui.Attach(&run);
+    run.settings = o.settings;
+    run.blnStartUpCompleted = true;
+    ui.SetCountCaption(Message(kMsgCountCaption));
+
+    // The words to ignore, normalised and checked as the Settings window does.
+    if (!TakeOverWordsToIgnore(run)) return kExitUsage;
+
+    // The common words.
+    if (run.settings.chkIgnoreCommonWords == 1 && !o.commonWords.isEmpty()) {
+        const QString path = CommonWordsPath(o.commonWords);
+        run.strCommonWordsFile = path;
+        run.settings.txbCommonWordsFile = path;
+        run.settings.strCommonWordsFile = path;
+        if (!QFileInfo(path).isFile()) {
+            ui.PrintMessage(QString::fromLatin1(kCommonWordsNotFoundText) + QStringLiteral("\r\n") +
+                            path);
+            return kExitUsage;
+        }
+        if (!ReadCommonWords(run)) return kExitUsage;
+        run.blnCommonWordsLoaded = true;
+        run.blnReadingWords = false;
+    } else {
+        run.settings.chkIgnoreCommonWords = 0;
+    }
+
+    if (!o.saveSettingsFile.isEmpty()) {
+        Settings saved = run.settings;
+        if (!o.inputFile.isEmpty()) saved.txbFile[0] = QFileInfo(o.inputFile).absoluteFilePath();
+        if (!saved.txbFile[1].isEmpty()) {
+            saved.txbFile[1] = QFileInfo(saved.txbFile[1]).absoluteFilePath();
+        }
+        const QString error = SaveState(saved, o.saveSettingsFile);
+        if (!error.isEmpty()) {
+            ui.PrintMessage(error);
+            return kExitOutputFailed;
+        }
+        if (o.inputFile.isEmpty()) return kExitCounted;
+    }
+
+    if (o.asClipboard) {
+        QFile file(o.inputFile);
+        if (!file.open(QIODevice::ReadOnly)) {
+            ui.PrintMessage(o.inputFile + QStringLiteral(": ") + file.errorString());
+            return kExitInputRefused;
+        }
+        ui.SetClipboardText(FileTextAsClipboard(file.readAll(), o.encoding));
+    }
+
+    // The listing goes to standard output as it is made.
+    qsizetype listed = 0;
+    ListingTarget target;
+    target.limitOutputBox = false;
+    target.screenSink = [&listed](const QString& piece) {
+        listed += piece.size();
+        WriteTo(stdout, Unix(piece));
+    };
+
+    const bool utf8AndSevenBit = run.settings.chkUTF8 == 1 && run.settings.chkOnly7bitASCII == 1;
+    ConsoleUi::InstallInterruptHandler();
+    const RunOutcome outcome = cmdListWords_Click(run, target);
+    std::fflush(stdout);
+
+    if (run.blnRunInterrupted) ui.PrintMessage(StoppedText(run.lngNumWords));
+
+    const bool outputWanted =
+        !run.settings.txbFile[1].isEmpty() && run.settings.chkDisableOutputToFile != 1;
+    switch (outcome) {
+        case RunOutcome::NotStarted:
+            if (utf8AndSevenBit || ui.SettingsRefused()) return kExitUsage;
+            return kExitInputRefused;
+        case RunOutcome::Abandoned:
+            return kExitInputRefused;
+        case RunOutcome::Failed: {
+            if (outputWanted) {
+                const int number = TestOutputFile(run.settings.txbFile[1]).number;
+                if (number == kErrPermissionDenied || number == kErrPathFileAccess ||
+                    number == kErrPathNotFound) {
+                    return kExitOutputFailed;
+                }
+            }
+            return kExitInputRefused;
+        }
+        case RunOutcome::NotListed:
+            return kExitCounted;
+        case RunOutcome::Listed:
+            break;
+    }
+
+    if (listed == 0 && !ui.OutputText().isEmpty()) {
+        WriteTo(stdout, Unix(ui.OutputText()));
+        if (!ui.OutputText().endsWith(QLatin1Char('\n'))) WriteTo(stdout, QStringLiteral("\n"));
+    }
+    if (o.stats) {
+        for (UiLabel label : {UiLabel::NumberOfWords, UiLabel::NumWordsExcluded,
+                              UiLabel::NumOccurrences, UiLabel::TotalNumOccurrences}) {
+            const QString text = ui.Label(label);
+            if (!text.isEmpty()) WriteTo(stdout, text + QLatin1Char('\n'));
+        }
+    }
+    std::fflush(stdout);
+
+    if (ui.ReportedProcedures().contains(QStringLiteral("ListWords"))) return kExitOutputFailed;
+    if (outputWanted && run.lngNumWordsIncluded > 0 && !run.blnOutputFileWritten &&
+        !run.blnRunInterrupted) {
+        return kExitOutputFailed;
+    }
+    for (const QString& procedure : ui.ReportedProcedures()) {
+        if (procedure.startsWith(QLatin1String("DoItFrom"))) return kExitInputRefused;
+    }
+    return kExitCounted;
+}
 
 }  // namespace lxt::cli

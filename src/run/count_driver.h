@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include "results/word_listing.h"
+
 namespace lxt {
 
 struct RunState;
@@ -37,12 +39,31 @@ inline constexpr int kMinSecondsShown = 4;
 // "Stopped with 25 words found." ("1 word" for one).
 QString StoppedText(qint32 numWords);
 
+// How a run ended, for callers that need more than the windows show (the headless counter).
+enum class RunOutcome {
+    NotStarted,  // a check refused the run, or the click only answered the stop question
+    Abandoned,   // the scan refused the input or gave up before reading
+    NotListed,   // stopped, and the user chose not to list the words found
+    Listed,      // the ordering phases ran and ListWords was called
+    Failed       // an error was reported by the driver's own handler
+};
+
+// Opens `path` for writing without truncating it (a missing file is created empty) and
+// closes it again. Returns no error (number 0) when the file can be written; number 70,
+// "Permission denied", for a read-only or locked file.
+struct OutputFileTest {
+    int number = 0;
+    QString description;
+};
+OutputFileTest TestOutputFile(const QString& path);
+
 // The run driver: checks, the scan of the source, the ordering phases, the statistics and
 // the listing. Errors are reported through ReportError with the procedure name "DoIt".
-void DoIt(RunState& run);
+// `target` says where the listing's screen phase goes (the output box by default).
+RunOutcome DoIt(RunState& run, const ListingTarget& target = {});
 
 // The Count button: while a run goes on (caption message 74) it asks whether to stop;
 // otherwise it refuses UTF-8 with 7-bit-only words, takes the threshold and runs DoIt.
-void cmdListWords_Click(RunState& run);
+RunOutcome cmdListWords_Click(RunState& run, const ListingTarget& target = {});
 
 }  // namespace lxt

@@ -1,0 +1,206 @@
+#include "cli/console_ui.h"
+
+#include <csignal>
+
+#include "run/progress_bar.h"
+#include "run/run_state.h"
+#include "run/run_statistics.h"
+#include "support/catalogue.h"
+
+namespace lxt::cli {
+
+namespace {
+
+volatile std::sig_atomic_t gInterrupted = 0;
+
+extern "C" void OnInterrupt(int) {
+    gInterrupted = 1;
+    // A second Ctrl-C ends the program at once.
+    std::signal(SIGINT, SIG_DFL);
+}
+
+// Titles and texts of the questions that get a fixed answer.
+constexpr char kEncodingTitle[] = "UTF-8 or ANSI file?";
+constexpr char kSeemsUtf8[] = "This file seems to be UTF-8 encoded.";
+constexpr char kLargeInputTitle[] = "Large input file";
+constexpr char kUnixStyleTitle[] = "This is a Unix-style text file";
+constexpr char kBigFileTitle[] = "Big file";
+constexpr char kInvalidChecksum[] = "Invalid checksum found";
+constexpr char kCountingInterruptedTitle[] = "Counting interrupted";
+constexpr char kStopTitle[] = "Stop";
+constexpr char kCharacterNotAllowedTitle[] = "Character not allowed";
+constexpr char kErrorReportStart[] = "At ";
+constexpr char kErrorReportMid[] = " error #";
+// Timer2's interval.
+constexpr qint64 kTickMs = 1000;
+
+int ButtonCount(MsgButtons buttons) {
+    switch (buttons) {
+        case MsgButtons::Ok:
+            return 1;
+        case MsgButtons::OkCancel:
+        case MsgButtons::YesNo:
+        case MsgButtons::RetryCancel:
+            return 2;
+        case MsgButtons::YesNoCancel:
+        case MsgButtons::AbortRetryIgnore:
+            return 3;
+    }
+    return 1;
+}
+
+MsgResult NthButton(MsgButtons buttons, int n) {
+    static const MsgResult ok[] = {MsgResult::Ok};
+    static const MsgResult okCancel[] = {MsgResult::Ok, MsgResult::Cancel};
+    static const MsgResult yesNo[] = {MsgResult::Yes, MsgResult::No};
+    static const MsgResult yesNoCancel[] = {MsgResult::Yes, MsgResult::No, MsgResult::Cancel};
+    static const MsgResult retryCancel[] = {MsgResult::Retry, MsgResult::Cancel};
+    static const MsgResult ari[] = {MsgResult::Abort, MsgResult::Retry, MsgResult::Ignore};
+    const int i = qBound(1, n, ButtonCount(buttons)) - 1;
+    switch (buttons) {
+        case MsgButtons::Ok:
+            return ok[i];
+        case MsgButtons::OkCancel:
+            return okCancel[i];
+        case MsgButtons::YesNo:
+            return yesNo[i];
+        case MsgButtons::YesNoCancel:
+            return yesNoCancel[i];
+        case MsgButtons::RetryCancel:
+            return retryCancel[i];
+        case MsgButtons::AbortRetryIgnore:
+            return ari[i];
+    }
+    return MsgResult::Ok;
+}
+
+}  // namespace
+
+ConsoleUi::ConsoleUi(EncodingChoice encoding, bool quiet, bool progressBar, std::FILE* err)
+    : encoding_(encoding), progressBar_(progressBar && !quiet), err_(err) {}
+
+void ConsoleUi::InstallInterruptHandler() {
+    gInterrupted = 0;
+    std::signal(SIGINT, OnInterrupt);
+}
+
+bool ConsoleUi::Interrupted() {
+    return gInterrupted != 0;
+}
+
+void ConsoleUi::PrintMessage(const QString& text) {
+    ClearBar();
+    QString lines = text;
+    lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (!lines.endsWith(QLatin1Char('\n'))) lines += QLatin1Char('\n');
+    const QByteArray bytes = lines.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), err_);
+    std::fflush(err_);
+}
+
+MsgResult ConsoleUi::Answer(const QString& text, const QString& title, MsgButtons buttons,
+                            int defaultButton) const {
+    if (buttons == MsgButtons::Ok) return MsgResult::Ok;
+    if (title == QLatin1String(kEncodingTitle)) {
+        switch (encoding_) {
+            case EncodingChoice::Utf8:
+                return MsgResult::Yes;
+            case EncodingChoice::Ansi:
+                return MsgResult::No;
+            case EncodingChoice::FollowDetection:
+                return text.startsWith(QLatin1String(kSeemsUtf8)) ? MsgResult::Yes : MsgResult::No;
+        }
+    }
+    if (title == QLatin1String(kLargeInputTitle)) return MsgResult::No;
+    if (title == QLatin1String(kUnixStyleTitle)) return MsgResult::Yes;
+    if (title == QLatin1String(kBigFileTitle)) return MsgResult::Yes;
+    if (text.contains(QLatin1String(kInvalidChecksum))) return MsgResult::No;
+    if (title == QLatin1String(kCountingInterruptedTitle)) return MsgResult::Yes;
+    // The stop questions are asked only after Ctrl-C: the answer is to stop.
+    if (title == QLatin1String(kStopTitle) || title == Message(74)) {
+        return Interrupted() ? MsgResult::Yes : MsgResult::No;
+    }
+    return NthButton(buttons, defaultButton);
+}
+
+MsgResult ConsoleUi::MsgBox(const QString& text, const QString& title, MsgButtons buttons,
+                            MsgIcon /*icon*/, int defaultButton) {
+    if (title == QLatin1String(kCharacterNotAllowedTitle)) settingsRefused_ = true;
+    if (text.startsWith(QLatin1String(kErrorReportStart))) {
+        const qsizetype mid = text.indexOf(QLatin1String(kErrorReportMid));
+        if (mid > 0) reported_ << text.mid(3, mid - 3);
+    }
+    const MsgResult answer = Answer(text, title, buttons, defaultButton);
+    // Messages are printed; questions are answered silently unless the answer ends something.
+    const bool question = buttons != MsgButtons::Ok;
+    if (!question) {
+        PrintMessage(text);
+    } else if (answer != MsgResult::Yes && title != QLatin1String(kEncodingTitle) &&
+               title != QLatin1String(kLargeInputTitle) && title != QLatin1String(kStopTitle) &&
+               title != Message(74)) {
+        PrintMessage(text);
+    }
+    return answer;
+}
+
+std::optional<QString> ConsoleUi::InputBox(const QString&, const QString&,
+                                           const QString& defaultText) {
+    // The overwrite question: the current output file is overwritten.
+    return defaultText;
+}
+
+void ConsoleUi::DoEvents() {
+    if (run_ == nullptr) return;
+    if (gInterrupted != 0 && !stopSent_) {
+        stopSent_ = true;
+        run_->blnStop = true;
+    }
+    if (timerRunning_) {
+        const qint64 due = timer_.elapsed() / kTickMs;
+        while (ticksDone_ < due) {
+            ++ticksDone_;
+            Timer2_Timer(*run_);
+        }
+    }
+}
+
+void ConsoleUi::SetElapsedTimerEnabled(bool enabled) {
+    if (enabled && !timerRunning_) {
+        timer_.start();
+        ticksDone_ = 0;
+    }
+    timerRunning_ = enabled;
+}
+
+QString ConsoleUi::Label(UiLabel label) const {
+    const auto it = labels_.find(label);
+    return it == labels_.end() ? QString() : it->second;
+}
+
+void ConsoleUi::SetLabel(UiLabel label, const QString& caption) {
+    labels_[label] = caption;
+    if (label == UiLabel::TotalNumOccurrences && barLook_ && progressBar_ &&
+        caption.startsWith(QLatin1Char('['))) {
+        const QByteArray bytes = (QLatin1Char('\r') + caption).toUtf8();
+        std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), err_);
+        std::fflush(err_);
+        barDrawn_ = true;
+    }
+}
+
+void ConsoleUi::SetProgressBarLook(bool bar) {
+    if (!bar) ClearBar();
+    barLook_ = bar;
+}
+
+void ConsoleUi::ClearBar() {
+    if (!barDrawn_) return;
+    const QByteArray blank =
+        "\r" + QByteArray(intProgressBarLength + 2, ' ') + "\r";  // "[", the steps, "]"
+    std::fwrite(blank.constData(), 1, static_cast<size_t>(blank.size()), err_);
+    std::fflush(err_);
+    barDrawn_ = false;
+}
+
+}  // namespace lxt::cli
