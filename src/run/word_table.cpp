@@ -82,4 +82,32 @@ void WordTable::ForgetIndex() {
     index_.reset();
 }
 
+qint32 WordTable::SortByWord(qint32 count) {
+    index_.reset();
+    if (count < 2) return count;
+    const auto first = entries_.begin() + 1;
+    const auto last = first + count;
+    const auto less = [](const WordEntry& a, const WordEntry& b) {
+        return CompareOrdinal(a.strWord, b.strWord) < 0;
+    };
+    if (!std::is_sorted(first, last, less)) std::sort(first, last, less);
+    // Entries with equal words (never made by the word list) become one.
+    qint32 out = 1;
+    for (qint32 i = 2; i <= count; ++i) {
+        WordEntry& kept = entries_[size_t(out)];
+        WordEntry& next = entries_[size_t(i)];
+        if (kept.strWord == next.strWord) {
+            if (kept.lngFrequency > std::numeric_limits<qint32>::max() - next.lngFrequency) {
+                RaiseOverflow();
+            }
+            kept.lngFrequency += next.lngFrequency;
+        } else {
+            ++out;
+            if (out != i) entries_[size_t(out)] = std::move(next);
+        }
+    }
+    for (qint32 i = out + 1; i <= count; ++i) entries_[size_t(i)] = WordEntry{};
+    return out;
+}
+
 }  // namespace lxt

@@ -1,0 +1,238 @@
+#include "run/word_list.h"
+
+#include <gtest/gtest.h>
+
+#include <QRandomGenerator>
+#include <limits>
+
+#include "run/run_error.h"
+#include "scan/scan_fixture.h"
+
+namespace lxt::test {
+namespace {
+
+class WordList : public ScanFixture {
+  protected:
+    void Add(const QString& word) { AddWordToList(run, word); }
+    void Admit(const QString& word) { GetWords2(run, word); }
+    static int Occurrences(const QString& text, QStringView part) {
+        return static_cast<int>(text.count(part));
+    }
+};
+
+TEST_F(WordList, OrdinalOrderPutsCapitalsFirst) {
+    run.settings.chkCaseSignificant = 1;
+    EXPECT_EQ(Count(u"b a b B"_s), u"");  // one-letter words never reach the table
+    for (const QString& w : {u"bee"_s, u"ant"_s, u"bee"_s, u"Bee"_s}) Add(w);
+    SealWordTable(run);
+    EXPECT_EQ(Table(), u"Bee:1 ant:1 bee:2");
+}
+
+TEST_F(WordList, EntriesCarryTheFoldedSortKey) {
+    for (const QString& w : {u"Straße"_s, u"Écoute"_s, u"Ærø"_s}) Add(w);
+    SealWordTable(run);
+    ASSERT_EQ(run.lngNumWords, 3);
+    EXPECT_EQ(run.WordTable[1].strSortKey, u"strasse");
+    EXPECT_EQ(run.WordTable[2].strSortKey, u"aero");
+    EXPECT_EQ(run.WordTable[3].strSortKey, u"ecoute");
+    EXPECT_TRUE(run.WordTable[1].blnIncluded);
+}
+
+TEST_F(WordList, FirstWordReplacesTheOutputAndNewWordsFollow) {
+    ui.OutputReplace(u"Now processing input file ..."_s);
+    EXPECT_EQ(Count(u"first second first third"_s), u"first:2 second:1 third:1");
+    EXPECT_EQ(ui.OutputText(), u"first second third ");
+}
+
+TEST_F(WordList, NoWordsLeaveTheOutputAlone) {
+    ui.OutputReplace(u"kept"_s);
+    EXPECT_EQ(Count(u"a an of"_s), u"");
+    EXPECT_EQ(run.lngNumWords, 0);
+    EXPECT_EQ(ui.OutputText(), u"kept");
+}
+
+TEST_F(WordList, LongestPermittedWordIsCountedOneMoreIsNot) {
+    Add(QString(80, u'w'));
+    Add(QString(81, u'w'));
+    EXPECT_EQ(run.lngNumWords, 1);
+}
+
+TEST_F(WordList, TableGrowsBy500) {
+    run.settings.chkSuppressWords = 1;
+    for (int i = 1; i <= 500; ++i) Add(u"w"_s + QString::number(i));
+    EXPECT_EQ(run.WordTable.UpperIndex(), 500);
+    Add(u"w501"_s);
+    EXPECT_EQ(run.WordTable.UpperIndex(), 1000);
+    for (int i = 502; i <= 1000; ++i) Add(u"w"_s + QString::number(i));
+    EXPECT_EQ(run.WordTable.UpperIndex(), 1000);
+    Add(u"w1001"_s);
+    EXPECT_EQ(run.WordTable.UpperIndex(), 1500);
+    Add(u"w1"_s);
+    SealWordTable(run);
+    EXPECT_EQ(run.lngNumWords, 1001);
+    EXPECT_EQ(run.WordTable[1].strWord, u"w1");
+    EXPECT_EQ(run.WordTable[1].lngFrequency, 2);
+    EXPECT_EQ(run.WordTable[2].strWord, u"w10");
+}
+
+TEST_F(WordList, ResetStartsAnEmptyTable) {
+    Add(u"alpha"_s);
+    ResetWordTable(run);
+    EXPECT_EQ(run.lngNumWords, 0);
+    EXPECT_EQ(run.WordTable.UpperIndex(), 500);
+    Add(u"beta"_s);
+    SealWordTable(run);
+    EXPECT_EQ(Table(), u"beta:1");
+}
+
+TEST_F(WordList, WordsToIgnoreAreTestedLowerCased) {
+    run.settings.chkCaseSignificant = 1;
+    run.strWordsToIgnore = u" the and "_s;
+    for (const QString& w : {u"The"_s, u"the"_s, u"Theme"_s, u"then"_s, u"AND"_s, u"an"_s}) {
+        Admit(w);
+    }
+    SealWordTable(run);
+    EXPECT_EQ(Table(), u"Theme:1 an:1 then:1");
+}
+
+TEST_F(WordList, CommonWordsAreDroppedOnlyWhenTicked) {
+    run.strCommonWords = {u"and"_s, u"cat"_s, u"the"_s};
+    Admit(u"cat"_s);
+    run.settings.chkIgnoreCommonWords = 1;
+    Admit(u"Cat"_s);
+    Admit(u"cats"_s);
+    Admit(u"THE"_s);
+    SealWordTable(run);
+    EXPECT_EQ(Table(), u"cat:1 cats:1");
+}
+
+TEST_F(WordList, SevenBitRuleUsesTheClassByte) {
+    run.settings.chkOnly7bitASCII = 1;
+    Admit(u"café"_s);
+    Admit(u"cafe"_s);
+    Admit(u"škoda"_s);  // class byte 97
+    SealWordTable(run);
+    EXPECT_EQ(Table(), u"cafe:1 škoda:1");
+}
+
+TEST_F(WordList, SuppressionNoticeIsWrittenOnce) {
+    Add(u"alpha"_s);
+    ui.OutputAppend(QString(kDisplayCutOff - ui.OutputLength(), u'x'));
+    ASSERT_EQ(ui.OutputLength(), kDisplayCutOff);
+    Add(u"beta"_s);  // exactly 64,900 characters: still shown
+    EXPECT_TRUE(ui.OutputText().endsWith(u"beta "));
+    Add(u"gamma"_s);
+    Add(u"delta"_s);
+    Add(u"beta"_s);
+    const QStringView notice(kSuppressionNotice);
+    EXPECT_EQ(Occurrences(ui.OutputText(), notice), 1);
+    EXPECT_TRUE(ui.OutputText().endsWith(
+        u"\r\n\r\n[Suppressing display of words to avoid buffer overflow.]"));
+    EXPECT_TRUE(run.blnDisplaySuppressed);
+    EXPECT_EQ(run.settings.chkSuppressWords, 1);
+    EXPECT_TRUE(ui.checkBoxes[UiCheckBox::SuppressWords]);
+    EXPECT_EQ(run.lngNumWords, 4);
+}
+
+TEST_F(WordList, SuppressionNoticeOnceEvenWhenTheBoxIsClearedAgain) {
+    Add(u"alpha"_s);
+    ui.OutputAppend(QString(kMaxTextLength, u'x'));
+    Add(u"beta"_s);
+    run.settings.chkSuppressWords = 0;  // the user clears the check box during the run
+    Add(u"gamma"_s);
+    EXPECT_EQ(Occurrences(ui.OutputText(), kSuppressionNotice), 1);
+}
+
+TEST_F(WordList, LabelEveryTenthWord) {
+    run.blnReadingWords = true;
+    for (int i = 1; i <= 25; ++i) Add(u"word"_s + QString(i, u'x'));
+    EXPECT_EQ(ui.labelHistory[UiLabel::NumberOfWords],
+              QStringList({u"Number of common words read so far: 10"_s,
+                           u"Number of common words read so far: 20"_s}));
+    EXPECT_TRUE(ui.labelVisible[UiLabel::NumberOfWords]);
+}
+
+TEST_F(WordList, CountingRunsOnlyShowTheLabel) {
+    for (int i = 1; i <= 9; ++i) Add(u"word"_s + QString(i, u'x'));
+    EXPECT_FALSE(ui.labelVisible.count(UiLabel::NumberOfWords));
+    Add(u"wordy"_s);
+    EXPECT_TRUE(ui.labelVisible[UiLabel::NumberOfWords]);
+    EXPECT_TRUE(ui.labelHistory[UiLabel::NumberOfWords].isEmpty());
+}
+
+TEST_F(WordList, FrequencyOverflowIsRaisedNotWrapped) {
+    Add(u"word"_s);
+    Add(u"other"_s);
+    run.WordTable[1].lngFrequency = std::numeric_limits<qint32>::max() - 1;
+    Add(u"word"_s);
+    EXPECT_EQ(run.WordTable[1].lngFrequency, std::numeric_limits<qint32>::max());
+    try {
+        Add(u"word"_s);
+        FAIL() << "no overflow raised";
+    } catch (const RunError& e) {
+        EXPECT_EQ(e.number, kErrOverflow);
+        EXPECT_EQ(e.description, u"Overflow");
+    }
+    EXPECT_EQ(run.WordTable[1].lngFrequency, std::numeric_limits<qint32>::max());
+}
+
+TEST_F(WordList, AddingAfterSealingFindsTheSealedEntries) {
+    Count(u"zebra apple mango apple"_s);
+    Add(u"zebra"_s);
+    Add(u"kiwi"_s);
+    SealWordTable(run);
+    EXPECT_EQ(Table(), u"apple:2 kiwi:1 mango:1 zebra:2");
+}
+
+TEST_F(WordList, FindWordOnASealedTable) {
+    Count(u"bravo delta foxtrot"_s);
+    EXPECT_EQ(FindWord(run.WordTable, u"alpha", 3).position, -1);
+    EXPECT_EQ(FindWord(run.WordTable, u"charlie", 3).position, -2);
+    EXPECT_EQ(FindWord(run.WordTable, u"echo", 3).position, -3);
+    EXPECT_EQ(FindWord(run.WordTable, u"golf", 3).position, -4);
+    const SearchResult delta = FindWord(run.WordTable, u"delta", 3);
+    EXPECT_TRUE(delta.found);
+    EXPECT_EQ(delta.position, 2);
+}
+
+// The table built through the hash index equals the one the binary insertion gives:
+// FindWord, StoreNewWord at the end, MoveLastWordIntoPlace.
+TEST_F(WordList, SameTableAsBinaryInsertion) {
+    run.settings.chkSuppressWords = 1;
+    run.settings.chkCaseSignificant = 1;
+    ScriptedUi referenceUi;
+    RunState reference(referenceUi);
+    reference.settings.chkSuppressWords = 1;
+    ResetWordTable(reference);
+    QRandomGenerator random(1234);
+    const QString letters = u"abcABCéÉšŠ-'"_s;
+    for (int n = 0; n < 3000; ++n) {
+        QString word;
+        const int length = 1 + static_cast<int>(random.bounded(5));
+        for (int i = 0; i < length; ++i) word += letters[random.bounded(letters.size())];
+        Add(word);
+        const SearchResult r = FindWord(reference.WordTable, word, reference.lngNumWords);
+        if (r.found) {
+            ++reference.WordTable[r.position].lngFrequency;
+            continue;
+        }
+        if (reference.WordTable.UpperIndex() == reference.lngNumWords) reference.WordTable.Grow();
+        ++reference.lngNumWords;
+        StoreNewWord(reference, word);
+        MoveLastWordIntoPlace(reference, -r.position);
+    }
+    SealWordTable(run);
+    ASSERT_EQ(run.lngNumWords, reference.lngNumWords);
+    ASSERT_GT(run.lngNumWords, 500);
+    for (qint32 i = 1; i <= run.lngNumWords; ++i) {
+        ASSERT_EQ(run.WordTable[i].strWord, reference.WordTable[i].strWord) << i;
+        ASSERT_EQ(run.WordTable[i].lngFrequency, reference.WordTable[i].lngFrequency) << i;
+        ASSERT_EQ(run.WordTable[i].strSortKey, reference.WordTable[i].strSortKey) << i;
+    }
+    const qint32 before = run.lngNumWords;
+    SealWordTable(run);  // already in order: nothing changes
+    EXPECT_EQ(run.lngNumWords, before);
+}
+
+}  // namespace
+}  // namespace lxt::test

@@ -1,0 +1,141 @@
+#include "scan/markup.h"
+
+#include <gtest/gtest.h>
+
+#include "scan/scan_fixture.h"
+
+namespace lxt::test {
+namespace {
+
+class Markup : public ScanFixture {
+  protected:
+    void Mode(const QString& extension) { SetMarkupMode(run, extension); }
+};
+
+TEST_F(Markup, ModeFollowsTheExtension) {
+    Mode(u"php"_s);
+    EXPECT_TRUE(run.blnCharacterEntitiesPossible);
+    EXPECT_EQ(run.intNumCommentMarkers, 8);
+    EXPECT_EQ(run.strStartMarker[4], u"<?php");
+    EXPECT_EQ(run.strEndMarker[7], u"");
+    Mode(u"xml"_s);
+    EXPECT_EQ(run.intNumCommentMarkers, 3);
+    EXPECT_EQ(run.strStartMarker[0], u"<?xml");
+    Mode(u"shtml"_s);
+    EXPECT_TRUE(run.blnCharacterEntitiesPossible);
+    EXPECT_EQ(run.intNumCommentMarkers, 5);
+    EXPECT_EQ(run.strEndMarker[1], u"/script>");
+    Mode(u"txt"_s);
+    EXPECT_FALSE(run.blnCharacterEntitiesPossible);
+    EXPECT_EQ(run.intNumCommentMarkers, 2);
+    EXPECT_EQ(run.strStartMarker[0], u"/*");
+    SetCommentMarkers(run, u"");
+    EXPECT_EQ(run.intNumCommentMarkers, 0);
+    EXPECT_TRUE(run.strStartMarker[0].isEmpty());
+    EXPECT_TRUE(run.strStartMarker[1].isEmpty());
+}
+
+TEST_F(Markup, HtmlTagsAreSkippedAlsoAcrossLines) {
+    Mode(u"html"_s);
+    EXPECT_EQ(
+        Count({u"<p class=\"intro\">Hello there</p> <a"_s, u"href=\"hidden.htm\">link</a>"_s}),
+        u"hello:1 link:1 there:1");
+}
+
+TEST_F(Markup, ScriptBlocksAreSkippedWholeWhateverTheCase) {
+    Mode(u"htm"_s);
+    EXPECT_EQ(
+        Count({u"before <SCRIPT type=x>var hidden"_s, u"more hidden code"_s, u"</Script> after"_s}),
+        u"after:1 before:1");
+}
+
+TEST_F(Markup, CommentsKeepTheirDoubleHyphens) {
+    Mode(u"html"_s);
+    EXPECT_EQ(Count(u"one <!-- hidden -- text --> two"_s), u"one:1 two:1");
+}
+
+TEST_F(Markup, EntitiesAreDecodedInsideWords) {
+    Mode(u"html"_s);
+    EXPECT_EQ(Count(u"caf&eacute; black&amp;white fish&nbsp;chips &quot;quoted&quot;"_s),
+              u"black:1 café:1 chips:1 fish:1 quoted:1 white:1");
+}
+
+TEST_F(Markup, UnknownEntityIsSkippedAsASpan) {
+    Mode(u"html"_s);
+    EXPECT_EQ(Count(u"pre&hellip;post &rarr; &#x201C; numeric"_s), u"numeric:1 post:1 pre:1");
+}
+
+TEST_F(Markup, AmpersandWithoutNearSemicolonIsASeparator) {
+    Mode(u"html"_s);
+    EXPECT_EQ(Count(u"fish&chips and more; salt & pepper;"_s),
+              u"and:1 chips:1 fish:1 more:1 pepper:1 salt:1");
+    ResetWordTable(run);
+    EXPECT_EQ(Count(u"tom&abcdefghijklmnopqrstuvwxyz; jerry"_s),
+              u"abcdefghijklmnopqrstuvwxyz:1 jerry:1 tom:1");
+}
+
+TEST_F(Markup, EntityTest) {
+    EXPECT_EQ(IsEntityAt(u"&amp; "), 5);
+    EXPECT_EQ(IsEntityAt(u"&#12;"), 1);
+    EXPECT_EQ(IsEntityAt(u"&a;"), 0);  // three characters
+    EXPECT_EQ(IsEntityAt(u"& b; "), 0);
+    EXPECT_EQ(IsEntityAt(u"&1ab; "), 0);
+    EXPECT_EQ(IsEntityAt(u"&abcdefghijklmnopqr;"), 20);
+    EXPECT_EQ(IsEntityAt(u"&abcdefghijklmnopqrs;"), 0);
+    EXPECT_EQ(IsEntityAt(u"&abcdef"), 0);
+    EXPECT_EQ(IsEntityAt(u"x&amp;"), 0);
+}
+
+TEST_F(Markup, DecodeEntitiesFollowsTheTable) {
+    EXPECT_EQ(DecodeEntities(u"&copy;&amp;lt;&nbsp;&#160;&#8212;&Yacute;&yuml;&quot;"_s),
+              u"©&lt;  —Ýÿ\"");
+    EXPECT_EQ(DecodeEntities(u"&EACUTE; &eacute"_s), u"&EACUTE; &eacute");
+    EXPECT_EQ(DecodeEntities(u"a; & b;&auml; x"_s), u"a; & b;ä x");
+    // Every entry of the table decodes to the character after its ";".
+    const QStringView table(kEntityTable);
+    EXPECT_EQ(table.size(), 612);
+    int entries = 0;
+    for (qsizetype at = table.indexOf(u'&'); at >= 0; ++entries) {
+        const qsizetype semi = table.indexOf(u';', at);
+        const QString entity = table.mid(at, semi - at + 1).toString();
+        EXPECT_EQ(DecodeEntities(entity), QString(table[semi + 1])) << entity.toStdString();
+        at = table.indexOf(u" &", semi);
+        if (at >= 0) ++at;
+    }
+    EXPECT_EQ(entries, 67);
+}
+
+TEST_F(Markup, CdataContentIsCountedInXml) {
+    Mode(u"xml"_s);
+    EXPECT_EQ(Count({u"<?xml version=\"1.0\"?><doc><![CDATA[inside text]]></doc>"_s,
+                     u"<note lang=\"en\">outside</note>"_s}),
+              u"inside:1 outside:1 text:1");
+}
+
+TEST_F(Markup, CdataIsATagInHtml) {
+    Mode(u"html"_s);
+    EXPECT_EQ(Count({u"<![CDATA[x>y]]> visible"_s, u"words"_s}), u"visible:1 words:1");
+}
+
+TEST_F(Markup, PhpOpeningSkipsOnlyItself) {
+    Mode(u"php"_s);
+    EXPECT_EQ(Count(u"<?php echo $greeting; // note"_s), u"echo:1 greeting:1");
+}
+
+TEST_F(Markup, NumericReferenceTakesFollowingLettersAlong) {
+    Mode(u"html"_s);
+    EXPECT_EQ(Count(u"a &#1234;word next"_s), u"next:1");
+}
+
+TEST_F(Markup, SpanContinuedOnALineStartingWithAReference) {
+    Mode(u"html"_s);
+    EXPECT_EQ(Count({u"<script>"_s, u"&#65; hidden"_s, u"</script> shown"_s}), u"shown:1");
+}
+
+TEST_F(Markup, LineCommentsInPhp) {
+    Mode(u"php"_s);
+    EXPECT_EQ(Count({u"code /* block"_s, u"comment */ visible // gone"_s}), u"code:1 visible:1");
+}
+
+}  // namespace
+}  // namespace lxt::test

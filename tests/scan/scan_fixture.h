@@ -1,0 +1,65 @@
+// A counting run over text given in the test, fed line by line to the scanner the way the
+// file scan does it: lower-cased unless case is significant, one blank appended, and the
+// table sealed at the end.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <QStringList>
+
+#include "common/scripted_ui.h"
+#include "run/run_state.h"
+#include "run/word_list.h"
+#include "scan/line_scanner.h"
+#include "scan/markup.h"
+#include "scan/scan_options.h"
+#include "support/str_proc.h"
+
+namespace lxt::test {
+
+using namespace Qt::StringLiterals;
+
+class ScanFixture : public ::testing::Test {
+  protected:
+    ScanFixture() {
+        SetExtraChars(run);
+        SetCommentMarkers(run, u"");  // no markers, as for the clipboard
+        ResetWordTable(run);
+        run.intWithinComment = -1;
+    }
+
+    // Re-reads the word settings after a test changed them.
+    void Apply() { SetExtraChars(run); }
+
+    void Feed(const QString& line) {
+        run.strLine = (run.settings.chkCaseSignificant == 1 ? line : LowerCaseFull(line)) + u' ';
+        ScanLine(run);
+    }
+
+    // Counts the lines and gives back the table as "word:frequency" in table order.
+    QString Count(const QStringList& lines) {
+        for (const QString& line : lines) Feed(line);
+        SealWordTable(run);
+        return Table();
+    }
+    QString Count(const QString& line) { return Count(QStringList{line}); }
+
+    QString Table() const {
+        QStringList out;
+        for (qint32 i = 1; i <= run.lngNumWords; ++i) {
+            out << run.WordTable[i].strWord + u':' + QString::number(run.WordTable[i].lngFrequency);
+        }
+        return out.join(u' ');
+    }
+
+    ScriptedUi ui;
+    RunState run{ui};
+};
+
+}  // namespace lxt::test
+
+// Lets EXPECT_EQ print QStrings.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}

@@ -1,0 +1,104 @@
+#include "scan/scan_options.h"
+
+#include <gtest/gtest.h>
+
+#include "scan/scan_fixture.h"
+
+namespace lxt::test {
+namespace {
+
+TEST(ScanOptions, ClassByteDecidesLetters) {
+    EXPECT_TRUE(IsWordChar(QChar(u'a'), u"", false));
+    EXPECT_TRUE(IsWordChar(QChar(u'š'), u"", false));   // U+0161, class byte 97
+    EXPECT_TRUE(IsWordChar(QChar(u'œ'), u"", false));   // U+0153, class byte 83
+    EXPECT_FALSE(IsWordChar(QChar(u'Š'), u"", false));  // U+0160, class byte 96
+    EXPECT_FALSE(IsWordChar(QChar(u'×'), u"", false));
+    EXPECT_FALSE(IsWordChar(QChar(u'÷'), u"", false));
+    EXPECT_TRUE(IsWordChar(QChar(u'ß'), u"", false));
+    EXPECT_FALSE(IsWordChar(QChar(u'7'), u"", false));
+    EXPECT_TRUE(IsWordChar(QChar(u'7'), u"", true));
+    EXPECT_TRUE(IsWordChar(QChar(u'7'), u"0123456789", false));
+    // U+4E2D has class byte 45, the hyphen.
+    EXPECT_TRUE(IsWordChar(QChar(0x4E2D), u"-", false));
+    EXPECT_FALSE(IsWordChar(QChar(0x4E2D), u"", false));
+}
+
+TEST(ScanOptions, TableAgreesWithTheTestForEveryCharacter) {
+    const QString extra = QStringLiteral("-'\u2018019");
+    const WordCharTable table(extra, false);
+    for (int code = 0; code < 0x10000; code += 7) {
+        ASSERT_EQ(table(QChar(char16_t(code))), IsWordChar(QChar(char16_t(code)), extra, false))
+            << code;
+    }
+}
+
+TEST(ScanOptions, SetExtraCharsFollowsTheCheckBoxes) {
+    ScriptedUi ui;
+    RunState run(ui);
+    SetExtraChars(run);
+    EXPECT_EQ(run.strExtraChars, u"-");
+    run.settings.chkAllowWordsWithApostrophes = 1;
+    run.settings.chkAllowWordsWithNumerals = 1;
+    SetExtraChars(run);
+    EXPECT_EQ(run.strExtraChars, QStringLiteral("-'\u20180123456789"));
+    run.settings.chkAllowWordsWithHyphens = 0;
+    run.settings.chkAllowWordsWithApostrophes = 0;
+    run.settings.chkAllowWordsWithNumerals = 0;
+    SetExtraChars(run);
+    EXPECT_TRUE(run.strExtraChars.isEmpty());
+}
+
+TEST(ScanOptions, StartCharsDropProhibitedCharacters) {
+    EXPECT_EQ(StartChars(u"-", u"-'.:,()+"), u"");
+    EXPECT_EQ(StartChars(u"'0123456789-_@:/.\\", u"-'.:,()+"), u"0123456789_@/\\");
+}
+
+TEST(ScanOptions, CharacterLists) {
+    using namespace Qt::StringLiterals;
+    EXPECT_EQ(QStringView(kVowels).size(), 60);
+    EXPECT_EQ(QStringView(kVowelsOrY), QString(QStringView(kVowels).toString() + u"Yy"_s));
+    EXPECT_EQ(QStringView(kLowerCaseVowels), LowerCaseFull(kVowels));
+}
+
+using ScanOptionsCounting = ScanFixture;
+
+TEST_F(ScanOptionsCounting, HyphenatedCompoundIsOneWordAndContractionsSplit) {
+    EXPECT_EQ(Count(u"A well-known fact, don't you think?"_s),
+              u"don:1 fact:1 think:1 well-known:1 you:1");
+}
+
+TEST_F(ScanOptionsCounting, WithoutHyphensACompoundSplits) {
+    run.settings.chkAllowWordsWithHyphens = 0;
+    Apply();
+    EXPECT_EQ(Count(u"well-known"_s), u"known:1 well:1");
+}
+
+TEST_F(ScanOptionsCounting, ApostropheJoinsOnlyWhenAllowedAndOnlyThePlainOne) {
+    run.settings.chkAllowWordsWithApostrophes = 1;
+    Apply();
+    EXPECT_EQ(Count(QStringLiteral("don't won\u2019t can\u2018t")), u"can:1 don't:1 won:1");
+}
+
+TEST_F(ScanOptionsCounting, CapitalSWithCaronIsASeparatorWhenCaseIsSignificant) {
+    run.settings.chkCaseSignificant = 1;
+    EXPECT_EQ(Count(u"Škoda"_s), u"koda:1");
+}
+
+TEST_F(ScanOptionsCounting, LowerCasedSWithCaronIsALetter) {
+    EXPECT_EQ(Count(u"Škoda"_s), u"škoda:1");
+}
+
+TEST_F(ScanOptionsCounting, MultiplicationAndDivisionSignsSeparate) {
+    EXPECT_EQ(Count(u"three×four÷five"_s), u"five:1 four:1 three:1");
+}
+
+TEST_F(ScanOptionsCounting, CharacterWithHyphenClassByteJoinsWords) {
+    EXPECT_EQ(Count(QStringLiteral("well\u4E2Dknown")), QStringLiteral("well\u4E2Dknown:1"));
+    run.settings.chkAllowWordsWithHyphens = 0;
+    Apply();
+    ResetWordTable(run);
+    EXPECT_EQ(Count(QStringLiteral("well\u4E2Dknown")), u"known:1 well:1");
+}
+
+}  // namespace
+}  // namespace lxt::test
