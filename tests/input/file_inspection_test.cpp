@@ -1,0 +1,345 @@
+#include "input/file_inspection.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QFile>
+
+#include "common/scripted_ui.h"
+#include "common/temp_dir.h"
+#include "input/docx_builder.h"
+
+namespace lxt {
+namespace {
+
+using test::ScriptedUi;
+using test::TempDir;
+
+struct Inspection {
+    bool ok = false;
+    bool utf8 = false;
+    int code = -100;
+};
+
+Inspection Inspect(ScriptedUi& ui, const QString& path, bool silent = false, bool ask = false) {
+    Inspection r;
+    r.ok = InspectInputFile(ui, path, silent, r.utf8, r.code, ask);
+    return r;
+}
+
+// A Unix-type text of exactly `size` bytes.
+QByteArray UnixText(qsizetype size) {
+    QByteArray line = "some words on a line\n";
+    QByteArray text;
+    while (text.size() + line.size() <= size) text += line;
+    text += QByteArray(size - text.size(), 'x');
+    return text;
+}
+
+class FileInspectionTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ClearMacintoshMessageShown(); }
+    TempDir dir;
+    ScriptedUi ui;
+};
+
+TEST_F(FileInspectionTest, TinyFilesAreRefusedAndFiveBytesPass) {
+    const QString three = dir.Write("three.txt", "abc");
+    EXPECT_EQ(HeaderTest(three), kCodeTiny);
+    ui.Expect("contains only from 1 to 4 bytes.");
+    const Inspection r = Inspect(ui, three);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.code, kCodeTiny);
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].text, "File " + three + "\r\ncontains only from 1 to 4 bytes.");
+    EXPECT_EQ(ui.shown[0].title, "Fatal error");
+    EXPECT_EQ(ui.shown[0].icon, MsgIcon::Information);
+
+    const QString five = dir.Write("five.txt", "abcde");
+    EXPECT_EQ(HeaderTest(five), kHeaderNone);
+    EXPECT_TRUE(Inspect(ui, five).ok);
+}
+
+TEST_F(FileInspectionTest, MissingEmptyAndUnnamedFiles) {
+    EXPECT_EQ(HeaderTest(QString()), kCodeEmptyName);
+    Inspection r = Inspect(ui, QString());  // silently refused
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.code, kCodeEmptyName);
+
+    const QString missing = dir.File("missing.txt");
+    ui.Expect(" not found.");
+    r = Inspect(ui, missing);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(ui.shown.back().text, "File " + missing + " not found.");
+
+    const QString empty = dir.Write("empty.txt", "");
+    ui.Expect(" is zero-length.");
+    EXPECT_FALSE(Inspect(ui, empty, true).ok);  // silent does not hide refusals
+    EXPECT_EQ(ui.shown.back().text, "File " + empty + " is zero-length.");
+
+    // A folder is not a file.
+    EXPECT_EQ(HeaderTest(dir.Path()), kCodeNotFound);
+}
+
+TEST_F(FileInspectionTest, PermissionDeniedIsMinusThree) {
+    if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+    const QString locked = dir.Write("locked.txt", "some text here\r\n");
+    QFile::setPermissions(locked, QFileDevice::Permissions());
+    EXPECT_EQ(HeaderTest(locked), kCodePermissionDenied);
+    ui.Expect("cannot be opened (permission denied).");
+    EXPECT_FALSE(Inspect(ui, locked).ok);
+    EXPECT_EQ(ui.shown.back().text,
+              "File " + locked + "\r\n cannot be opened (permission denied).");
+}
+
+TEST_F(FileInspectionTest, RtfIsRefusedWhateverItsExtension) {
+    const QString rtf = dir.Write("letter.txt", "{\\rtf1\\ansi hello}");
+    EXPECT_EQ(HeaderTest(rtf), kCodeRtf);
+    ui.Expect("is an RTF file.");
+    EXPECT_FALSE(Inspect(ui, rtf).ok);
+    // Not quite the signature: an ordinary text.
+    const QString near = dir.Write("near.txt", "{\\RTF1 hello}");
+    EXPECT_EQ(HeaderTest(near), kHeaderNone);
+}
+
+TEST_F(FileInspectionTest, UnicodeHeaders) {
+    EXPECT_EQ(HeaderTest(dir.Write("le.txt", QByteArray("\xFF\xFEh\0i\0", 6))), kHeaderUtf16LE);
+    EXPECT_EQ(HeaderTest(dir.Write("be.txt", QByteArray("\xFE\xFF\0h\0i", 6))), kHeaderUtf16BE);
+    EXPECT_EQ(HeaderTest(dir.Write("b32.txt", QByteArray("\0\0\xFE\xFF\0\0\0h", 8))),
+              kHeaderUtf32BE);
+    const QString le = dir.Write("le2.txt", QByteArray("\xFF\xFEh\0i\0", 6));
+    ui.Expect("is a Unicode file but not UTF-8 encoded.");
+    const Inspection r = Inspect(ui, le);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.code, kTextOtherUnicode);
+}
+
+TEST_F(FileInspectionTest, Utf8WithByteOrderMarkIsAcceptedWithoutLineEndMessages) {
+    // LF-only and above the warning size, yet a UTF-8 file is code 1 with no message.
+    const QString path = dir.Write("bom.txt", "\xEF\xBB\xBF" + UnixText(300000));
+    const Inspection r = Inspect(ui, path, false, true);
+    EXPECT_TRUE(r.ok);
+    EXPECT_TRUE(r.utf8);
+    EXPECT_EQ(r.code, kTextWindows);
+    EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST_F(FileInspectionTest, CharsetDeclarationInTheFirstTenLines) {
+    const QByteArray accented = "caf\xC3\xA9 na\xC3\xAFve\r\n";
+    const QString plain = dir.Write("plain.txt", accented + accented);
+    Inspection r = Inspect(ui, plain);
+    EXPECT_TRUE(r.ok);
+    EXPECT_FALSE(r.utf8);
+
+    const QString html = dir.Write(
+        "page.html", "<!DOCTYPE html>\r\n\r\n<html><head>\r\n<meta charset=UTF-8>\r\n" + accented);
+    r = Inspect(ui, html);
+    EXPECT_TRUE(r.ok);
+    EXPECT_TRUE(r.utf8);
+
+    const QString quoted =
+        dir.Write("quoted.htm", "<meta content=\"text/html; charset=\"UTF-8\"\">\r\n");
+    EXPECT_EQ(HeaderTest(quoted), kHeaderUtf8);
+    // Case-sensitive: a lower-case declaration does not count.
+    EXPECT_EQ(HeaderTest(dir.Write("lower.html", "<meta charset=utf-8>\r\n")), kHeaderNone);
+    // Only for known text extensions.
+    EXPECT_EQ(HeaderTest(dir.Write("page.php", "<meta charset=UTF-8>\r\n")), kHeaderNone);
+    // Empty lines are not counted; the 11th non-empty line is not read.
+    QByteArray ten;
+    for (int i = 0; i < 10; ++i) ten += "line\r\n\r\n";
+    EXPECT_EQ(HeaderTest(dir.Write("late.txt", ten + "charset=UTF-8\r\n")), kHeaderNone);
+    QByteArray nine;
+    for (int i = 0; i < 9; ++i) nine += "line\r\n\r\n";
+    EXPECT_EQ(HeaderTest(dir.Write("tenth.txt", nine + "charset=UTF-8\r\n")), kHeaderUtf8);
+    // A declaration cut by a lone LF is still one line.
+    EXPECT_EQ(HeaderTest(dir.Write("lf.txt", "a\nb\nc\n<meta charset=UTF-8>")), kHeaderUtf8);
+}
+
+TEST_F(FileInspectionTest, XmlBeginningWithLessThanIsUtf8) {
+    EXPECT_EQ(HeaderTest(dir.Write("doc.xml", "<root>text</root>")), kHeaderUtf8);
+    EXPECT_EQ(HeaderTest(dir.Write("wide.xml", QByteArray("<\0r\0o\0", 6))), kHeaderUtf16LE);
+    EXPECT_EQ(HeaderTest(dir.Write("big.xml", QByteArray("\0<\0r\0o", 6))), kHeaderUtf16BE);
+    EXPECT_EQ(HeaderTest(dir.Write("doc.txt", "<root>text</root>")), kHeaderNone);
+}
+
+TEST_F(FileInspectionTest, NulInsideAndOutsideTheSample) {
+    QByteArray text(30000, 'a');
+    for (qsizetype i = 50; i < text.size(); i += 60) text[i] = '\n';
+    QByteArray early = text;
+    early[99] = '\0';  // byte 100
+    const QString bad = dir.Write("early.txt", early);
+    ui.Expect("is not an ANSI or UTF-8 encoded text file.");
+    const Inspection r = Inspect(ui, bad);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.code, kTextNotText);
+    EXPECT_EQ(ui.shown.back().title, "Not a text file");
+    EXPECT_EQ(ui.shown.back().text,
+              bad +
+                  "\r\nis not an ANSI or UTF-8 encoded text file.\r\nIt appears to be a binary "
+                  "file.\r\n\r\nYou could try reading it using its associated application, "
+                  "then copying the text and pasting it into the textbox (then copy it to the "
+                  "clipboard and select 'Clipboard' as the source).");
+
+    QByteArray late = text;
+    late[19999] = '\0';  // byte 20,000, beyond the sample
+    EXPECT_TRUE(Inspect(ui, dir.Write("late.txt", late)).ok);
+}
+
+TEST_F(FileInspectionTest, TextTestStopsEarlyAndReportsThePercentage) {
+    QByteArray text(16384, 'a');
+    text[99] = '\x01';
+    const QString path = dir.Write("ctl.txt", text);
+    quint8 byte = 0;
+    qint32 position = 0;
+    double percentage = 0;
+    bool utf8 = false;
+    EXPECT_EQ(TextTest(path, kSampleSize, byte, position, 0.0, percentage, utf8, true),
+              kTextNotText);
+    EXPECT_EQ(byte, 1);
+    EXPECT_EQ(position, 100);
+    // Decided at the first position above one fifth of the sample: 3,277.
+    EXPECT_DOUBLE_EQ(percentage, 100.0 / 3277.0);
+
+    // With the threshold of a docx's text, one control character in the sample is text.
+    EXPECT_EQ(TextTest(path, kSampleSize, byte, position, 1.0, percentage, utf8, true),
+              kTextWindows);
+    EXPECT_DOUBLE_EQ(percentage, 100.0 / 16384.0);
+
+    // A large file of control bytes: the early stop gives the percentage at that moment.
+    QByteArray binary(100000, '\x02');
+    const QString bin = dir.Write("bin.dat", binary);
+    ui.Expect("It appears to be a binary file.");
+    Inspection r = Inspect(ui, bin);
+    EXPECT_FALSE(r.ok);
+    // No advice for a file of 102,400 bytes or more.
+    EXPECT_FALSE(ui.shown.back().text.contains("You could try"));
+    const QString bigBin = dir.Write("big.dat", QByteArray(102400, '\x02'));
+    ui.Expect("It appears to be a binary file.");
+    Inspect(ui, bigBin);
+    EXPECT_FALSE(ui.shown.back().text.contains("You could try"));
+    // High percentage: no advice either.
+    const QString smallBin = dir.Write("small.dat", QByteArray(2000, '\x02'));
+    ui.Expect("It appears to be a binary file.");
+    Inspect(ui, smallBin);
+    EXPECT_FALSE(ui.shown.back().text.contains("You could try"));
+}
+
+TEST_F(FileInspectionTest, FormFeedsTabsAndBackspacesAreText) {
+    const QString path = dir.Write("ff.txt", "one\ttwo\fthree\bfour\r\nfive\r\n");
+    const Inspection r = Inspect(ui, path);
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.code, kTextWindows);
+}
+
+TEST_F(FileInspectionTest, LineEndingKinds) {
+    EXPECT_EQ(Inspect(ui, dir.Write("none.txt", QByteArray(20000, 'w'))).code, kTextWindows);
+    EXPECT_EQ(Inspect(ui, dir.Write("unix.txt", "a b\nc d\n")).code, kTextUnix);
+    EXPECT_EQ(Inspect(ui, dir.Write("win.txt", "a b\r\nc d\r\n")).code, kTextWindows);
+    // Line ends beyond the sample do not count.
+    QByteArray beyond(kSampleSize, 'w');
+    EXPECT_EQ(Inspect(ui, dir.Write("beyond.txt", beyond + "\n")).code, kTextWindows);
+}
+
+TEST_F(FileInspectionTest, UnixFileOfThreeHundredThousandBytes) {
+    const QString path = dir.Write("unix.txt", UnixText(300000));
+    // Before a count: a question; No cancels.
+    ui.Expect("Do you wish to continue processing this file?", MsgResult::No);
+    ui.Expect("Operation canceled.");
+    Inspection r = Inspect(ui, path, false, true);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.code, kTextNotText);
+    ASSERT_EQ(ui.shown.size(), 2u);
+    EXPECT_EQ(ui.shown[0].title, "This is a Unix-style text file");
+    EXPECT_EQ(ui.shown[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(ui.shown[0].defaultButton, 2);
+    EXPECT_EQ(ui.shown[0].icon, MsgIcon::None);
+    EXPECT_TRUE(
+        ui.shown[0].text.contains("The size of this file is 292.97 Kb\r\nso processing of "
+                                  "this file might be rather slow."));
+    EXPECT_EQ(ui.shown[1].title, "This is a Unix-style text file");
+    EXPECT_EQ(ui.shown[1].buttons, MsgButtons::Ok);
+
+    // Yes goes on.
+    ui.Expect("Do you wish to continue processing this file?", MsgResult::Yes);
+    r = Inspect(ui, path, false, true);
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.code, kTextUnix);
+
+    // From the file box: only the information message.
+    ui.Expect("might be rather slow.");
+    EXPECT_TRUE(Inspect(ui, path, false, false).ok);
+    EXPECT_EQ(ui.shown.back().title, "This is a Unix-style file");
+    EXPECT_FALSE(ui.shown.back().text.contains("Do you wish"));
+
+    // Silent (common words): nothing at all.
+    const size_t before = ui.shown.size();
+    EXPECT_TRUE(Inspect(ui, path, true, false).ok);
+    EXPECT_EQ(ui.shown.size(), before);
+
+    // At 256,000 bytes no message; above 512,000 refused.
+    EXPECT_TRUE(Inspect(ui, dir.Write("edge.txt", UnixText(256000)), false, true).ok);
+    EXPECT_EQ(ui.shown.size(), before);
+    const QString huge = dir.Write("huge.txt", UnixText(512001));
+    ui.Expect("so processing of this file would take a long time.");
+    r = Inspect(ui, huge, false, true);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.code, kTextNotText);
+    EXPECT_EQ(ui.shown.back().title, "Cannot process this file");
+}
+
+TEST_F(FileInspectionTest, MacintoshMessageOnlyOnce) {
+    const QString path = dir.Write("mac.txt", "one line\rtwo line\r");
+    ui.Expect("has Macintosh-type line endings (CR).");
+    Inspection r = Inspect(ui, path);
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.code, kTextMacintosh);
+    EXPECT_EQ(ui.shown.back().title, "This is a Mac-style text file");
+    EXPECT_TRUE(Inspect(ui, path).ok);
+    EXPECT_EQ(ui.shown.size(), 1u);
+    // Silent does not use up the message; clearing the flag shows it again.
+    ClearMacintoshMessageShown();
+    EXPECT_TRUE(Inspect(ui, path, true).ok);
+    EXPECT_FALSE(MacintoshMessageShown());
+    ui.Expect("has Macintosh-type line endings (CR).");
+    EXPECT_TRUE(Inspect(ui, path).ok);
+    EXPECT_TRUE(ui.AllExpectedShown());
+}
+
+TEST_F(FileInspectionTest, DocxAndZipSignatureTests) {
+    const QString docx = dir.File("Report.DOCX");
+    ASSERT_TRUE(test::WriteDocx(docx, "<w:document><w:t>Hi</w:t></w:document>"));
+    EXPECT_EQ(ZipSignature(docx), 1);
+    EXPECT_TRUE(IsDocxFile(docx));
+    const QString fake = dir.Write("fake.docx", "This is only a text file.\r\n");
+    EXPECT_EQ(ZipSignature(fake), 0);
+    EXPECT_FALSE(IsDocxFile(fake));
+    const QString zip = dir.File("archive.zip");
+    ASSERT_TRUE(QFile::copy(docx, zip));
+    EXPECT_FALSE(IsDocxFile(zip));
+    EXPECT_EQ(ZipSignature(dir.File("nothing.docx")), -1);
+    EXPECT_EQ(ZipSignature(dir.Write("short.docx", "PK\x03\x04xyz")), 0);  // under 10 bytes
+}
+
+TEST_F(FileInspectionTest, SizeTexts) {
+    EXPECT_EQ(SizeText(0), "0 bytes");
+    EXPECT_EQ(SizeText(980), "980 bytes");
+    EXPECT_EQ(SizeText(1023), "1023 bytes");
+    EXPECT_EQ(SizeText(1024), "1.00 Kb");
+    EXPECT_EQ(SizeText(12800), "12.50 Kb");
+    EXPECT_EQ(SizeText(1048575), "1,024.00 Kb");
+    EXPECT_EQ(SizeText(1048576), "1.00 Mb");
+    EXPECT_EQ(SizeText(3407872), "3.25 Mb");
+    EXPECT_EQ(FileSizeText(QString()), "");
+    EXPECT_EQ(FileSizeText(dir.File("absent.txt")), "");
+    EXPECT_EQ(FileSizeText(dir.Write("five.txt", "12345")), "5 bytes");
+}
+
+TEST_F(FileInspectionTest, KnownTextExtensions) {
+    EXPECT_TRUE(IsKnownTextExtension("/a/b/notes.TXT"));
+    EXPECT_TRUE(IsKnownTextExtension("page.xhtml"));
+    EXPECT_FALSE(IsKnownTextExtension("script.php"));
+    EXPECT_FALSE(IsKnownTextExtension("folder.txt/noextension"));
+}
+
+}  // namespace
+}  // namespace lxt

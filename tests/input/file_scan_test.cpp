@@ -1,0 +1,324 @@
+#include "input/file_scan.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "common/scripted_ui.h"
+#include "common/temp_dir.h"
+#include "input/docx_builder.h"
+#include "input/docx_extraction.h"
+#include "input/file_inspection.h"
+#include "run/run_error.h"
+#include "run/run_state.h"
+#include "scan/scan_options.h"
+
+namespace lxt {
+namespace {
+
+using test::ScriptedUi;
+using test::TempDir;
+
+// A scripted Ui that can also choose an output file and act when a new word is shown.
+class ScanUi : public ScriptedUi {
+  public:
+    QString ChooseOutputFile() override {
+        ++outputChoices;
+        return chosenOutput;
+    }
+    void OutputAppend(const QString& text) override {
+        ScriptedUi::OutputAppend(text);
+        if (onWordShown) onWordShown();
+    }
+    QString chosenOutput;
+    int outputChoices = 0;
+    std::function<void()> onWordShown;
+};
+
+// Distinct words that every default word rule accepts: "zoab", "zoac", ...
+QString Word(int i) {
+    QString w = QStringLiteral("zo");
+    do {
+        w += QChar(u'a' + i % 26);
+        i /= 26;
+    } while (i > 0);
+    return w + QStringLiteral("e");
+}
+
+class FileScanTest : public ::testing::Test {
+  protected:
+    FileScanTest() {
+        run.blnStartUpCompleted = true;
+        SetExtraChars(run);
+        ClearMacintoshMessageShown();
+    }
+    bool Scan(const QString& input, const QString& output = QString()) {
+        run.settings.txbFile[0] = input;
+        run.settings.txbFile[1] = output;
+        return DoItFromFile(run, docx);
+    }
+    QString Table() const {
+        QStringList out;
+        for (qint32 i = 1; i <= run.lngNumWords; ++i) {
+            out << run.WordTable[i].strWord + u':' + QString::number(run.WordTable[i].lngFrequency);
+        }
+        return out.join(u' ');
+    }
+
+    TempDir dir;
+    ScanUi ui;
+    RunState run{ui};
+    DocxState docx;
+};
+
+TEST_F(FileScanTest, CountsLinesEndingAtCrOrCrLf) {
+    const QString path =
+        dir.Write("t.txt", "Apple banana\r\ncherry\rApple\nbanana\r\n\r\nlast line");
+    EXPECT_TRUE(Scan(path));
+    EXPECT_EQ(Table(), "apple:2 banana:2 cherry:1 last:1 line:1");
+    EXPECT_EQ(run.intTextKind, kTextWindows);
+    EXPECT_EQ(ui.controlsEnabled, std::vector<bool>{false});
+    EXPECT_EQ(ui.labels[UiLabel::FileSize], "Filesize: 46 bytes");
+    EXPECT_EQ(ui.labels[UiLabel::Twirler], " ");
+    EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST_F(FileScanTest, CaseSignificanceAndWindows1252) {
+    const QString path = dir.Write("c.txt", "Word word \xC9t\xE9 \x80uro\r\n");
+    EXPECT_TRUE(Scan(path));
+    EXPECT_EQ(Table(), QString::fromUtf8("uro:1 word:2 été:1"));  // "€" is no word character
+    run.settings.chkCaseSignificant = 1;
+    EXPECT_TRUE(Scan(path));
+    EXPECT_EQ(Table(), QString::fromUtf8("Word:1 uro:1 word:1 Été:1"));
+}
+
+TEST_F(FileScanTest, SameInputAndOutputNameIsRefusedBeforeReading) {
+    const QString path = dir.Write("same.txt", "alpha beta\r\n");
+    ui.Expect("Output file cannot be the same as the input file.");
+    EXPECT_FALSE(Scan(path, dir.Path() + "/./same.txt"));
+    EXPECT_EQ(run.lngNumWords, 0);
+    EXPECT_TRUE(ui.OutputText().isEmpty());
+    EXPECT_TRUE(ui.controlsEnabled.empty());
+    EXPECT_EQ(ui.shown.back().icon, MsgIcon::Exclamation);
+    // A different output file is fine.
+    EXPECT_TRUE(Scan(path, dir.File("out.txt")));
+    EXPECT_EQ(Table(), "alpha:1 beta:1");
+}
+
+TEST_F(FileScanTest, InputChecksAndRefusedFiles) {
+    ui.Expect("Input file does not exist.");
+    EXPECT_FALSE(Scan(dir.File("none.txt")));
+    EXPECT_EQ(ui.shown.back().title, "File not found");
+    ui.Expect("Input file is zero-length.");
+    EXPECT_FALSE(Scan(dir.Write("empty.txt", "")));
+    EXPECT_EQ(ui.labels[UiLabel::FileSize], "Filesize: 0 bytes");
+    ui.Expect("is an RTF file.");
+    EXPECT_FALSE(Scan(dir.Write("doc.txt", "{\\rtf1 hello}")));
+    ui.Expect("Output file cannot be a 'docx' file.");
+    EXPECT_FALSE(Scan(dir.Write("in.txt", "words here\r\n"), dir.File("out.DOCX")));
+    EXPECT_TRUE(ui.AllExpectedShown());
+    EXPECT_TRUE(ui.controlsEnabled.empty());
+}
+
+TEST_F(FileScanTest, Utf8QuestionBothWays) {
+    const QString path = dir.Write("u.txt",
+                                   "\xEF\xBB\xBF"
+                                   "caf\xC3\xA9 caf\xC3\xA9\r\n");
+    run.settings.chkOnly7bitASCII = 1;
+    ui.Expect("This file seems to be UTF-8 encoded.", MsgResult::Yes);
+    EXPECT_TRUE(Scan(path));
+    EXPECT_EQ(ui.shown.back().title, "UTF-8 or ANSI file?");
+    EXPECT_EQ(ui.shown.back().buttons, MsgButtons::YesNoCancel);
+    EXPECT_EQ(Table(), QString::fromUtf8("café:2"));
+    EXPECT_EQ(run.settings.chkUTF8, 1);
+    EXPECT_EQ(run.settings.chkOnly7bitASCII, 0);
+
+    // Ticked and UTF-8: no question.
+    EXPECT_TRUE(Scan(path));
+    EXPECT_EQ(ui.shown.size(), 1u);
+
+    // No: scanned as Windows-1252, the accented letter arrives as two characters.
+    run.settings.chkUTF8 = 0;
+    ui.Expect("This file seems to be UTF-8 encoded.", MsgResult::No);
+    EXPECT_TRUE(Scan(path));
+    EXPECT_EQ(Table(), QString::fromUtf8("cafã:2"));  // "é" became "Ã©"
+    EXPECT_EQ(run.settings.chkUTF8, 0);
+
+    // Ticked but ANSI: the other question; Cancel abandons.
+    run.settings.chkUTF8 = 1;
+    ui.Expect("This file does not seem to be UTF-8 encoded.", MsgResult::Cancel);
+    EXPECT_FALSE(Scan(dir.Write("a.txt", "plain words\r\n")));
+    EXPECT_TRUE(ui.shown.back().text.endsWith("(not advisable)\r\nor 'No' to scan it as ANSI."));
+}
+
+TEST_F(FileScanTest, HtmlHeadIsSkippedAndItsCharsetApplies) {
+    const QString path = dir.Write(
+        "p.html",
+        "<!DOCTYPE html>\r\n<html><head><title>hidden title</title>\r\n"
+        "<meta charset=\"UTF-8\">\r\n</head><body>visible caf\xC3\xA9\r\n<p>more text</p>\r\n");
+    // The charset is on the fourth line: the inspection sees it, but the answer No is
+    // overruled by the head.
+    ui.Expect("This file seems to be UTF-8 encoded.", MsgResult::No);
+    EXPECT_TRUE(Scan(path));
+    EXPECT_EQ(Table(), QString::fromUtf8("café:1 more:1 text:1 visible:1"));
+}
+
+TEST_F(FileScanTest, LargeInputQuestion) {
+    QByteArray text;
+    while (text.size() <= kLargeInputSize) text += "large input words\r\n";
+    const QString path = dir.Write("large.txt", text);
+    ui.Expect("The input file is quite large.", MsgResult::Cancel);
+    EXPECT_FALSE(Scan(path));
+    EXPECT_EQ(ui.shown.back().title, "Large input file");
+
+    // Yes with a canceled choice goes on.
+    ui.Expect("Do you wish to specify an output file?", MsgResult::Yes);
+    EXPECT_TRUE(Scan(path));
+    EXPECT_EQ(ui.outputChoices, 1);
+    EXPECT_EQ(Table(), "input:" + QString::number(text.size() / 19) +
+                           " large:" + QString::number(text.size() / 19) +
+                           " words:" + QString::number(text.size() / 19));
+    // The progress bar ran to its end and the label got its normal look back.
+    const QStringList& bar = ui.labelHistory[UiLabel::TotalNumOccurrences];
+    ASSERT_GE(bar.size(), 3);
+    EXPECT_EQ(bar.first(), "[" + QString(37, u' ') + "]");
+    EXPECT_TRUE(bar.contains("[" + QString(36, u'-') + ">]"));
+    EXPECT_EQ(bar.last(), "");
+    EXPECT_FALSE(ui.progressBarLook);
+
+    // Choosing the input file itself is refused.
+    ui.chosenOutput = path;
+    ui.Expect("Do you wish to specify an output file?", MsgResult::Yes);
+    ui.Expect("Output file cannot be the same as the input file.");
+    EXPECT_FALSE(Scan(path));
+    // With an output file named there is no question.
+    EXPECT_TRUE(Scan(path, dir.File("out.csv")));
+    EXPECT_TRUE(ui.AllExpectedShown());
+}
+
+TEST_F(FileScanTest, SmallFilesDrawNoProgressBar) {
+    EXPECT_TRUE(Scan(dir.Write("s.txt", QByteArray(10000, 'a') + " word\r\n")));
+    EXPECT_TRUE(ui.labelHistory[UiLabel::TotalNumOccurrences].filter("[").isEmpty());
+}
+
+TEST_F(FileScanTest, UnixFileBeforeACount) {
+    QByteArray text;
+    while (text.size() < 299980) text += "unix words\n";
+    const QString path = dir.Write("unix.txt", text + QByteArray(300000 - text.size(), ' '));
+    ui.Expect("Do you wish to continue processing this file?", MsgResult::No);
+    ui.Expect("Operation canceled.");
+    EXPECT_FALSE(Scan(path));
+    EXPECT_EQ(run.lngNumWords, 0);
+    // Yes: one long line, counted whole.
+    ui.Expect("Do you wish to continue processing this file?", MsgResult::Yes);
+    ui.Expect("The input file is quite large.", MsgResult::No);
+    EXPECT_TRUE(Scan(path));
+    EXPECT_EQ(run.lngNumWords, 2);
+    EXPECT_EQ(run.intTextKind, kTextUnix);
+}
+
+class StopTest : public FileScanTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(StopTest, StopAfterSoManyWords) {
+    const int stopAt = GetParam();
+    QByteArray text;
+    for (int i = 0; i < 3000; ++i) text += Word(i).toLatin1() + "\r\n";
+    const QString path = dir.Write("many.txt", text);
+    ui.onWordShown = [&] {
+        if (run.lngNumWords == stopAt) run.blnStop = true;
+    };
+    if (stopAt >= kStopQuestionWords) {
+        ui.Expect(" 2000 different words have been found.\r\nDo you really wish to stop?",
+                  MsgResult::Yes);
+    }
+    EXPECT_TRUE(Scan(path, dir.File("out.txt")));
+    EXPECT_EQ(run.lngNumWords, stopAt);
+    EXPECT_TRUE(run.blnStop);
+    EXPECT_TRUE(ui.AllExpectedShown());
+}
+INSTANTIATE_TEST_SUITE_P(Words, StopTest, ::testing::Values(1999, 2000));
+
+TEST_F(FileScanTest, StopQuestionAnsweredNoGoesOn) {
+    QByteArray text;
+    for (int i = 0; i < 2500; ++i) text += Word(i).toLatin1() + "\r\n";
+    ui.onWordShown = [&] {
+        if (run.lngNumWords == 2100) run.blnStop = true;
+    };
+    ui.Expect("2100 different words have been found.", MsgResult::No);
+    EXPECT_TRUE(Scan(dir.Write("more.txt", text), dir.File("out.txt")));
+    EXPECT_EQ(run.lngNumWords, 2500);
+    EXPECT_FALSE(run.blnStop);
+}
+
+TEST_F(FileScanTest, RunTimeErrorMidFileKeepsTheWordsFound) {
+    const QString path = dir.Write("err.txt", "one two three\r\nfour five six\r\nseven eight\r\n");
+    ui.onWordShown = [&] {
+        if (run.lngNumWords == 5) throw RunError{kErrOverflow, QStringLiteral("Overflow")};
+    };
+    ui.Expect("At DoItFromFile error #6.\r\nDescription: Overflow");
+    EXPECT_TRUE(Scan(path));
+    EXPECT_EQ(Table(), "five:1 four:1 one:1 three:1 two:1");
+    EXPECT_EQ(ui.labels[UiLabel::TotalNumOccurrences], "");
+    EXPECT_TRUE(ui.AllExpectedShown());
+}
+
+TEST_F(FileScanTest, DocxInputIsCountedAndLeavesNoTemporaryFolder) {
+    const QString path = dir.File("Story.DOCX");
+    ASSERT_TRUE(test::WriteDocx(
+        path,
+        "<w:document><w:body><w:p><w:r><w:t>Once upon</w:t></w:r></w:p>"
+        "<w:p><w:r><w:t>a time, &quot;once&quot; upon</w:t></w:r></w:p></w:body></w:document>"));
+    EXPECT_TRUE(Scan(path));
+    EXPECT_EQ(Table(), "once:2 time:1 upon:2");
+    EXPECT_TRUE(docx.blnDocx);
+    EXPECT_FALSE(docx.strTempFolder.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(docx.strTempFolder));
+    EXPECT_TRUE(ui.labels[UiLabel::XmlSize].startsWith("Text: "));
+    EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST_F(FileScanTest, DocxWithoutTextIsAnOrdinaryEmptyResult) {
+    const QString path = dir.File("empty.docx");
+    ASSERT_TRUE(test::WriteDocx(path, "<w:document><w:body><w:p/></w:body></w:document>"));
+    EXPECT_TRUE(Scan(path));
+    EXPECT_EQ(run.lngNumWords, 0);
+    EXPECT_TRUE(ui.shown.empty());
+    EXPECT_FALSE(QFileInfo::exists(docx.strTempFolder));
+}
+
+TEST_F(FileScanTest, DamagedDocxDoesNotStartTheRun) {
+    const QString good = dir.File("good.docx");
+    ASSERT_TRUE(test::WriteDocx(good, "<w:t>" + QByteArray(3000, 'x') + "</w:t>"));
+    const QByteArray bytes = TempDir::Read(good);
+    const QString cut = dir.Write("cut.docx", bytes.left(bytes.size() - 30));
+    ui.Expect("is damaged or is not a Word 'docx' file");
+    EXPECT_FALSE(Scan(cut));
+    EXPECT_TRUE(ui.shown.back().text.contains(cut));
+    EXPECT_TRUE(run.settings.txbFile[0].isEmpty());
+    EXPECT_TRUE(ui.controlsEnabled.empty());
+    EXPECT_FALSE(QFileInfo::exists(docx.strTempFolder));
+}
+
+TEST_F(FileScanTest, DocxChecksumErrorIsAskedAtBothPreparations) {
+    const QByteArray xml = "<w:document><w:t>checked words</w:t></w:document>";
+    const QString path = dir.File("crc.docx");
+    ASSERT_TRUE(test::WriteDocx(path, xml, true));
+    ASSERT_GE(test::CorruptCrc(path, xml), 1);
+    ui.Expect("Do you wish to scan this file anyway?", MsgResult::Yes);
+    ui.Expect("Do you wish to scan this file anyway?", MsgResult::Yes);
+    EXPECT_TRUE(Scan(path));
+    EXPECT_EQ(Table(), "checked:1 words:1");
+    EXPECT_FALSE(QFileInfo::exists(docx.strTempFolder));
+
+    // No at the second question: the run ends before reading, controls restored.
+    ui.controlsEnabled.clear();
+    ui.Expect("Do you wish to scan this file anyway?", MsgResult::Yes);
+    ui.Expect("Do you wish to scan this file anyway?", MsgResult::No);
+    EXPECT_FALSE(Scan(path));
+    EXPECT_EQ((ui.controlsEnabled), (std::vector<bool>{false, true}));
+    EXPECT_FALSE(QFileInfo::exists(docx.strTempFolder));
+}
+
+}  // namespace
+}  // namespace lxt

@@ -1,0 +1,83 @@
+#include "input/text_line_reader.h"
+
+#include <gtest/gtest.h>
+
+#include "common/temp_dir.h"
+#include "run/run_error.h"
+
+namespace lxt {
+namespace {
+
+using test::TempDir;
+
+QStringList ReadAll(const QString& path, std::vector<bool>* ends = nullptr,
+                    TextLineReader::Encoding encoding = TextLineReader::Encoding::Win1252) {
+    TextLineReader reader(path, encoding);
+    QStringList lines;
+    QString line;
+    bool ended = false;
+    while (reader.ReadLine(line, ended)) {
+        lines << line;
+        if (ends) ends->push_back(ended);
+    }
+    return lines;
+}
+
+TEST(TextLineReaderTest, LineEnds) {
+    TempDir dir;
+    std::vector<bool> ends;
+    EXPECT_EQ(ReadAll(dir.Write("a.txt", "a\r\nb\rc\nd\r\n\r\ne"), &ends),
+              (QStringList{"a", "b", "c\nd", "", "e"}));
+    EXPECT_EQ(ends, (std::vector<bool>{true, true, true, true, false}));
+    EXPECT_EQ(ReadAll(dir.Write("b.txt", "one\r\n")), QStringList{"one"});
+    EXPECT_TRUE(ReadAll(dir.Write("c.txt", "")).isEmpty());
+    EXPECT_EQ(ReadAll(dir.Write("d.txt", "\r\n")), QStringList{""});
+    EXPECT_EQ(ReadAll(dir.Write("e.txt", "\x80\xE9")), QStringList{QString::fromUtf8("€é")});
+    EXPECT_EQ(
+        ReadAll(dir.Write("f.txt", "\xE2\x82\xAC\r\n"), nullptr, TextLineReader::Encoding::Utf8),
+        QStringList{QString::fromUtf8("€")});
+}
+
+TEST(TextLineReaderTest, CrLfAcrossABlockBoundary) {
+    TempDir dir;
+    QByteArray text(TextLineReader::kBlockSize - 1, 'a');
+    text += "\r\nnext";
+    const QStringList lines = ReadAll(dir.Write("edge.txt", text));
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0].size(), TextLineReader::kBlockSize - 1);
+    EXPECT_EQ(lines[1], "next");
+}
+
+TEST(TextLineReaderTest, OverLongLinesComeInPartsCutAfterABlank) {
+    TempDir dir;
+    QByteArray text;
+    while (text.size() < 3 * TextLineReader::kMaxLineBytes) text += "word ";
+    text += "end\r\nafter";
+    std::vector<bool> ends;
+    const QStringList lines = ReadAll(dir.Write("long.txt", text), &ends);
+    ASSERT_GE(lines.size(), 4);
+    QString joined;
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+        EXPECT_LE(lines[i].size(), TextLineReader::kMaxLineBytes + TextLineReader::kBlockSize);
+        if (i + 2 < lines.size()) {
+            EXPECT_TRUE(lines[i].endsWith(u' '));
+            EXPECT_FALSE(ends[static_cast<size_t>(i)]);
+        }
+        joined += lines[i];
+    }
+    EXPECT_EQ(joined, QString::fromLatin1(text.left(text.indexOf('\r'))));
+    EXPECT_EQ(lines.last(), "after");
+}
+
+TEST(TextLineReaderTest, MissingFileRaisesFileNotFound) {
+    TempDir dir;
+    try {
+        TextLineReader reader(dir.File("missing.txt"), TextLineReader::Encoding::Win1252);
+        FAIL() << "no error raised";
+    } catch (const RunError& e) {
+        EXPECT_EQ(e.number, 53);
+    }
+}
+
+}  // namespace
+}  // namespace lxt
