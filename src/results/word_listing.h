@@ -27,7 +27,8 @@ inline constexpr char16_t kBlankTwirler[] = u" ";
 // Where the screen phase of a listing goes. By default it goes to the output box through
 // the Ui, limited to kMaxTextLength characters. With a screenSink the header, the lines and
 // the closing texts go to the sink instead, in the pieces the box would receive (CR LF line
-// breaks); limitOutputBox then applies the same limit to what the sink received.
+// breaks; the nothing-listed text too, ended by CR LF); limitOutputBox then applies the same
+// limit to what the sink received.
 struct ListingTarget {
     bool limitOutputBox = true;
     std::function<void(const QString&)> screenSink;

@@ -136,16 +136,5 @@ TEST_F(Formats, LargeFiguresAndPaddedWords) {
     EXPECT_EQ(Line(4, false, 2), " 12345678  1234567");
 }
 
-TEST(DisplayFormat, OutOfRangeIndexCountsAsTheDefault) {
-    ScriptedUi ui;
-    RunState run(ui);
-    run.settings.cboDisplayFormat = 9;
-    EXPECT_EQ(DisplayFormatOf(run), 9);
-    run.settings.cboDisplayFormat = -1;
-    EXPECT_EQ(DisplayFormatOf(run), kDefaultDisplayFormat);
-    run.settings.cboDisplayFormat = 10;
-    EXPECT_EQ(DisplayFormatOf(run), kDefaultDisplayFormat);
-}
-
 }  // namespace
 }  // namespace lxt::test

@@ -128,18 +128,6 @@ TEST(SortWordTable, MatchesTheDescribedQuicksortOnRandomTables) {
     }
 }
 
-TEST(SortWordTable, LongSortedAndEqualRunsDoNotExhaustTheStack) {
-    ScriptedUi ui;
-    RunState run(ui);
-    std::vector<std::pair<QString, qint32>> words;
-    for (int k = 0; k < 200000; ++k) words.push_back({QString::number(k % 3), 1});
-    FillTable(run, words);
-    SortWordTable(run, 1, run.lngNumWords, 1);
-    for (qint32 k = 2; k <= run.lngNumWords; ++k) {
-        ASSERT_LE(run.WordTable[k - 1].strSortKey, run.WordTable[k].strSortKey);
-    }
-}
-
 TEST(InclusionAndStatistics, ThresholdExcludesWordsSeenFewerTimes) {
     ScriptedUi ui;
     RunState run(ui);
