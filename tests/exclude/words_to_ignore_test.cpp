@@ -1,0 +1,135 @@
+#include "exclude/words_to_ignore.h"
+
+#include <gtest/gtest.h>
+
+#include "common/scripted_ui.h"
+#include "run/run_state.h"
+
+namespace lxt {
+namespace {
+
+using test::ScriptedUi;
+
+TEST(WordsToIgnoreTest, CommasDoubleBlanksAndDuplicatesAreNormalisedAway) {
+    const NormalisedWordsToIgnore n = NormaliseWordsToIgnore(QStringLiteral("the, and,  of the"));
+    EXPECT_EQ(n.boxText, QStringLiteral("and of the"));
+    EXPECT_EQ(n.list, QStringLiteral(" and of the "));
+}
+
+TEST(WordsToIgnoreTest, WordsAreLowerCasedBeforeDuplicatesAreFound) {
+    const NormalisedWordsToIgnore n =
+        NormaliseWordsToIgnore(QStringLiteral("  The THE thé ÉTÉ,,été   zoo  "));
+    EXPECT_EQ(n.boxText, QStringLiteral("the thé zoo été"));
+    EXPECT_EQ(n.list, QStringLiteral(" the thé zoo été "));
+}
+
+TEST(WordsToIgnoreTest, NothingButBlanksAndCommasGivesAnEmptyList) {
+    EXPECT_EQ(NormaliseWordsToIgnore(QStringLiteral("   ")).list, QString());
+    EXPECT_EQ(NormaliseWordsToIgnore(QStringLiteral(" , ,, ")).list, QString());
+    EXPECT_EQ(NormaliseWordsToIgnore(QString()).boxText, QString());
+}
+
+TEST(WordsToIgnoreTest, TakingOverSetsTheBoxAndTheList) {
+    ScriptedUi ui;
+    RunState run(ui);
+    run.settings.txbWordsToIgnore = QStringLiteral("Zoo,apple");
+    EXPECT_TRUE(TakeOverWordsToIgnore(run));
+    EXPECT_EQ(run.settings.txbWordsToIgnore, QStringLiteral("apple zoo"));
+    EXPECT_EQ(run.strWordsToIgnore, QStringLiteral(" apple zoo "));
+    // Clearing empties the text only; the list goes when the text is next taken over.
+    ClearWordsToIgnore(run);
+    EXPECT_EQ(run.settings.txbWordsToIgnore, QString());
+    EXPECT_EQ(run.strWordsToIgnore, QStringLiteral(" apple zoo "));
+    EXPECT_TRUE(TakeOverWordsToIgnore(run));
+    EXPECT_EQ(run.strWordsToIgnore, QString());
+}
+
+TEST(WordsToIgnoreTest, OnlyWholeWordsMatch) {
+    const QString list = NormaliseWordsToIgnore(QStringLiteral("the of")).list;
+    EXPECT_TRUE(IsWordToIgnore(list, u"the"));
+    EXPECT_TRUE(IsWordToIgnore(list, u"of"));
+    EXPECT_FALSE(IsWordToIgnore(list, u"there"));
+    EXPECT_FALSE(IsWordToIgnore(list, u"he"));
+    EXPECT_FALSE(IsWordToIgnore(QString(), u"the"));
+}
+
+struct CheckFixture : ::testing::Test {
+    ScriptedUi ui;
+    RunState run{ui};
+    CheckFixture() { run.blnStartUpCompleted = true; }
+};
+
+TEST_F(CheckFixture, ApostropheNotAllowedIsNamedAsCurrentlyNotSet) {
+    run.settings.txbWordsToIgnore = QStringLiteral("don't");
+    ui.Expect(QStringLiteral("The character '"));
+    EXPECT_FALSE(CheckAllowedExtraChars(run));
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].text, QStringLiteral("The character ' occurs in some word to ignore\r\n"
+                                               "but is not currently set as a character allowed "
+                                               "in a word."));
+    EXPECT_EQ(ui.shown[0].title, QStringLiteral("Character not allowed"));
+    EXPECT_EQ(ui.shown[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(ui.shown[0].buttons, MsgButtons::Ok);
+}
+
+TEST_F(CheckFixture, ApostropheAllowedPassesSilently) {
+    run.settings.txbWordsToIgnore = QStringLiteral("don't o’clock");
+    run.settings.chkAllowWordsWithApostrophes = 1;
+    // The typographic apostrophe U+2019 is never a word character.
+    ui.Expect(QStringLiteral("The character ’ "));
+    EXPECT_FALSE(CheckAllowedExtraChars(run));
+    run.settings.txbWordsToIgnore = QStringLiteral("don't ‘tis");
+    EXPECT_TRUE(CheckAllowedExtraChars(run));
+    EXPECT_EQ(run.strExtraChars, QStringLiteral("-'‘"));
+}
+
+TEST_F(CheckFixture, NeverAllowedCharacterIsNotCalledCurrentlyNotSet) {
+    run.settings.txbWordsToIgnore = QStringLiteral("c+ plus");
+    ui.Expect(QStringLiteral("The character +"));
+    EXPECT_FALSE(CheckAllowedExtraChars(run));
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].text, QStringLiteral("The character + occurs in some word to ignore\r\n"
+                                               "but is not a character allowed in a word."));
+}
+
+TEST_F(CheckFixture, CommaAddsTheSeparatorAdvice) {
+    run.settings.txbWordsToIgnore = QStringLiteral("and,the");
+    ui.Expect(QStringLiteral("The character ,"));
+    EXPECT_FALSE(CheckAllowedExtraChars(run));
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].text,
+              QStringLiteral("The character , occurs in some word to ignore\r\n"
+                             "but is not currently set as a character allowed in a word.\r\n\r\n"
+                             "Words-to-ignore must be separated by a space, not by a comma."));
+}
+
+TEST_F(CheckFixture, OnlyTheFirstOffendingCharacterIsReported) {
+    run.settings.txbWordsToIgnore = QStringLiteral("abc1 x;y");
+    ui.Expect(QStringLiteral("The character 1"));
+    EXPECT_FALSE(CheckAllowedExtraChars(run));
+    EXPECT_EQ(ui.shown.size(), 1u);
+    run.settings.chkAllowWordsWithNumerals = 1;
+    ui.Expect(QStringLiteral("The character ;"));
+    EXPECT_FALSE(CheckAllowedExtraChars(run));
+    EXPECT_TRUE(ui.AllExpectedShown());
+}
+
+TEST_F(CheckFixture, LettersHyphensAndBlanksPass) {
+    run.settings.txbWordsToIgnore = QStringLiteral("well-known ŠŒŸ šœÿ ß Ñandú");
+    EXPECT_TRUE(CheckAllowedExtraChars(run));
+    run.settings.chkAllowWordsWithHyphens = 0;
+    ui.Expect(QStringLiteral("The character -"));
+    EXPECT_FALSE(CheckAllowedExtraChars(run));
+}
+
+TEST_F(CheckFixture, NothingIsCheckedBeforeStartUpOrForAnEmptyText) {
+    run.settings.txbWordsToIgnore = QString();
+    EXPECT_TRUE(CheckAllowedExtraChars(run));
+    run.blnStartUpCompleted = false;
+    run.settings.txbWordsToIgnore = QStringLiteral("a+b");
+    EXPECT_TRUE(CheckAllowedExtraChars(run));
+    EXPECT_TRUE(ui.shown.empty());
+}
+
+}  // namespace
+}  // namespace lxt
