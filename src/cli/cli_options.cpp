@@ -266,7 +266,9 @@ Words (the Settings window; defaults as there):
   --only-7bit           Only words made of 7-bit ASCII characters.
                           lxt-count --only-7bit book.txt
   --utf8, --ansi        Scan the file as UTF-8, or as ANSI (Windows-1252). Without either,
-                        the file is scanned as its inspection finds it.
+                        the file is scanned as its inspection finds it: as UTF-8 when it
+                        starts with a byte-order mark (or a web page declares
+                        charset=UTF-8), otherwise as ANSI.
                           lxt-count --utf8 notes.txt
 
 Words left out:

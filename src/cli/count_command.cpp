@@ -176,6 +176,8 @@ int RunCountCommand(const QStringList& arguments) {
         case RunOutcome::Abandoned:
             return kExitInputRefused;
         case RunOutcome::Failed: {
+            // The driver's hint about a locked output file is left in the output box.
+            if (!ui.OutputText().isEmpty()) ui.PrintMessage(ui.OutputText());
             if (outputWanted) {
                 const int number = TestOutputFile(run.settings.txbFile[1]).number;
                 if (number == kErrPermissionDenied || number == kErrPathFileAccess ||

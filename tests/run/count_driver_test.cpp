@@ -123,9 +123,9 @@ TEST_F(CountDriverTest, WholeCountOfASmallFile) {
     EXPECT_TRUE(ui.countEnabled.back());
     EXPECT_TRUE(ui.controlsEnabled.back());
     EXPECT_EQ(ui.labels[UiLabel::NumberOfWords],
-              QStringLiteral("Number of words in this list:  5"));
+              QStringLiteral("Number of words in this list: 5"));
     EXPECT_EQ(ui.labels[UiLabel::TotalNumOccurrences],
-              QStringLiteral("Total number of instances of words:  8"));
+              QStringLiteral("Total number of instances of words: 8"));
     // A run of under 4 seconds leaves no elapsed time shown.
     EXPECT_TRUE(ui.labelHistory[UiLabel::TimeElapsed].contains("Time elapsed: 0s"));
     EXPECT_EQ(ui.labels[UiLabel::TimeElapsed], QString());

@@ -26,9 +26,9 @@ TEST_F(StatisticsFixture, NumbersLineUpOneWiderThanTheGroupedTotal) {
     EXPECT_EQ(ui.labels[UiLabel::NumWordsExcluded],
               QStringLiteral("Number of words ignored:") + QString(8, u' ') + "12");
     EXPECT_EQ(ui.labels[UiLabel::NumOccurrences],
-              QStringLiteral("Number of instances of words in this list:  1,000,000"));
+              QStringLiteral("Number of instances of words in this list: 1,000,000"));
     EXPECT_EQ(ui.labels[UiLabel::TotalNumOccurrences],
-              QStringLiteral("Total number of instances of words:  1,234,567"));
+              QStringLiteral("Total number of instances of words: 1,234,567"));
     for (UiLabel label : {UiLabel::NumberOfWords, UiLabel::NumWordsExcluded,
                           UiLabel::NumOccurrences, UiLabel::TotalNumOccurrences}) {
         EXPECT_TRUE(ui.labelVisible[label]);
@@ -50,7 +50,7 @@ TEST_F(StatisticsFixture, ExcludedLabelNamesOtherExclusionsWhenThereAreAny) {
 
     run.settings.chkIgnoreCommonWords = 0;
     ShowRunStatistics(run);
-    EXPECT_EQ(ui.labels[UiLabel::NumWordsExcluded], QStringLiteral("Number of words ignored:  0"));
+    EXPECT_EQ(ui.labels[UiLabel::NumWordsExcluded], QStringLiteral("Number of words ignored: 0"));
 }
 
 TEST_F(StatisticsFixture, InterruptedCountLeavesOccurrenceLabelsVisibleButEmpty) {
@@ -74,7 +74,7 @@ TEST_F(StatisticsFixture, NoInstancesLabelWhenNothingIsListed) {
     ShowRunStatistics(run);
     EXPECT_EQ(ui.labels[UiLabel::NumOccurrences], QString());
     EXPECT_EQ(ui.labels[UiLabel::TotalNumOccurrences],
-              QStringLiteral("Total number of instances of words:  7"));
+              QStringLiteral("Total number of instances of words: 7"));
 }
 
 TEST_F(StatisticsFixture, TimerTicksOnlyWhileTheElapsedTimeRuns) {

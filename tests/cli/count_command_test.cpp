@@ -1,0 +1,438 @@
+// Runs the real lxt-count on small files and compares what it writes with what the engine
+// writes for the same settings in the windows' way (the run driver with a scripted Ui).
+#include "cli/count_command.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <csignal>
+#include <functional>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+#include "common/scripted_ui.h"
+#include "common/temp_dir.h"
+#include "exclude/common_words.h"
+#include "exclude/words_to_ignore.h"
+#include "run/count_driver.h"
+#include "run/run_state.h"
+#include "run/settings_file.h"
+#include "support/catalogue.h"
+#include "support/language_tables.h"
+
+namespace lxt::cli {
+namespace {
+
+using test::TempDir;
+
+struct Result {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+QString Program() {
+    return QCoreApplication::applicationDirPath() + "/lxt-count";
+}
+
+Result RunLxtCount(const QStringList& args) {
+    QProcess process;
+    process.start(Program(), args);
+    EXPECT_TRUE(process.waitForFinished(120000));
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+// A text of `lines` CR LF lines, rich in repeated words.
+QByteArray Story() {
+    return "The quick brown fox jumps over the lazy dog. The dog sleeps; the fox runs.\r\n"
+           "Well-known foxes don't wait: Foxes run 2nd and 3rd, mp3 players hum.\r\n"
+           "Cats and dogs, CATS and DOGS, cat and dog, brrr and hmm and nth.\r\n"
+           "The end of the story is the end of the dog and the fox.\r\n";
+}
+
+class LxtCountTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { LoadCatalogue(CataloguePath(test::DataDir())); }
+
+    // The engine's run for `settings` on `input`, writing `output`; returns the listing as the
+    // output box shows it, with plain line breaks.
+    static QByteArray EngineListing(Settings settings, const QString& input,
+                                    const QString& output) {
+        test::ScriptedUi ui;
+        ui.AllowUnexpected(true);
+        RunState run(ui);
+        settings.txbFile[0] = input;
+        settings.txbFile[1] = output;
+        settings.chkSuppressWords = 1;
+        run.settings = settings;
+        run.blnStartUpCompleted = true;
+        ui.SetCountCaption(Message(kMsgCountCaption));
+        EXPECT_TRUE(TakeOverWordsToIgnore(run));
+        if (settings.chkIgnoreCommonWords == 1) {
+            run.strCommonWordsFile = settings.txbCommonWordsFile;
+            EXPECT_TRUE(ReadCommonWords(run));
+        }
+        EXPECT_EQ(cmdListWords_Click(run), RunOutcome::Listed);
+        QString text = ui.OutputText();
+        text.replace("\r\n", "\n");
+        return text.toUtf8();
+    }
+
+    TempDir dir;
+};
+
+TEST_F(LxtCountTest, HelpExplainsEveryOptionWithAnExample) {
+    const Result r = RunLxtCount({"--help"});
+    EXPECT_EQ(r.status, kExitCounted);
+    const QString help = QString::fromUtf8(r.out);
+    for (const char* option : {"--case-significant",
+                               "--no-hyphens",
+                               "--apostrophes",
+                               "--numerals",
+                               "--drop-final-s",
+                               "--keep-no-vowel",
+                               "--only-7bit",
+                               "--utf8",
+                               "--ansi",
+                               "--ignore",
+                               "--common-words",
+                               "--threshold",
+                               "--order",
+                               "--format",
+                               "--commas",
+                               "--output",
+                               "--settings",
+                               "--save-settings",
+                               "--as-clipboard",
+                               "--stats",
+                               "--quiet",
+                               "--help",
+                               "--version"}) {
+        EXPECT_TRUE(help.contains(QLatin1String(option))) << option;
+    }
+    for (const char* example : {"lxt-count --case-significant", "lxt-count --common-words en",
+                                "lxt-count --threshold 3", "lxt-count --settings mine.lxt"}) {
+        EXPECT_TRUE(help.contains(QLatin1String(example))) << example;
+    }
+    EXPECT_TRUE(help.contains("Exit status"));
+    EXPECT_TRUE(help.contains("Invalid checksum"));
+
+    const Result v = RunLxtCount({"--version"});
+    EXPECT_EQ(v.status, kExitCounted);
+    EXPECT_TRUE(v.out.startsWith("lxt-count "));
+}
+
+TEST_F(LxtCountTest, UsageErrorsExitWithTwo) {
+    const QString in = dir.Write("in.txt", Story());
+    for (const QStringList& args :
+         {QStringList{}, QStringList{"--bogus", in}, QStringList{"--threshold", "1", in},
+          QStringList{"--format", "12", in}, QStringList{in, in}, QStringList{"--output"},
+          QStringList{"--utf8", "--only-7bit", in}, QStringList{"--ignore", "don't", in},
+          QStringList{"--common-words", dir.File("none.txt"), in}}) {
+        const Result r = RunLxtCount(args);
+        EXPECT_EQ(r.status, kExitUsage) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.out.isEmpty()) << args.join(' ').toStdString();
+        EXPECT_FALSE(r.err.isEmpty());
+    }
+    const Result r = RunLxtCount({"--utf8", "--only-7bit", in});
+    EXPECT_TRUE(
+        r.err.contains("Scanning as UTF-8 is not compatible with\n"
+                       "allowing only 7-bit ASCII characters."));
+}
+
+// The same settings through options and through the engine give the same file and listing.
+TEST_F(LxtCountTest, OutputFileIsByteIdenticalToTheEnginesForEveryOptionGroup) {
+    const QString in = dir.Write("in.txt", Story());
+    struct Case {
+        QStringList args;
+        std::function<void(Settings&)> set;
+    };
+    const std::vector<Case> cases = {
+        {{}, [](Settings&) {}},
+        {{"--case-significant", "--apostrophes", "--numerals", "--format", "1", "--commas"},
+         [](Settings& s) {
+             s.chkCaseSignificant = 1;
+             s.chkAllowWordsWithApostrophes = 1;
+             s.chkAllowWordsWithNumerals = 1;
+             s.cboDisplayFormat = 1;
+             s.chkOutputWithCommas = 1;
+         }},
+        {{"--no-hyphens", "--drop-final-s", "--keep-no-vowel", "--order", "alphabetical",
+          "--format", "word (+ commas)"},
+         [](Settings& s) {
+             s.chkAllowWordsWithHyphens = 0;
+             s.chkDropFinalS = 1;
+             s.chkIgnoreNoVowel = 0;
+             s.cboWordOrder = 1;
+             s.cboDisplayFormat = 9;
+         }},
+        {{"--threshold", "3", "--format", "word-frequency", "--commas"},
+         [](Settings& s) {
+             s.chkIgnoreInfrequentWords = 1;
+             s.cboThresholdFrequency = 1;
+             s.cboDisplayFormat = 7;
+             s.chkOutputWithCommas = 1;
+         }},
+        {{"--ignore", "FOX  the,end", "--only-7bit", "--format", "6"},
+         [](Settings& s) {
+             s.txbWordsToIgnore = "FOX  the,end";
+             s.chkOnly7bitASCII = 1;
+             s.cboDisplayFormat = 6;
+         }},
+        {{"--common-words", "en", "--format", "4", "--order", "frequency"},
+         [](Settings& s) {
+             s.chkIgnoreCommonWords = 1;
+             s.txbCommonWordsFile = LanguageFilePath(0);
+             s.cboDisplayFormat = 4;
+         }},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        ++n;
+        const QString cliOut = dir.File(QString("cli%1.txt").arg(n));
+        const QString engineOut = dir.File(QString("engine%1.txt").arg(n));
+        const Result r = RunLxtCount(c.args + QStringList{"--output", cliOut, in});
+        ASSERT_EQ(r.status, kExitCounted) << c.args.join(' ').toStdString() << r.err.constData();
+        Settings settings;
+        c.set(settings);
+        const QByteArray listing = EngineListing(settings, in, engineOut);
+        const QByteArray file = TempDir::Read(cliOut);
+        EXPECT_FALSE(file.isEmpty());
+        EXPECT_EQ(file, TempDir::Read(engineOut)) << c.args.join(' ').toStdString();
+        EXPECT_EQ(r.out, listing) << c.args.join(' ').toStdString();
+    }
+}
+
+TEST_F(LxtCountTest, ListingHasNoOutputBoxLimit) {
+    // About 9,000 different words: far more than 65,000 characters of listing.
+    QByteArray text;
+    for (int i = 0; i < 9000; ++i) {
+        QByteArray word = "w";
+        for (int v = i; v > 0 || word.size() == 1; v /= 26) word += char('a' + v % 26);
+        text += word + "ord ";
+        if (i % 10 == 9) text += "\r\n";
+    }
+    const QString in = dir.Write("many.txt", text);
+    const Result r = RunLxtCount({"--quiet", in});
+    EXPECT_EQ(r.status, kExitCounted);
+    EXPECT_GT(r.out.size(), 65000 * 3);
+    EXPECT_EQ(r.out.count('\n'), 9001);                 // header and one line per word
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.constData();  // no bar when not a terminal
+}
+
+TEST_F(LxtCountTest, StatsAddTheFourStatisticsLines) {
+    const QString in = dir.Write("in.txt", "alpha beta beta gamma gamma gamma\r\n");
+    const Result r = RunLxtCount({"--stats", "--threshold", "2", in});
+    EXPECT_EQ(r.status, kExitCounted);
+    EXPECT_TRUE(
+        r.out.endsWith("Number of words in this list: 2\n"
+                       "Number of words ignored: 1\n"
+                       "Number of instances of words in this list: 5\n"
+                       "Total number of instances of words: 6\n"))
+        << r.out.constData();
+}
+
+TEST_F(LxtCountTest, NoWordsIsStillACount) {
+    const QString in = dir.Write("in.txt", "a b c 12 34\r\n");
+    const Result r = RunLxtCount({in});
+    EXPECT_EQ(r.status, kExitCounted);
+    EXPECT_EQ(r.out, QByteArray("No words satisfying the conditions were found.\n"));
+}
+
+TEST_F(LxtCountTest, RefusedOrUnreadableInputExitsWithOne) {
+    const Result missing = RunLxtCount({dir.File("missing.txt")});
+    EXPECT_EQ(missing.status, kExitInputRefused);
+    EXPECT_TRUE(missing.err.contains("Input file does not exist."));
+
+    const Result empty = RunLxtCount({dir.Write("empty.txt", "")});
+    EXPECT_EQ(empty.status, kExitInputRefused);
+    EXPECT_TRUE(empty.err.contains("Input file is zero-length."));
+
+    QByteArray binary;
+    for (int i = 0; i < 4000; ++i) binary += char(i % 7);
+    const Result notText = RunLxtCount({dir.Write("data.txt", binary)});
+    EXPECT_EQ(notText.status, kExitInputRefused);
+    EXPECT_TRUE(notText.err.contains("is not an ANSI or UTF-8 encoded text file."));
+
+    // Unix line ends above 512,000 bytes are refused, as in the windows.
+    QByteArray unix;
+    while (unix.size() <= 520000) unix += "some words on a line\n";
+    const Result big = RunLxtCount({dir.Write("unix.txt", unix)});
+    EXPECT_EQ(big.status, kExitInputRefused);
+    EXPECT_TRUE(big.err.contains("has Unix-type line endings (LF)."));
+    EXPECT_TRUE(big.out.isEmpty());
+}
+
+TEST_F(LxtCountTest, FixedAnswersLetTheCountGoOn) {
+    // 256,000 to 512,000 bytes with Unix line ends: "Yes"; the large-input question is not
+    // asked; both silently.
+    QByteArray unix;
+    while (unix.size() <= 300000) unix += "some words on a line\n";
+    const Result r = RunLxtCount({dir.Write("unix.txt", unix)});
+    EXPECT_EQ(r.status, kExitCounted) << r.err.constData();
+    EXPECT_TRUE(r.out.contains("  some"));
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.constData();
+
+    // Macintosh line ends: the information goes to standard error, the count goes on.
+    const Result mac = RunLxtCount({dir.Write("mac.txt", "apple pear\rapple plum\r")});
+    EXPECT_EQ(mac.status, kExitCounted);
+    EXPECT_TRUE(mac.err.contains("has Macintosh-type line endings (CR)."));
+    EXPECT_TRUE(mac.out.contains("      1       2  apple"));
+
+    // An existing output file is overwritten, also when warning on overwrite is saved.
+    const QString out = dir.Write("out.txt", "old contents");
+    Settings warn;
+    warn.chkWarnOnOverwrite = 1;
+    const QString settings = dir.File("warn.lxt");
+    ASSERT_EQ(SaveState(warn, settings), QString());
+    const Result over =
+        RunLxtCount({"--settings", settings, "--output", out, dir.Write("in.txt", Story())});
+    EXPECT_EQ(over.status, kExitCounted);
+    EXPECT_TRUE(TempDir::Read(out).startsWith("\"To open this file in Excel"));
+}
+
+TEST_F(LxtCountTest, EncodingFollowsTheDetectionUnlessAnOptionSaysOtherwise) {
+    // A byte-order mark makes the inspection find UTF-8: the question is answered Yes.
+    const QString marked = dir.Write("bom.txt",
+                                     "\xEF\xBB\xBF"
+                                     "caf\xC3\xA9 caf\xC3\xA9 na\xC3\xAFve\r\n");
+    const Result follow = RunLxtCount({marked});
+    EXPECT_EQ(follow.status, kExitCounted);
+    EXPECT_TRUE(follow.out.contains("      1       2  caf\xC3\xA9\n")) << follow.out.constData();
+    EXPECT_TRUE(follow.out.contains("na\xC3\xAFve\n"));
+
+    // --ansi answers No: the two bytes of each accented letter are two characters, and the
+    // second of them (a copyright sign) ends the word.
+    const Result ansi = RunLxtCount({"--ansi", marked});
+    EXPECT_EQ(ansi.status, kExitCounted);
+    EXPECT_TRUE(ansi.out.contains("caf\xC3\xA3\n")) << ansi.out.constData();
+
+    // Without a mark the inspection finds no UTF-8: ANSI unless --utf8 says otherwise.
+    const QString plain = dir.Write("plain.txt", "caf\xC3\xA9 caf\xC3\xA9\r\n");
+    EXPECT_TRUE(RunLxtCount({plain}).out.contains("caf\xC3\xA3\n"));
+    const Result forced = RunLxtCount({"--utf8", plain});
+    EXPECT_EQ(forced.status, kExitCounted);
+    EXPECT_TRUE(forced.out.contains("      1       2  caf\xC3\xA9\n")) << forced.out.constData();
+}
+
+TEST_F(LxtCountTest, OutputFileThatCannotBeWrittenExitsWithThree) {
+    const QString in = dir.Write("in.txt", Story());
+    const Result noFolder = RunLxtCount({"--output", dir.File("no/such/out.txt"), in});
+    EXPECT_EQ(noFolder.status, kExitOutputFailed);
+    EXPECT_TRUE(noFolder.err.contains("At DoIt error #")) << noFolder.err.constData();
+
+#ifdef Q_OS_UNIX
+    const QString locked = dir.Write("locked.txt", "kept");
+    const bool root = ::geteuid() == 0;
+    const bool madeLocked = root ? QProcess::execute("chattr", {"+i", locked}) == 0
+                                 : QFile::setPermissions(locked, QFileDevice::ReadOwner);
+    if (madeLocked) {
+        const Result r = RunLxtCount({"--output", locked, in});
+        if (root) QProcess::execute("chattr", {"-i", locked});
+        QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        EXPECT_EQ(r.status, kExitOutputFailed);
+        EXPECT_TRUE(r.err.contains("At DoIt error #70.\nDescription: Permission denied"));
+        EXPECT_TRUE(r.err.contains("If the output file is open in Excel then it must first be"));
+        EXPECT_EQ(TempDir::Read(locked), QByteArray("kept"));
+    }
+#endif
+}
+
+TEST_F(LxtCountTest, SaveSettingsWritesTheSettingsInForceAndSettingsReadsThem) {
+    const QString saved = dir.File("mine.lxt");
+    const Result save = RunLxtCount(
+        {"--apostrophes", "--format", "7", "--threshold", "4", "--save-settings", saved});
+    EXPECT_EQ(save.status, kExitCounted);
+    const QByteArray bytes = TempDir::Read(saved);
+    EXPECT_EQ(bytes.count("\r\n"), kSettingsFileLines);
+
+    const RestoredSettings restored = RestoreSavedState(saved, Settings{});
+    EXPECT_EQ(restored.errorText, QString());
+    EXPECT_EQ(restored.settings.chkAllowWordsWithApostrophes, 1);
+    EXPECT_EQ(restored.settings.cboDisplayFormat, 7);
+    EXPECT_EQ(restored.settings.chkIgnoreInfrequentWords, 1);
+    EXPECT_EQ(restored.settings.cboThresholdFrequency, 2);
+
+    const QString in = dir.Write("in.txt", "don't don't stop\r\n");
+    const Result used = RunLxtCount({"--settings", saved, "--threshold", "2", in});
+    EXPECT_EQ(used.status, kExitCounted);
+    // Format 7 and apostrophes from the file, the threshold from the option after it.
+    EXPECT_TRUE(used.out.startsWith("  Word ")) << used.out.constData();
+    EXPECT_TRUE(used.out.contains("\n  don't ")) << used.out.constData();
+    EXPECT_TRUE(used.out.endsWith(" 2\n"));
+    EXPECT_EQ(used.out.count('\n'), 2);
+    // An option before --settings is overridden by it: the threshold 4 of the file stands.
+    const Result before = RunLxtCount({"--threshold", "2", "--settings", saved, in});
+    EXPECT_EQ(before.out,
+              QByteArray("No words with more than 2 letters occur at least 4 times.\n"));
+
+    const Result unwritable = RunLxtCount({"--save-settings", dir.File("no/dir/x.lxt")});
+    EXPECT_EQ(unwritable.status, kExitOutputFailed);
+}
+
+TEST_F(LxtCountTest, CommonWordsFromALanguageOrAFile) {
+    const QString in = dir.Write("in.txt", "the cat and the other cat\r\n");
+    const Result en = RunLxtCount({"--common-words", "en", "--format", "8", in});
+    EXPECT_EQ(en.status, kExitCounted);
+    EXPECT_TRUE(en.out.contains("cat\n"));
+    EXPECT_FALSE(en.out.contains("the\n"));
+
+    const QString own = dir.Write("own.txt", "cat\r\n");
+    const Result file = RunLxtCount({"--common-words", own, "--format", "8", in});
+    EXPECT_EQ(file.status, kExitCounted);
+    EXPECT_EQ(file.out, QByteArray("Word (longest has 5 characters)\nthe\nand\nother\n"));
+}
+
+TEST_F(LxtCountTest, AsClipboardCountsTheTextAsOneLineWithTheClipboardChecks) {
+    // HTML markup is not skipped for clipboard text: the tags' words count.
+    const QString html = dir.Write("page.htm", "<html><body>word word</body></html>\r\n");
+    const Result asFile = RunLxtCount({"--format", "8", html});
+    EXPECT_EQ(asFile.out, QByteArray("Word (longest has 4 characters)\nword\n"));
+    const Result asClip = RunLxtCount({"--as-clipboard", "--format", "8", html});
+    EXPECT_EQ(asClip.status, kExitCounted);
+    EXPECT_TRUE(asClip.out.contains("\nbody\n")) << asClip.out.constData();
+
+    const Result control = RunLxtCount({"--as-clipboard", dir.Write("esc.txt", "text \x1b here")});
+    EXPECT_EQ(control.status, kExitInputRefused);
+    EXPECT_TRUE(control.err.contains("solely of natural language words."));
+
+    const Result tooMuch =
+        RunLxtCount({"--as-clipboard", dir.Write("big.txt", QByteArray(100001, 'a'))});
+    EXPECT_EQ(tooMuch.status, kExitInputRefused);
+    EXPECT_TRUE(tooMuch.err.contains("There are 100,001 characters in the text on the clipboard."));
+}
+
+#ifdef Q_OS_UNIX
+TEST_F(LxtCountTest, CtrlCListsTheWordsFoundSoFar) {
+    QByteArray text;
+    for (int i = 0; i < 400000; ++i) {
+        QByteArray word = "x";
+        for (int v = i; v > 0; v /= 26) word += char('a' + v % 26);
+        text += word + "ing ";
+        if (i % 12 == 11) text += "\r\n";
+    }
+    const QString in = dir.Write("long.txt", text);
+    QProcess process;
+    process.start(Program(), {in});
+    ASSERT_TRUE(process.waitForStarted());
+    // Wait until the count is under way (the output file test has passed), then interrupt.
+    process.waitForFinished(700);
+    if (process.state() == QProcess::NotRunning) GTEST_SKIP() << "the count ended too soon";
+    ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+    ASSERT_TRUE(process.waitForFinished(120000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), kExitCounted);
+    const QByteArray err = process.readAllStandardError();
+    const QByteArray out = process.readAllStandardOutput();
+    EXPECT_TRUE(err.contains("Stopped with ")) << err.constData();
+    EXPECT_TRUE(out.startsWith("   Rank    Freq  Word")) << out.left(200).constData();
+}
+#endif
+
+}  // namespace
+}  // namespace lxt::cli
