@@ -5,12 +5,12 @@
 
 namespace lxt {
 
-void EventPump::Pump(Ui& ui) {
-    if (timer_.isValid()) {
-        if (++calls_ < kCallsPerClockCheck) return;
+void EventPump::PumpIfDue(Ui& ui) {
+    if (started_) {
         calls_ = 0;
         if (timer_.elapsed() < kPumpIntervalMs) return;
     }
+    started_ = true;
     timer_.start();
     ui.DoEvents();
 }

@@ -16,15 +16,21 @@ class EventPump {
     static constexpr qint64 kPumpIntervalMs = 50;
 
     // Calls ui.DoEvents() when due.
-    void Pump(Ui& ui);
+    void Pump(Ui& ui) {
+        if (started_ && ++calls_ < kCallsPerClockCheck) return;
+        PumpIfDue(ui);
+    }
     // Makes the next Pump call pump at once.
     void Restart() {
-        timer_.invalidate();
+        started_ = false;
         calls_ = 0;
     }
 
   private:
+    void PumpIfDue(Ui& ui);
+
     QElapsedTimer timer_;
+    bool started_ = false;
     int calls_ = 0;
 };
 

@@ -4,6 +4,7 @@
 
 #include "run/run_error.h"
 #include "run/run_state.h"
+#include "scan/char_case.h"
 #include "support/str_proc.h"
 #include "support/ui.h"
 
@@ -20,7 +21,7 @@ constexpr char16_t kOutOfMemoryDescription[] = u"Out of memory";
 struct LowerWord {
     explicit LowerWord(QStringView word) : view(word) {
         for (QChar c : word) {
-            if (c.toLower() != c) {
+            if (LowerChar(c) != c) {
                 owned = LowerCaseFull(word);
                 view = owned;
                 break;

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <algorithm>
 #include <boost/unordered/unordered_flat_map.hpp>
+#include <cstring>
 #include <limits>
 
 #include "run/run_error.h"
@@ -12,10 +13,31 @@ namespace lxt {
 
 namespace {
 
+// A multiply-and-rotate hash over the code units, eight bytes at a time; the map mixes the
+// result further.
+size_t HashUnits(QStringView v) noexcept {
+    constexpr quint64 kMultiplier = 0x9E3779B97F4A7C15ull;
+    const auto* p = reinterpret_cast<const unsigned char*>(v.utf16());
+    size_t bytes = static_cast<size_t>(v.size()) * sizeof(char16_t);
+    quint64 h = bytes * kMultiplier;
+    while (bytes >= 8) {
+        quint64 chunk;
+        std::memcpy(&chunk, p, 8);
+        h = (h ^ chunk) * kMultiplier;
+        h ^= h >> 29;
+        p += 8;
+        bytes -= 8;
+    }
+    quint64 tail = 0;
+    std::memcpy(&tail, p, bytes);
+    h = (h ^ tail) * kMultiplier;
+    return static_cast<size_t>(h ^ (h >> 32));
+}
+
 struct ViewHash {
     using is_transparent = void;
-    size_t operator()(QStringView v) const noexcept { return qHash(v, 0); }
-    size_t operator()(const QString& s) const noexcept { return qHash(QStringView(s), 0); }
+    size_t operator()(QStringView v) const noexcept { return HashUnits(v); }
+    size_t operator()(const QString& s) const noexcept { return HashUnits(s); }
 };
 
 struct ViewEqual {

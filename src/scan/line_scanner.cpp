@@ -1,9 +1,13 @@
 #include "scan/line_scanner.h"
 
+#include <algorithm>
+#include <array>
+
 #include "run/event_pump.h"
 #include "run/run_error.h"
 #include "run/run_state.h"
 #include "run/word_list.h"
+#include "scan/char_case.h"
 #include "scan/markup.h"
 #include "scan/scan_options.h"
 #include "scan/word_rules.h"
@@ -42,9 +46,37 @@ const CharTests& TestsFor(const RunState& run) {
     return tests;
 }
 
+// The first characters, lower-cased, of the start markers in use: a marked span can only
+// begin at a character that is one of them.
+struct MarkerStarts {
+    explicit MarkerStarts(const RunState& run) {
+        const int pairs = std::min<int>(run.intNumCommentMarkers, int(run.strStartMarker.size()));
+        for (int i = 0; i < pairs; ++i) {
+            const QString& m = run.strStartMarker[size_t(i)];
+            if (!m.isEmpty() && count < int(first.size())) first[size_t(count++)] = LowerChar(m[0]);
+        }
+    }
+    bool May(QChar c) const {
+        const QChar lower = LowerChar(c);
+        for (int i = 0; i < count; ++i) {
+            if (first[size_t(i)] == lower) return true;
+        }
+        return false;
+    }
+    std::array<QChar, 10> first{};
+    int count = 0;
+};
+
+void Pump(RunState& run) {
+    if (run.blnStartUpCompleted) run.eventPump.Pump(run.ui);
+}
+
 // Marked spans at lngLP (step 2 of the main loop). Returns false when the line is finished.
-bool SkipSpans(RunState& run) {
-    if (run.intWithinComment == -1) run.intWithinComment = FindMarkerAt(run);
+bool SkipSpans(RunState& run, const MarkerStarts& starts) {
+    if (run.intWithinComment == -1) {
+        if (!starts.May(run.strLine.at(run.lngLP - 1))) return true;
+        run.intWithinComment = FindMarkerAt(run);
+    }
     while (run.intWithinComment >= 0) {
         SkipMarkedSpan(run);
         const qint32 length = static_cast<qint32>(run.strLine.size());
@@ -54,7 +86,7 @@ bool SkipSpans(RunState& run) {
             return false;
         }
         run.intWithinComment = FindMarkerAt(run);
-        LetEventsRun(run);
+        Pump(run);
     }
     return true;
 }
@@ -74,11 +106,11 @@ bool SkipToNextNonBlank(RunState& run) {
 }  // namespace
 
 void CleanLine(QString& line) {
-    qsizetype i = 0;
     const qsizetype n = line.size();
-    const QChar* d = line.constData();
-    while (i < n && d[i].unicode() > kCarriageReturn && d[i].unicode() != kNoBreakSpace) ++i;
-    if (i == n) return;  // nothing to clean
+    const char16_t* d = reinterpret_cast<const char16_t*>(line.constData());
+    bool dirty = false;  // no early exit: the compiler vectorises this loop
+    for (qsizetype i = 0; i < n; ++i) dirty |= (d[i] <= kCarriageReturn) | (d[i] == kNoBreakSpace);
+    if (!dirty) return;
     if (line.contains(QChar(kBackspace))) line.remove(QChar(kBackspace));
     QChar* w = line.data();
     const qsizetype size = line.size();
@@ -97,20 +129,26 @@ void CleanLine(QString& line) {
 }
 
 void SpaceDoubleHyphens(QString& line) {
-    qsizetype p = line.indexOf(u"--");
-    if (p < 0) return;
-    QChar* d = line.data();
     const qsizetype n = line.size();
-    while (p >= 0) {
-        // p is 0-based: the pair must start at the third character or later.
-        if (p >= 2) {
-            const QStringView view(d, n);
-            if (view.mid(p - 2, 4) != u"<!--" && view.mid(p, 3) != u"-->") {
-                d[p] = u' ';
-                d[p + 1] = u' ';
+    const QChar* r = line.constData();
+    qsizetype p = line.indexOf(u'-');
+    while (p >= 0 && p + 1 < n && r[p + 1] != u'-') p = line.indexOf(u'-', p + 1);
+    if (p < 0 || p + 1 >= n) return;  // no "--" at all
+    QChar* d = line.data();
+    while (p + 1 < n) {
+        if (d[p] == u'-' && d[p + 1] == u'-') {
+            // p is 0-based: the pair must start at the third character or later.
+            if (p >= 2) {
+                const QStringView view(d, n);
+                if (view.mid(p - 2, 4) != u"<!--" && view.mid(p, 3) != u"-->") {
+                    d[p] = u' ';
+                    d[p + 1] = u' ';
+                }
             }
+            p += 2;
+        } else {
+            ++p;
         }
-        p = line.indexOf(u"--", p + 2);
     }
 }
 
@@ -126,9 +164,10 @@ void ScanLine(RunState& run) {
     run.lngLP = 1;
 
     const CharTests& tests = TestsFor(run);
+    const MarkerStarts starts(run);
     while (run.lngLP < run.strLine.size()) {
-        LetEventsRun(run);
-        if (run.blnCommentsPossible && !SkipSpans(run)) return;
+        Pump(run);
+        if (run.blnCommentsPossible && !SkipSpans(run, starts)) return;
 
         if (!tests.start(run.strLine.at(run.lngLP - 1))) {
             if (!SkipToNextNonBlank(run)) return;
@@ -145,7 +184,7 @@ void ScanLine(RunState& run) {
                 GetWords2(run, candidate);
             }
         }
-        LetEventsRun(run);
+        Pump(run);
         if (run.blnStop) return;
     }
 }

@@ -1,6 +1,7 @@
 #include "scan/markup.h"
 
 #include "run/run_state.h"
+#include "scan/char_case.h"
 #include "scan/scan_options.h"
 
 namespace lxt {
@@ -49,7 +50,7 @@ void UsePairs(RunState& run, const Pair (&pairs)[N]) {
 bool MatchesLowerAt(QStringView text, qsizetype pos, QStringView marker) {
     if (pos < 0 || pos + marker.size() > text.size()) return false;
     for (qsizetype j = 0; j < marker.size(); ++j) {
-        if (text[pos + j].toLower() != marker[j].toLower()) return false;
+        if (LowerChar(text[pos + j]) != LowerChar(marker[j])) return false;
     }
     return true;
 }
@@ -62,7 +63,7 @@ bool IsCdataAt(QStringView text, qsizetype pos) {
     const QStringView opening(kCdataOpening);
     if (pos + kCdataLength > text.size()) return false;
     for (qsizetype j = 0; j < kCdataLength; ++j) {
-        if (text[pos + j].toUpper() != opening[j]) return false;
+        if (UpperChar(text[pos + j]) != opening[j]) return false;
     }
     return true;
 }
@@ -70,10 +71,10 @@ bool IsCdataAt(QStringView text, qsizetype pos) {
 // The first position from `from` (0-based) whose lower-cased text is `marker` lower-cased.
 qsizetype IndexOfLower(QStringView text, QStringView marker, qsizetype from) {
     if (marker.isEmpty()) return from <= text.size() ? from : -1;
-    const QChar first = marker[0].toLower();
+    const QChar first = LowerChar(marker[0]);
     const qsizetype last = text.size() - marker.size();
     for (qsizetype i = from; i <= last; ++i) {
-        if (text[i].toLower() == first && MatchesLowerAt(text, i, marker)) return i;
+        if (LowerChar(text[i]) == first && MatchesLowerAt(text, i, marker)) return i;
     }
     return -1;
 }
@@ -126,9 +127,12 @@ int FindMarkerAt(const RunState& run) {
     const QStringView line(run.strLine);
     const qsizetype pos = qsizetype(run.lngLP) - 1;
     if (pos < 0 || pos >= line.size()) return -1;
+    const QChar here = LowerChar(line[pos]);
     for (int index = 0; index < pairs; ++index) {
         const QString& start = run.strStartMarker[size_t(index)];
-        if (start.isEmpty() || !MatchesLowerAt(line, pos, start)) continue;
+        if (start.isEmpty() || LowerChar(start[0]) != here || !MatchesLowerAt(line, pos, start)) {
+            continue;
+        }
         if (start == u"&" && run.strEndMarker[size_t(index)] == u";" &&
             run.blnCharacterEntitiesPossible) {
             return IsEntityAt(line.mid(pos)) > 0 ? index : -1;

@@ -1,8 +1,10 @@
 #include "scan/word_rules.h"
 
 #include <array>
+#include <vector>
 
 #include "run/run_state.h"
+#include "scan/char_case.h"
 
 namespace lxt {
 
@@ -51,11 +53,23 @@ const Latin1Set& StemEndings() {
     return set;
 }
 
+// The contraction stems one by one.
+const std::vector<QStringView>& Stems() {
+    static const std::vector<QStringView> stems = [] {
+        std::vector<QStringView> list;
+        for (QStringView stem : QStringView(kContractionStems).split(u' ', Qt::SkipEmptyParts)) {
+            list.push_back(stem);
+        }
+        return list;
+    }();
+    return stems;
+}
+
 // True when `text` lower-cased character by character equals `lower`.
 bool LowerEquals(QStringView text, QStringView lower) {
     if (text.size() != lower.size()) return false;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i].toLower() != lower[i]) return false;
+        if (LowerChar(text[i]) != lower[i]) return false;
     }
     return true;
 }
@@ -82,20 +96,24 @@ QStringView DropFinalS(QStringView candidate) {
     return candidate;
 }
 
-// True when the candidate is an apostrophe remnant or (followed by a blank) occurs in the
-// contraction stems.
+// True when the candidate is an apostrophe remnant or, followed by a blank, occurs in the
+// contraction stems. A candidate holds no blank, so that is when it is an ending of a stem.
 bool IsContractionPart(QStringView candidate) {
-    const QStringView remnants(kApostropheRemnants);
-    if (candidate.size() == 1 && remnants.contains(candidate[0].toLower())) return true;
-    const QStringView stems(kContractionStems);
-    if (candidate.size() + 1 > stems.size()) return false;
-    if (!candidate.isEmpty() && !StemEndings().Has(candidate.back().toLower())) return false;
-    std::array<char16_t, std::size(kContractionStems)> buffer{};
-    for (qsizetype i = 0; i < candidate.size(); ++i) {
-        buffer[size_t(i)] = candidate[i].toLower().unicode();
+    if (candidate.size() == 1) {
+        const QChar c = LowerChar(candidate[0]);
+        for (QChar r : QStringView(kApostropheRemnants)) {
+            if (c == r) return true;
+        }
     }
-    buffer[size_t(candidate.size())] = u' ';
-    return stems.indexOf(QStringView(buffer.data(), candidate.size() + 1)) >= 0;
+    if (candidate.isEmpty()) return true;  // the blank alone occurs in the stems
+    if (!StemEndings().Has(LowerChar(candidate.back()))) return false;
+    for (QStringView stem : Stems()) {
+        if (stem.size() >= candidate.size() &&
+            LowerEquals(candidate, stem.right(candidate.size()))) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool HasVowelOrY(QStringView candidate) {
@@ -119,16 +137,22 @@ bool IsOneCharacterRepeated(QStringView text) {
     return true;
 }
 
+bool IsRomanLetter(QChar c) {
+    for (QChar r : QStringView(kRomanLetters)) {
+        if (c == r) return true;
+    }
+    return false;
+}
+
 bool IsRomanNumeral(QStringView text) {
-    const QStringView letters(kRomanLetters);
     for (QChar c : text) {
-        if (!letters.contains(c.toUpper())) return false;
+        if (!IsRomanLetter(UpperChar(c))) return false;
     }
     for (const char16_t* exception : kRomanExceptions) {
         const QStringView e(exception);
         if (e.size() != text.size()) continue;
         bool same = true;
-        for (qsizetype i = 0; i < e.size() && same; ++i) same = text[i].toUpper() == e[i];
+        for (qsizetype i = 0; i < e.size() && same; ++i) same = UpperChar(text[i]) == e[i];
         if (same) return false;
     }
     return true;

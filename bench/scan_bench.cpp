@@ -1,0 +1,139 @@
+// Speed of the counting engine: scanning English prose as read from a Windows-1252 file
+// (decoding, lower-casing, scanning and counting with the default settings), and adding
+// many different words to the word table. Set LXT_BENCH_TEXT to a text file of your own;
+// otherwise the license texts of the system (English prose) are used.
+#include <benchmark/benchmark.h>
+
+#include <QByteArray>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "run/run_state.h"
+#include "run/word_list.h"
+#include "scan/line_scanner.h"
+#include "scan/markup.h"
+#include "scan/scan_options.h"
+#include "support/str_proc.h"
+#include "support/ui.h"
+#include "support/win1252.h"
+
+namespace {
+
+using namespace lxt;
+
+class SilentUi : public Ui {
+  public:
+    MsgResult MsgBox(const QString&, const QString&, MsgButtons, MsgIcon, int) override {
+        return MsgResult::Ok;
+    }
+    std::optional<QString> InputBox(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
+    void DoEvents() override {}
+};
+
+constexpr qsizetype kCorpusBytes = 8 * 1024 * 1024;
+
+// Lines of English prose in Windows-1252, about kCorpusBytes in all.
+std::vector<QByteArray> ProseLines() {
+    QByteArray text;
+    const QByteArray own = qgetenv("LXT_BENCH_TEXT");
+    const QStringList files =
+        own.isEmpty() ? QStringList{QStringLiteral("/usr/share/common-licenses/GPL-3"),
+                                    QStringLiteral("/usr/share/common-licenses/Apache-2.0"),
+                                    QStringLiteral("/usr/share/common-licenses/GFDL-1.3")}
+                      : QStringList{QString::fromLocal8Bit(own)};
+    for (const QString& name : files) {
+        QFile f(name);
+        if (f.open(QIODevice::ReadOnly)) text += f.readAll();
+    }
+    if (text.isEmpty()) text = "The quick brown fox jumps over the lazy dog, doesn't it?\n";
+    std::vector<QByteArray> lines;
+    qsizetype total = 0;
+    while (total < kCorpusBytes) {
+        for (const QByteArray& line : text.split('\n')) {
+            lines.push_back(line);
+            total += line.size() + 1;
+        }
+    }
+    return lines;
+}
+
+void BM_ScanProse(benchmark::State& state) {
+    static const std::vector<QByteArray> lines = ProseLines();
+    SilentUi ui;
+    RunState run(ui);
+    run.blnStartUpCompleted = true;
+    SetExtraChars(run);
+    SetMarkupMode(run, QStringLiteral("txt"));
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        ResetWordTable(run);
+        run.intWithinComment = -1;
+        run.settings.chkSuppressWords = 0;
+        ui.OutputReplace(QString());
+        QString decoded;
+        for (const QByteArray& line : lines) {
+            decoded.resize(0);
+            AppendWin1252(line, decoded);
+            decoded += u' ';
+            run.strLine = LowerCaseFull(decoded);
+            ScanLine(run);
+            bytes += line.size() + 1;
+        }
+        SealWordTable(run);
+        benchmark::DoNotOptimize(run.lngNumWords);
+    }
+    state.SetBytesProcessed(bytes);
+    state.counters["words"] = run.lngTotalNumOccurrences / static_cast<double>(state.iterations());
+    state.counters["different"] = run.lngNumWords;
+}
+BENCHMARK(BM_ScanProse)->Unit(benchmark::kMillisecond);
+
+// `count` different words of 4 to 10 letters, in random order.
+std::vector<QString> DifferentWords(qint64 count) {
+    std::vector<QString> words;
+    words.reserve(static_cast<size_t>(count));
+    for (qint64 n = 0; n < count; ++n) {
+        // n in five base-26 letters behind n % 4 letters "x": different for every n.
+        QString w(static_cast<qsizetype>(n % 4), u'x');
+        qint64 v = n;
+        for (int digit = 0; digit < 5; ++digit, v /= 26) {
+            w += QChar(static_cast<char16_t>(u'a' + v % 26));
+        }
+        w += u"ing";
+        words.push_back(w);
+    }
+    QRandomGenerator random(42);
+    for (size_t i = words.size(); i > 1; --i)
+        std::swap(words[i - 1], words[random.bounded(static_cast<quint32>(i))]);
+    return words;
+}
+
+void BM_AddDifferentWords(benchmark::State& state) {
+    const std::vector<QString> words = DifferentWords(state.range(0));
+    SilentUi ui;
+    RunState run(ui);
+    run.settings.chkSuppressWords = 1;
+    for (auto _ : state) {
+        ResetWordTable(run);
+        for (const QString& w : words) AddWordToList(run, w);
+        for (const QString& w : words) AddWordToList(run, w);  // each counted a second time
+        SealWordTable(run);
+        benchmark::DoNotOptimize(run.WordTable[1].lngFrequency);
+    }
+    state.counters["words"] = run.lngNumWords;
+}
+BENCHMARK(BM_AddDifferentWords)->Arg(250000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
