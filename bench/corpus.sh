@@ -43,13 +43,15 @@ crlf() { sed 's/\r$//; s/$/\r/'; }
 bible Gen1:1-Rev22:21 | iconv -f UTF-8 -t WINDOWS-1252//TRANSLIT | crlf >"$tmp/bible.txt"
 for _ in 1 2 3 4 5 6 7 8 9 10; do cat "$tmp/bible.txt"; done >"$tmp/bible10.txt"
 
-# German text in UTF-8: the German fortunes, CR LF.
-find /usr/share/games/fortunes/de -type f ! -name '*.dat' -print0 | sort -z |
-    xargs -0 cat | crlf >"$tmp/german.txt"
+# German text in UTF-8: the German fortunes, CR LF, with a byte-order mark so that the
+# default settings read it as UTF-8 (the inspection answers the encoding question).
+bom() { printf '\xEF\xBB\xBF'; }
+{ bom; find /usr/share/games/fortunes/de -type f ! -name '*.dat' -print0 | sort -z |
+    xargs -0 cat | crlf; } >"$tmp/german.txt"
 
-# Spanish and Italian text in UTF-8.
-find /usr/share/games/fortunes/es /usr/share/games/fortunes/it -type f ! -name '*.dat' \
-    ! -name '*.u8' -print0 | sort -z | xargs -0 cat | crlf >"$tmp/romance.txt"
+# Spanish and Italian text in UTF-8, the same way.
+{ bom; find /usr/share/games/fortunes/es /usr/share/games/fortunes/it -type f ! -name '*.dat' \
+    ! -name '*.u8' -print0 | sort -z | xargs -0 cat | crlf; } >"$tmp/romance.txt"
 
 # Different words from the American and German word lists, spelled in ASCII letters
 # (umlauts and sharp s transliterated), lower-cased, each word three times in a shuffled

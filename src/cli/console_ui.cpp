@@ -179,8 +179,10 @@ QString ConsoleUi::Label(UiLabel label) const {
 }
 
 void ConsoleUi::SetLabel(UiLabel label, const QString& caption) {
-    labels_[label] = caption;
-    if (label == UiLabel::TotalNumOccurrences && barLook_ && progressBar_ &&
+    QString& shown = labels_[label];
+    const bool changed = shown != caption;
+    shown = caption;
+    if (changed && label == UiLabel::TotalNumOccurrences && barLook_ && progressBar_ &&
         caption.startsWith(QLatin1Char('['))) {
         const QByteArray bytes = (QLatin1Char('\r') + caption).toUtf8();
         std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), err_);
