@@ -93,6 +93,26 @@ void BM_ScanProse(benchmark::State& state) {
 }
 BENCHMARK(BM_ScanProse)->Unit(benchmark::kMillisecond);
 
+// The share of the above that reading takes: decoding and lower-casing only.
+void BM_DecodeAndLowerCaseProse(benchmark::State& state) {
+    static const std::vector<QByteArray> lines = ProseLines();
+    qint64 bytes = 0;
+    QString line;
+    for (auto _ : state) {
+        QString decoded;
+        for (const QByteArray& bytesOfLine : lines) {
+            decoded.resize(0);
+            AppendWin1252(bytesOfLine, decoded);
+            decoded += u' ';
+            line = LowerCaseFull(decoded);
+            benchmark::DoNotOptimize(line.constData());
+            bytes += bytesOfLine.size() + 1;
+        }
+    }
+    state.SetBytesProcessed(bytes);
+}
+BENCHMARK(BM_DecodeAndLowerCaseProse)->Unit(benchmark::kMillisecond);
+
 // `count` different words of 4 to 10 letters, in random order.
 std::vector<QString> DifferentWords(qint64 count) {
     std::vector<QString> words;

@@ -29,7 +29,19 @@ size_t HashUnits(QStringView v) noexcept {
         bytes -= 8;
     }
     quint64 tail = 0;
-    std::memcpy(&tail, p, bytes);
+    switch (bytes) {  // 0, 2, 4 or 6 bytes left
+        case 6:
+            tail = quint64(p[4]) << 32 | quint64(p[5]) << 40;
+            [[fallthrough]];
+        case 4:
+            tail |= quint64(p[2]) << 16 | quint64(p[3]) << 24;
+            [[fallthrough]];
+        case 2:
+            tail |= quint64(p[0]) | quint64(p[1]) << 8;
+            break;
+        default:
+            break;
+    }
     h = (h ^ tail) * kMultiplier;
     return static_cast<size_t>(h ^ (h >> 32));
 }
@@ -42,9 +54,18 @@ struct ViewHash {
 
 struct ViewEqual {
     using is_transparent = void;
+    static bool Same(QStringView a, QStringView b) noexcept {
+        if (a.size() != b.size()) return false;
+        const char16_t* x = a.utf16();
+        const char16_t* y = b.utf16();
+        for (qsizetype i = 0; i < a.size(); ++i) {
+            if (x[i] != y[i]) return false;
+        }
+        return true;
+    }
     template <class A, class B>
     bool operator()(const A& a, const B& b) const noexcept {
-        return QStringView(a) == QStringView(b);
+        return Same(QStringView(a), QStringView(b));
     }
 };
 

@@ -35,8 +35,11 @@ struct CharTests {
 const CharTests& TestsFor(const RunState& run) {
     static CharTests tests;
     static bool built = false;
-    if (!built || tests.extra != run.strExtraChars ||
-        tests.prohibited != run.strProhibitedInitialOrFinalChars) {
+    const auto same = [](const QString& a, const QString& b) {
+        return a.constData() == b.constData() ? a.size() == b.size() : a == b;
+    };
+    if (!built || !same(tests.extra, run.strExtraChars) ||
+        !same(tests.prohibited, run.strProhibitedInitialOrFinalChars)) {
         tests.extra = run.strExtraChars;
         tests.prohibited = run.strProhibitedInitialOrFinalChars;
         tests.word = WordCharTable(tests.extra, false);
@@ -108,9 +111,11 @@ bool SkipToNextNonBlank(RunState& run) {
 void CleanLine(QString& line) {
     const qsizetype n = line.size();
     const char16_t* d = reinterpret_cast<const char16_t*>(line.constData());
-    bool dirty = false;  // no early exit: the compiler vectorises this loop
-    for (qsizetype i = 0; i < n; ++i) dirty |= (d[i] <= kCarriageReturn) | (d[i] == kNoBreakSpace);
-    if (!dirty) return;
+    int dirty = 0;  // a sum without early exit, which the compiler vectorises
+    for (qsizetype i = 0; i < n; ++i) {
+        dirty += int(d[i] <= kCarriageReturn) + int(d[i] == kNoBreakSpace);
+    }
+    if (dirty == 0) return;
     if (line.contains(QChar(kBackspace))) line.remove(QChar(kBackspace));
     QChar* w = line.data();
     const qsizetype size = line.size();
