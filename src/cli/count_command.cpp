@@ -100,6 +100,8 @@ int RunCountCommand(const QStringList& arguments) {
         return kExitInputRefused;
     }
 
+    // From here Ctrl-C asks the count to stop (at its first chance) instead of ending it.
+    ConsoleUi::InstallInterruptHandler();
     ConsoleUi ui(o.encoding, o.quiet, StderrIsTerminal());
     RunState run(ui);
     ui.Attach(&run);
@@ -161,7 +163,6 @@ int RunCountCommand(const QStringList& arguments) {
     };
 
     const bool utf8AndSevenBit = run.settings.chkUTF8 == 1 && run.settings.chkOnly7bitASCII == 1;
-    ConsoleUi::InstallInterruptHandler();
     const RunOutcome outcome = cmdListWords_Click(run, target);
     std::fflush(stdout);
 

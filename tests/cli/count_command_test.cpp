@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <zip.h>
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
@@ -405,6 +406,38 @@ TEST_F(LxtCountTest, AsClipboardCountsTheTextAsOneLineWithTheClipboardChecks) {
         RunLxtCount({"--as-clipboard", dir.Write("big.txt", QByteArray(100001, 'a'))});
     EXPECT_EQ(tooMuch.status, kExitInputRefused);
     EXPECT_TRUE(tooMuch.err.contains("There are 100,001 characters in the text on the clipboard."));
+}
+
+// A docx archive holding `documentXml` as word/document.xml.
+QString WriteDocx(const QString& path, const QByteArray& documentXml) {
+    int error = 0;
+    zip_t* archive =
+        zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    if (archive == nullptr) return {};
+    // The buffer lives until zip_close, which writes the archive.
+    const QByteArray content = documentXml;
+    zip_source_t* source = zip_source_buffer(archive, content.constData(),
+                                             static_cast<zip_uint64_t>(content.size()), 0);
+    zip_file_add(archive, "word/document.xml", source, ZIP_FL_OVERWRITE);
+    zip_close(archive);
+    return path;
+}
+
+TEST_F(LxtCountTest, DocxDocumentIsCountedAsInTheWindows) {
+    const QString docx =
+        WriteDocx(dir.File("letter.docx"),
+                  "<?xml version=\"1.0\"?><w:document><w:body><w:p><w:r><w:t>Hello world, hello "
+                  "again.</w:t></w:r></w:p><w:p><w:r><w:t>The world is wide.</w:t></w:r></w:p>"
+                  "</w:body></w:document>");
+    ASSERT_FALSE(docx.isEmpty());
+    const QString cliOut = dir.File("docx_cli.txt");
+    const Result r = RunLxtCount({"--output", cliOut, docx});
+    EXPECT_EQ(r.status, kExitCounted) << r.err.constData();
+    EXPECT_TRUE(r.out.contains("      1       2  hello\n")) << r.out.constData();
+    EXPECT_TRUE(r.out.contains("      2       2  world\n"));
+    const QByteArray listing = EngineListing(Settings{}, docx, dir.File("docx_engine.txt"));
+    EXPECT_EQ(r.out, listing);
+    EXPECT_EQ(TempDir::Read(cliOut), TempDir::Read(dir.File("docx_engine.txt")));
 }
 
 #ifdef Q_OS_UNIX
