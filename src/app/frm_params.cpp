@@ -480,6 +480,13 @@ void FrmParams::SetDefaultValues() {
 }
 
 void FrmParams::ShowBeside() {
+    PlaceBeside();
+    show();
+    raise();
+    activateWindow();
+}
+
+void FrmParams::PlaceBeside() {
     const QRect main = main_.frameGeometry();
     int top = main.top();
     if (main_.txbOutput != nullptr) top += main_.txbOutput->mapTo(&main_, QPoint(0, 0)).y();
@@ -521,7 +528,7 @@ FrmLanguageSelection& FrmParams::LanguagePicker() {
 bool FrmParams::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {
         // Form_Activate.
-        ShowBeside();
+        PlaceBeside();
         SetFocusIfPossible(cmdClose);
     }
     return QWidget::event(event);

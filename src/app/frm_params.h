@@ -69,7 +69,8 @@ class FrmParams : public QWidget {
     // The defaults of the word rules, exclusions and output boxes; the main window's
     // blnWordsGot is cleared and the comment markers are reset to mode "C".
     void SetDefaultValues();
-    // Places the window over the main window's output box, right of its Settings button.
+    // Shows the window (not modal) over the main window's output box, right of its Settings
+    // button; it goes back there each time it becomes active.
     void ShowBeside();
 
     // Normalises the words to ignore, shows the result in txbWordsToIgnore and sets the
@@ -164,6 +165,7 @@ class FrmParams : public QWidget {
 
   private:
     void BuildControls();
+    void PlaceBeside();
     void ConnectHandlers();
     bool ConfirmRereading();
     void SetBoxByProgram(QCheckBox* box, bool ticked);
