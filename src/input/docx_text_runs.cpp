@@ -58,13 +58,19 @@ qint32 ScanTextRuns(RunState& run, const QString& xml, qint64 start, QStringList
     const bool textBoxDisplay = showProgress && total > kTextBoxDisplaySize;
     const bool barDisplay = n > kBarDisplayLength;
     int barShown = -1;
+    // The next line break and paragraph end, kept between runs: the search positions only
+    // move forward, so each is searched for once per occurrence, not once per run.
+    qsizetype nextBreak = -2;
+    qsizetype nextParaEnd = -2;
     total = 0;
+    qsizetype s = -1;  // the next "<w:t" at or after a, when not before a
+    qsizetype f = -1;  // the next "</w:t>" at or after a, likewise
     while (a < n) {
-        const qsizetype s = xml.indexOf(kStart, a);
+        if (s < a) s = xml.indexOf(kStart, a);
         if (s < 0) return i;
         run.eventPump.Pump(run.ui);
         if (StopRequested(run)) return 0;
-        const qsizetype f = xml.indexOf(kEnd, a);
+        if (f < a) f = xml.indexOf(kEnd, a);
         if (f < 0 || f < s) return i;
         const qsizetype afterName = s + kStart.size();
         const QChar next = afterName < n ? xml[afterName] : QChar();
@@ -80,10 +86,18 @@ qint32 ScanTextRuns(RunState& run, const QString& xml, qint64 start, QStringList
         QString raw = xml.mid(afterName, f - afterName);
         const qsizetype after = f + kEnd.size();
         const qsizetype nextRun = xml.indexOf(kStart, after);
+        s = nextRun;
         if (nextRun >= 0) {
-            const qsizetype br = xml.indexOf(kBreak, after);
-            const qsizetype pe = xml.indexOf(kParaEnd, after);
-            if ((br >= 0 && br < nextRun) || (pe >= 0 && pe < nextRun)) raw += u' ';
+            if (nextBreak == -2 || (nextBreak >= 0 && nextBreak < after)) {
+                nextBreak = xml.indexOf(kBreak, after);
+            }
+            if (nextParaEnd == -2 || (nextParaEnd >= 0 && nextParaEnd < after)) {
+                nextParaEnd = xml.indexOf(kParaEnd, after);
+            }
+            if ((nextBreak >= 0 && nextBreak < nextRun) ||
+                (nextParaEnd >= 0 && nextParaEnd < nextRun)) {
+                raw += u' ';
+            }
         }
         const QString piece = TextRunPiece(raw);
         pieces.append(piece);
