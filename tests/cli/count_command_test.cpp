@@ -383,6 +383,15 @@ TEST_F(LxtCountTest, CommonWordsFromALanguageOrAFile) {
     EXPECT_TRUE(en.out.contains("cat\n"));
     EXPECT_FALSE(en.out.contains("the\n"));
 
+    const QString mixed = dir.Write("mixed.txt", "the cat und der Hund\r\n");
+    const Result de = RunLxtCount({"--common-words", "de", "--format", "8", mixed});
+    EXPECT_TRUE(de.out.contains("the\n")) << de.out.constData();
+    EXPECT_FALSE(de.out.contains("\nund\n"));
+    const Result all = RunLxtCount({"--common-words", "ALL", "--format", "8", mixed});
+    EXPECT_FALSE(all.out.contains("\nthe\n")) << all.out.constData();
+    EXPECT_FALSE(all.out.contains("\nund\n"));
+    EXPECT_TRUE(all.out.contains("hund\n"));
+
     const QString own = dir.Write("own.txt", "cat\r\n");
     const Result file = RunLxtCount({"--common-words", own, "--format", "8", in});
     EXPECT_EQ(file.status, kExitCounted);
