@@ -11,6 +11,10 @@ namespace lxt {
 
 namespace {
 
+// A part of an over-long line ends after a blank or a control character (LF, tab): never
+// inside a word.
+constexpr unsigned char kBlank = 32;
+
 bool IsUtf8Continuation(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
@@ -79,12 +83,11 @@ bool TextLineReader::ReadLine(QString& line, bool& ended) {
         pending_.append(start, available);
         pos_ = block_.size();
         if (pending_.size() >= kMaxLineBytes) {
-            // An over-long line: hand over its part up to the last blank, or up to a
-            // character boundary when it has none.
-            qsizetype cut = pending_.lastIndexOf(' ');
-            if (cut > 0) {
-                ++cut;
-            } else {
+            // An over-long line: hand over its part up to the last blank or control
+            // character, or up to a character boundary when it has none.
+            qsizetype cut = pending_.size();
+            while (cut > 0 && static_cast<unsigned char>(pending_[cut - 1]) > kBlank) --cut;
+            if (cut == 0) {
                 cut = pending_.size();
                 while (cut > 1 && IsUtf8Continuation(pending_[cut - 1])) --cut;
                 if (cut > 1 && static_cast<unsigned char>(pending_[cut - 1]) >= 0xC0) --cut;

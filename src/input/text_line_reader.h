@@ -1,7 +1,8 @@
 // Reads a text file line by line in large blocks: a line ends at CR or at CR LF (one line
 // end), a lone LF stays in the line. Bytes become characters by Windows-1252, or by UTF-8
 // for the text written from a docx. Memory stays bounded whatever the file's size: a line
-// longer than kMaxLineBytes is handed over in parts, cut after a blank where there is one.
+// longer than kMaxLineBytes is handed over in parts, cut after a blank or a control
+// character where there is one.
 #pragma once
 
 #include <QByteArray>

@@ -164,6 +164,17 @@ TEST_F(FileScanTest, HtmlHeadIsSkippedAndItsCharsetApplies) {
     EXPECT_EQ(Table(), QString::fromUtf8("café:1 more:1 text:1 visible:1"));
 }
 
+TEST_F(FileScanTest, HtmlPageWithoutHeadEndYieldsNothingAfterItsDoctype) {
+    const QString path = dir.Write("nohead.htm", "<!DOCTYPE HTML>\r\n<p>lost words</p>\r\n");
+    EXPECT_TRUE(Scan(path));
+    EXPECT_EQ(run.lngNumWords, 0);
+    // Only a page whose extension contains "htm" has its head skipped. (An ".xml" that
+    // begins with "<" is taken for UTF-8.)
+    ui.Expect("This file seems to be UTF-8 encoded.", MsgResult::No);
+    EXPECT_TRUE(Scan(dir.Write("page.xml", "<!DOCTYPE html>\r\n<p>kept words</p>\r\n")));
+    EXPECT_EQ(Table(), "kept:1 words:1");
+}
+
 TEST_F(FileScanTest, LargeInputQuestion) {
     QByteArray text;
     while (text.size() <= kLargeInputSize) text += "large input words\r\n";

@@ -69,6 +69,16 @@ TEST(TextLineReaderTest, OverLongLinesComeInPartsCutAfterABlank) {
     EXPECT_EQ(lines.last(), "after");
 }
 
+TEST(TextLineReaderTest, OverLongUnixTextIsCutAfterALineFeed) {
+    TempDir dir;
+    QByteArray text;
+    while (text.size() < 2 * TextLineReader::kMaxLineBytes + 100) text += "lfword\n";
+    const QStringList lines = ReadAll(dir.Write("lf.txt", text));
+    ASSERT_GE(lines.size(), 2);
+    for (const QString& part : lines) EXPECT_TRUE(part.endsWith(u'\n'));
+    EXPECT_EQ(lines.join(QString()), QString::fromLatin1(text));
+}
+
 TEST(TextLineReaderTest, MissingFileRaisesFileNotFound) {
     TempDir dir;
     try {
