@@ -277,6 +277,7 @@ void FrmMain::cmdListWords_Click() {
     // them.
     if (!IsCounting()) TakeSettingsIntoRun();
     lxt::cmdListWords_Click(*run_);
+    ui_->FlushOutput();
 }
 
 void FrmMain::cmdClearFile_Click(int index) {
@@ -343,6 +344,7 @@ void FrmMain::RelistIfWordsGot() {
         EnableControls(true);
         ui_->SetCountCaption(Message(kMsgCountCaption));
         run_->blnStop = false;
+        ui_->FlushOutput();
     }
     SetTheFocus();
 }

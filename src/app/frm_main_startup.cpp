@@ -286,7 +286,9 @@ void FrmMain::InspectAfterChoice(const QString& path) {
 // ---- E. Typing a path ----
 
 void FrmMain::txbFile_LostFocus(int index) {
-    if (!isEnabled() || IsDocxFile(txbFile[0]->text())) return;
+    // A box that loses the focus because a run disables it has not been typed in.
+    if (!isEnabled() || !txbFile[index]->isEnabled() || IsCounting()) return;
+    if (IsDocxFile(txbFile[0]->text())) return;
     txbFile[index]->setText(txbFile[index]->text().trimmed());
     if (index == 0) {
         const QString path = txbFile[0]->text();

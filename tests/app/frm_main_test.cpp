@@ -1,0 +1,298 @@
+// The main window's start-up, its controls and handlers, the file checks and shut-down.
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QTextEdit>
+
+#include "frm_main_test_fixture.h"
+#include "support/str_proc.h"
+
+namespace lxt::test {
+namespace {
+
+TEST_F(FrmMainTest, FirstStartWithNoStateFileUsesTheDefaultsSilently) {
+    Start();
+    EXPECT_TRUE(ui.shown.empty());
+    EXPECT_TRUE(frm->isVisible());
+    EXPECT_TRUE(frm->Run().blnStartUpCompleted);
+    EXPECT_TRUE(frm->optInFile->isChecked());
+    EXPECT_TRUE(frm->txbFile[0]->text().isEmpty());
+    EXPECT_TRUE(frm->txbFile[1]->text().isEmpty());
+    EXPECT_FALSE(frm->chkUTF8->isChecked());
+    EXPECT_FALSE(frm->chkSuppressWords->isChecked());
+    EXPECT_FALSE(frm->chkDisableOutputToFile->isChecked());
+    EXPECT_FALSE(frm->chkDisableOutputToFile->isEnabled());
+    EXPECT_EQ(frm->cboWordOrder->currentText(), QStringLiteral("by frequency"));
+    EXPECT_EQ(frm->cboDisplayFormat->currentText(), QStringLiteral("rank frequency word"));
+    EXPECT_EQ(frm->cboDisplayFormat->count(), 10);
+    EXPECT_EQ(frm->cmdListWords->text(), QStringLiteral("Count words"));
+    EXPECT_TRUE(frm->Timer1->isActive());
+    EXPECT_FALSE(frm->Timer2->isActive());
+    EXPECT_TRUE(frm->lblFilesize->text().isEmpty());
+    EXPECT_TRUE(frm->lblTimeElapsed->text().isEmpty());
+    EXPECT_FALSE(frm->lblNumberOfWords->isVisible());
+    // The introduction: six catalogue paragraphs separated by empty lines.
+    EXPECT_TRUE(frm->txbIntro->toPlainText().startsWith(Message(19) + "\n\n" + Message(20)));
+    EXPECT_TRUE(frm->txbIntro->toPlainText().endsWith(Message(23)));
+    // No state file yet, but its folder exists.
+    EXPECT_FALSE(QFile::exists(StateFilePath()));
+    EXPECT_TRUE(QDir(QFileInfo(StateFilePath()).absolutePath()).exists());
+}
+
+TEST_F(FrmMainTest, ControlsCarryTheirNamesCaptionsAndFonts) {
+    Start();
+    for (const char* name : {"optInFile",
+                             "optOnClipboard",
+                             "chkSuppressWords",
+                             "cmdListWords",
+                             "cmdFile(0)",
+                             "txbFile(0)",
+                             "cmdClearFile(0)",
+                             "cmdFile(1)",
+                             "txbFile(1)",
+                             "cmdClearFile(1)",
+                             "chkUTF8",
+                             "lblFilesize",
+                             "lblXMLsize",
+                             "chkDisableOutputToFile",
+                             "cboWordOrder",
+                             "cboDisplayFormat",
+                             "cmdSetParameters",
+                             "cmdSaveState",
+                             "cmdClearOutput",
+                             "cmdHelp",
+                             "cmdQuit",
+                             "txbIntro",
+                             "txbOutput",
+                             "lblTimeElapsed",
+                             "lblNumWordsExcluded",
+                             "lblTotalNumOccurrences",
+                             "lblNumberOfWords",
+                             "lblNumOccurrences",
+                             "lblTwirler",
+                             "lblSizeOfClipboardContents",
+                             "lblCorvaneSystems",
+                             "lblOnlineDocumentation",
+                             "Label5",
+                             "lblWordOrder",
+                             "lblDisplayFormat"}) {
+        EXPECT_NE(frm->findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
+    }
+    EXPECT_EQ(frm->centralWidget()->findChildren<QGroupBox*>().size(), 3);
+    EXPECT_EQ(frm->cmdFile[1]->text(), QStringLiteral("Output file"));
+    EXPECT_EQ(frm->cmdClearOutput->text(), QStringLiteral("Clear textbox"));
+    EXPECT_EQ(frm->lblCorvaneSystems->text(), QStringLiteral("Corvane Systems"));
+    EXPECT_EQ(frm->txbOutput->font().family(), QStringLiteral("Courier New"));
+    EXPECT_DOUBLE_EQ(frm->txbOutput->font().pointSizeF(), 8.25);
+    EXPECT_EQ(frm->cmdQuit->font().family(), QStringLiteral("Arial"));
+    EXPECT_EQ(frm->centralWidget()->palette().color(QPalette::Window), QColor(224, 224, 224));
+}
+
+TEST_F(FrmMainTest, ARestoredInputFileThatIsGoneIsEmptiedSilently) {
+    Settings stored;
+    stored.txbFile[0] = files.File(QStringLiteral("deleted.txt"));
+    stored.txbFile[1] = files.File(QStringLiteral("list.csv"));
+    stored.cboWordOrder = 1;
+    stored.cboDisplayFormat = 5;
+    ASSERT_TRUE(SaveState(stored, QString()).isEmpty());
+    Start();
+    EXPECT_TRUE(ui.shown.empty());
+    EXPECT_TRUE(frm->txbFile[0]->text().isEmpty());
+    EXPECT_EQ(frm->txbFile[1]->text(), stored.txbFile[1]);
+    EXPECT_TRUE(frm->chkDisableOutputToFile->isEnabled());
+    EXPECT_EQ(frm->cboWordOrder->currentIndex(), 1);
+    EXPECT_EQ(frm->cboDisplayFormat->currentIndex(), 5);
+    // The next file dialog opens in the folder of the restored path.
+    EXPECT_EQ(QDir::current().absolutePath(), QDir(files.Path()).absolutePath());
+}
+
+TEST_F(FrmMainTest, ARestoredInputFileIsCheckedAndItsSizeShown) {
+    Settings stored;
+    stored.txbFile[0] = files.Write(QStringLiteral("kept.txt"), "Some words to count here.\r\n");
+    ASSERT_TRUE(SaveState(stored, QString()).isEmpty());
+    // The restored file's language is English: its common words are offered.
+    RefuseCommonWords();
+    Start();
+    EXPECT_EQ(frm->txbFile[0]->text(), stored.txbFile[0]);
+    EXPECT_EQ(frm->lblFilesize->text(), QStringLiteral("Filesize: 27 bytes"));
+}
+
+TEST_F(FrmMainTest, QuittingWithSaveOnQuitWritesTheStateFile) {
+    Start();
+    const QString input = files.Write(QStringLiteral("in.txt"), "Words and more words.\r\n");
+    frm->SetInputFilePath(input);
+    frm->cboDisplayFormat->setCurrentIndex(7);
+    frm->Params().chkSaveStateOnQuit->setChecked(true);
+    frm->close();
+    EXPECT_TRUE(ended);
+    const QByteArray state = TempDir::Read(StateFilePath());
+    const QList<QByteArray> lines = state.split('\n');
+    ASSERT_GE(lines.size(), 39);
+    EXPECT_EQ(lines[0], "\"" + QFile::encodeName(input) + "\"\r");
+    EXPECT_EQ(lines[31], "1\r");  // save settings on quit
+    EXPECT_EQ(lines[35], "7\r");  // display format
+}
+
+TEST_F(FrmMainTest, QuittingWithoutSaveOnQuitWritesNothing) {
+    Start();
+    frm->cmdQuit_Click();
+    EXPECT_TRUE(ended);
+    EXPECT_FALSE(QFile::exists(StateFilePath()));
+}
+
+TEST_F(FrmMainTest, EnableControlsLeavesCountAndQuitAlone) {
+    Start();
+    frm->EnableControls(false);
+    EXPECT_TRUE(frm->cmdListWords->isEnabled());
+    EXPECT_TRUE(frm->cmdQuit->isEnabled());
+    EXPECT_FALSE(frm->cmdFile[0]->isEnabled());
+    EXPECT_FALSE(frm->cboDisplayFormat->isEnabled());
+    EXPECT_FALSE(frm->optOnClipboard->isEnabled());
+    EXPECT_FALSE(frm->cmdSetParameters->isEnabled());
+    frm->EnableControls(true);
+    EXPECT_TRUE(frm->cmdClearFile[0]->isEnabled());
+    EXPECT_TRUE(frm->cmdClearFile[1]->isEnabled());
+    frm->SetOutputFilePath(QStringLiteral("/tmp/some.csv"));
+    frm->SetTheFocus();
+    EXPECT_FALSE(frm->cmdClearFile[0]->isEnabled());
+    EXPECT_TRUE(frm->cmdClearFile[1]->isEnabled());
+}
+
+TEST_F(FrmMainTest, SetTheFocusWhileHiddenDoesNothing) {
+    Start();
+    frm->hide();
+    frm->EnableControls(true);
+    frm->SetTheFocus();
+    EXPECT_TRUE(frm->cmdClearFile[0]->isEnabled());
+}
+
+TEST_F(FrmMainTest, ClearingTheOutputWhileCountingKeepsTheWords) {
+    Start();
+    frm->TheUi().OutputReplace(QStringLiteral("words"));
+    frm->Run().blnWordsGot = true;
+    frm->TheUi().SetCountCaption(Message(74));
+    frm->cmdClearOutput_Click();
+    EXPECT_TRUE(Output().isEmpty());
+    EXPECT_TRUE(frm->Run().blnWordsGot);
+    frm->TheUi().SetCountCaption(Message(73));
+    frm->cmdClearOutput_Click();
+    EXPECT_FALSE(frm->Run().blnWordsGot);
+}
+
+TEST_F(FrmMainTest, ClearButtonsEmptyTheirPath) {
+    Start();
+    frm->SetInputFilePath(files.Write(QStringLiteral("a.txt"), "text here\r\n"));
+    frm->lblFilesize->setText(QStringLiteral("Filesize: 11 bytes"));
+    frm->chkUTF8->setChecked(true);
+    frm->SetOutputFilePath(files.File(QStringLiteral("out.txt")));
+    frm->chkDisableOutputToFile->setChecked(true);
+    frm->cmdClearFile_Click(0);
+    EXPECT_TRUE(frm->txbFile[0]->text().isEmpty());
+    EXPECT_TRUE(frm->lblFilesize->text().isEmpty());
+    EXPECT_FALSE(frm->chkUTF8->isChecked());
+    EXPECT_FALSE(frm->cmdClearFile[0]->isEnabled());
+    frm->cmdClearFile_Click(1);
+    EXPECT_FALSE(frm->chkDisableOutputToFile->isChecked());
+    EXPECT_FALSE(frm->chkDisableOutputToFile->isEnabled());
+}
+
+TEST_F(FrmMainTest, ChoosingFilesChecksThem) {
+    Start();
+    // A missing file after start-up: the message, the path kept.
+    ui.Expect(QStringLiteral("Input file does not exist."));
+    frm->ChooseFile(0, files.File(QStringLiteral("nothing.txt")));
+    EXPECT_EQ(ui.shown.back().title, QStringLiteral("File not found"));
+    EXPECT_EQ(frm->txbFile[0]->text(), files.File(QStringLiteral("nothing.txt")));
+    // An empty file.
+    ui.Expect(QStringLiteral("Input file is zero-length."));
+    frm->ChooseFile(0, files.Write(QStringLiteral("empty.txt"), QByteArray()));
+    EXPECT_EQ(frm->lblFilesize->text(), QStringLiteral("Filesize: 0 bytes"));
+    // A "docx" that is no ZIP archive is refused and the path emptied.
+    const QString fake = files.Write(QStringLiteral("fake.docx"), "just some plain text here");
+    ui.Expect(QStringLiteral("has a 'docx' extension but does not appear to be an MS Word"));
+    frm->ChooseFile(0, fake);
+    EXPECT_EQ(ui.shown.back().text,
+              QStringLiteral("The file ") + fake +
+                  QStringLiteral("\r\nhas a 'docx' extension but does not appear to be an MS "
+                                 "Word 'docx' file."));
+    EXPECT_TRUE(frm->txbFile[0]->text().isEmpty());
+    // A good text file: size shown, the output box cleared.
+    const QString good = files.Write(QStringLiteral("good.txt"), "The words of a good file.\r\n");
+    RefuseCommonWords();
+    frm->ChooseFile(0, good);
+    EXPECT_EQ(frm->lblFilesize->text(), QStringLiteral("Filesize: 27 bytes"));
+    EXPECT_TRUE(frm->optInFile->isChecked());
+    // Cancelling the dialog keeps the path but empties the docx text size.
+    frm->lblXMLsize->setText(QStringLiteral("Text: 5 bytes"));
+    frm->ChooseFile(0, QString());
+    EXPECT_EQ(frm->txbFile[0]->text(), good);
+    EXPECT_TRUE(frm->lblXMLsize->text().isEmpty());
+    // The output file enables its Disable box.
+    frm->ChooseFile(1, files.File(QStringLiteral("out.csv")));
+    EXPECT_TRUE(frm->chkDisableOutputToFile->isEnabled());
+}
+
+TEST_F(FrmMainTest, ATypedPathIsTrimmedAndChecked) {
+    Start();
+    const QString good = files.Write(QStringLiteral("typed.txt"), "Typed words in a file.\r\n");
+    frm->txbFile[0]->setText(QStringLiteral("  ") + good + QStringLiteral("  "));
+    frm->Run().blnWordsGot = true;
+    RefuseCommonWords();
+    frm->txbFile_LostFocus(0);
+    EXPECT_EQ(frm->txbFile[0]->text(), good);
+    EXPECT_FALSE(frm->Run().blnWordsGot);
+    EXPECT_EQ(frm->lblFilesize->text(), QStringLiteral("Filesize: 24 bytes"));
+}
+
+TEST_F(FrmMainTest, AFrenchPageOffersTheFrenchCommonWords) {
+    Start();
+    const QString page =
+        files.Write(QStringLiteral("page.html"),
+                    "<html lang=\"fr\"><body>Le chat et le chien.</body></html>\r\n");
+    ui.Expect(Message(40), MsgResult::No);
+    frm->ChooseFile(0, page);
+    EXPECT_EQ(frm->StrInputLanguage(), QStringLiteral("fr"));
+    EXPECT_TRUE(ui.shown.back().text.endsWith(QStringLiteral("cwds_fr.txt")));
+    EXPECT_EQ(ui.shown.back().title, Message(42));
+    EXPECT_FALSE(frm->Run().blnCommonWordsLoaded);
+}
+
+TEST_F(FrmMainTest, PathToolTipsFollowTheirLength) {
+    Start();
+    const QString path75 = QStringLiteral("/") + QString(74, QLatin1Char('p'));
+    frm->txbFile[1]->setText(path75);
+    frm->SetPathToolTip(1);
+    EXPECT_TRUE(frm->txbFile[1]->toolTip().isEmpty());
+    EXPECT_TRUE(frm->cmdFile[1]->toolTip().isEmpty() || frm->cmdFile[1]->toolTip() != path75);
+    frm->Timer1_Timer();
+    EXPECT_EQ(frm->txbFile[1]->toolTip(), path75);
+    const QString path76 = path75 + QStringLiteral("q");
+    frm->txbFile[1]->setText(path76);
+    frm->SetPathToolTip(1);
+    EXPECT_EQ(frm->cmdFile[1]->toolTip(), path76);
+    // The once-a-second refresh: nothing to count, so the input button explains itself.
+    frm->Timer1_Timer();
+    EXPECT_EQ(frm->cmdFile[0]->toolTip(),
+              QStringLiteral("Select an ANSI text file or a Word docx file"));
+    EXPECT_EQ(frm->txbOutput->toolTip(), Message(76));
+    EXPECT_FALSE(frm->cmdClearOutput->isEnabled());
+}
+
+TEST_F(FrmMainTest, SuppressWordsTooltipFollowsTheBox) {
+    Start();
+    frm->chkSuppressWords->setChecked(true);
+    EXPECT_TRUE(frm->chkSuppressWords->toolTip().isEmpty());
+    frm->chkSuppressWords->setChecked(false);
+    EXPECT_EQ(frm->chkSuppressWords->toolTip(),
+              QStringLiteral("The program will run faster if this checkbox is checked."));
+}
+
+TEST(QtUiTest, DisplayTextAndTwirler) {
+    EXPECT_EQ(DisplayText(QStringLiteral("a\r\nb\rc\nd")), QStringLiteral("a\nb\nc\nd"));
+    EXPECT_EQ(TwirlerGlyph(QString(QChar(172))), QString(QChar(0x2190)));
+    EXPECT_EQ(TwirlerGlyph(QString(QChar(175))), QString(QChar(0x2193)));
+    EXPECT_EQ(TwirlerGlyph(QStringLiteral(" ")), QStringLiteral(" "));
+}
+
+}  // namespace
+}  // namespace lxt::test

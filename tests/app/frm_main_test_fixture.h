@@ -1,0 +1,89 @@
+// The main window started offscreen with a scripted Ui for its message boxes, its state file
+// in a temporary folder, and the end of the process replaced by a flag.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <memory>
+
+#include "app/frm_main.h"
+#include "app/frm_params.h"
+#include "app/qt_ui.h"
+#include "common/scripted_ui.h"
+#include "common/temp_dir.h"
+#include "run/settings_file.h"
+#include "support/catalogue.h"
+
+namespace lxt::test {
+
+class FrmMainTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        savedConfig_ = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", config.Path().toLocal8Bit());
+        LoadCatalogue(CataloguePath(QCoreApplication::applicationDirPath()));
+    }
+
+    void TearDown() override {
+        frm.reset();
+        if (savedConfig_.isEmpty()) {
+            qunsetenv("XDG_CONFIG_HOME");
+        } else {
+            qputenv("XDG_CONFIG_HOME", savedConfig_);
+        }
+        EXPECT_TRUE(ui.AllExpectedShown())
+            << "not shown: " << ui.PendingExpectations().join(" | ").toStdString();
+    }
+
+    // Creates the window and runs its start-up.
+    void Start() {
+        frm = std::make_unique<FrmMain>(&ui);
+        frm->SetEndProcess([this] { ended = true; });
+        ASSERT_TRUE(frm->Form_Load());
+    }
+
+    // What the output box shows, with CR LF as the program writes it.
+    QString Output() const { return frm->TheUi().OutputText(); }
+    QString Shown() const {
+        QCoreApplication::processEvents();
+        return frm->txbOutput->toPlainText();
+    }
+    // Answers the question whether to load the common words of the input's language.
+    void RefuseCommonWords() { ui.Expect(Message(40), MsgResult::No); }
+
+    // Words of five letters, each with a vowel, all different: "abaaa", "abbaa", ...
+    static QByteArray DistinctWords(int count) {
+        QByteArray text;
+        for (int i = 0; i < count; ++i) {
+            QByteArray word = "ab";
+            int n = i;
+            for (int k = 0; k < 3; ++k) {
+                word += static_cast<char>('a' + n % 26);
+                n /= 26;
+            }
+            text += word + (i % 10 == 9 ? "\r\n" : " ");
+        }
+        return text;
+    }
+
+    TempDir config;
+    TempDir files;
+    ScriptedUi ui;
+    std::unique_ptr<FrmMain> frm;
+    bool ended = false;
+
+  private:
+    QByteArray savedConfig_;
+};
+
+}  // namespace lxt::test
