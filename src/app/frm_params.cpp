@@ -151,6 +151,7 @@ void FrmParams::BuildControls() {
         NewCheckBox(fraWordRules, "chkOnly7bitASCII", "Allow only 7-bit ASCII characters");
     {
         auto* layout = new QVBoxLayout(fraWordRules);
+        layout->setSpacing(2);
         layout->addWidget(lblAllowWordsWith);
         layout->addWidget(Indented(chkAllowWordsWithHyphens));
         layout->addWidget(Indented(chkAllowWordsWithApostrophes));
@@ -182,6 +183,7 @@ void FrmParams::BuildControls() {
     chkSaveStateOnQuit = NewCheckBox(fraExclusions, "chkSaveStateOnQuit", "Save settings on quit");
     {
         auto* layout = new QVBoxLayout(fraExclusions);
+        layout->setSpacing(2);
         layout->addWidget(chkIgnoreNoVowel);
         auto* threshold = new QHBoxLayout;
         threshold->addWidget(chkIgnoreInfrequentWords);
@@ -277,9 +279,10 @@ void FrmParams::BuildControls() {
         layout->addLayout(files);
         auto* status = new QHBoxLayout;
         status->addSpacing(TwipsToPixels(kParametersIndent));
-        status->addWidget(lblParameters);
-        status->addWidget(txbParametersFile, 1);
+        status->addWidget(lblParameters, 1);
         layout->addLayout(status);
+        layout->addWidget(txbParametersFile);
+        layout->addStretch();
         auto* commands = new QHBoxLayout;
         commands->addWidget(cmdInitialize);
         commands->addStretch();
@@ -295,14 +298,14 @@ void FrmParams::BuildControls() {
     layout->addWidget(fraWordRules, 0, 0);
     layout->addWidget(fraExclusions, 0, 1);
     layout->addWidget(fraIgnoreTheseWords, 1, 0, 1, 2);
-    layout->addWidget(fraCommentMarkers, 2, 0, 1, 2);
-    layout->addWidget(fraSettingsFiles, 3, 0, 1, 2);
+    layout->addWidget(fraCommentMarkers, 2, 0);
+    layout->addWidget(fraSettingsFiles, 2, 1);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(cmdSetOrClearCheckboxes[0]);
     bottom->addStretch();
     bottom->addWidget(cmdClose);
-    layout->addLayout(bottom, 4, 0, 1, 2);
-    layout->setRowStretch(5, 1);
+    layout->addLayout(bottom, 3, 0, 1, 2);
+    layout->setRowStretch(4, 1);
 }
 
 QList<QCheckBox*> FrmParams::CheckBoxes() const {
