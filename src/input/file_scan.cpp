@@ -232,9 +232,12 @@ bool DoItFromFile(RunState& run, DocxState& docx) {
         if (!AskEncoding(run, utf8)) return abandon();
         fileLength = QFileInfo(input).size();
     } else {
-        const qint32 result =
-            PrepareDocx(run, docx, input, L(kTemporaryFolderTag), true, true, extension);
-        RemoveTemporaryFolder(docx);
+        // The first preparation only checks the document: its folder goes at once.
+        qint32 result = 0;
+        {
+            TemporaryFolderGuard checkOnly(docx);
+            result = PrepareDocx(run, docx, input, L(kTemporaryFolderTag), true, true, extension);
+        }
         if (result < 0) {
             ShowDocxPreparationFailure(ui, result, input);
             ui.SetLabel(UiLabel::XmlSize, QString());
