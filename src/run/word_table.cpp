@@ -15,7 +15,7 @@ namespace {
 
 // A multiply-and-rotate hash over the code units, eight bytes at a time; the map mixes the
 // result further.
-size_t HashUnits(QStringView v) noexcept {
+[[gnu::always_inline]] inline size_t HashUnits(QStringView v) noexcept {
     constexpr quint64 kMultiplier = 0x9E3779B97F4A7C15ull;
     const auto* p = reinterpret_cast<const unsigned char*>(v.utf16());
     size_t bytes = static_cast<size_t>(v.size()) * sizeof(char16_t);

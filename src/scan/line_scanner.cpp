@@ -170,6 +170,9 @@ void ScanLine(RunState& run) {
 
     const CharTests& tests = TestsFor(run);
     const MarkerStarts starts(run);
+    // When no marker and no word begins with a blank, a pass that starts at a blank only moves
+    // on to the next character other than a blank: that is done at once after each candidate.
+    const bool blankOnlySeparates = !starts.May(QChar(u' ')) && !tests.start(QChar(u' '));
     while (run.lngLP < run.strLine.size()) {
         Pump(run);
         if (run.blnCommentsPossible && !SkipSpans(run, starts)) return;
@@ -191,6 +194,10 @@ void ScanLine(RunState& run) {
         }
         Pump(run);
         if (run.blnStop) return;
+        if (blankOnlySeparates && run.lngLP < run.strLine.size() &&
+            run.strLine.at(run.lngLP - 1) == u' ' && !SkipToNextNonBlank(run)) {
+            return;
+        }
     }
 }
 

@@ -116,13 +116,6 @@ bool IsContractionPart(QStringView candidate) {
     return false;
 }
 
-bool HasVowelOrY(QStringView candidate) {
-    for (QChar c : candidate) {
-        if (VowelsOrY().Has(c)) return true;
-    }
-    return false;
-}
-
 QStringView TrimBlanks(QStringView text) {
     while (!text.isEmpty() && text.front() == u' ') text = text.mid(1);
     while (!text.isEmpty() && text.back() == u' ') text.chop(1);
@@ -165,9 +158,15 @@ QStringView ExtractWord(RunState& run, const WordCharTable& wordChars) {
     const qsizetype pos = qsizetype(run.lngLP) - 1;
     if (pos < 0 || pos >= line.size()) return {};
     const qsizetype limit = std::min<qsizetype>(line.size() - pos, kMaxCandidateLength);
-    const QChar* p = line.data() + pos;
+    const char16_t* p = line.utf16() + pos;
+    const std::array<bool, 256>& vowels = VowelsOrY().member;
+    bool vowel = false;  // the rules below only remove hyphens and one "s", never a vowel or y
     qsizetype n = 0;
-    while (n < limit && wordChars(p[n])) ++n;
+    for (; n < limit; ++n) {
+        const char16_t u = p[n];
+        if (!wordChars(QChar(u))) break;
+        vowel |= vowels[u & 0xFFu] & (u < 256);
+    }
     if (n == 0) return {};
     run.lngLP += static_cast<qint32>(n);
 
@@ -179,7 +178,7 @@ QStringView ExtractWord(RunState& run, const WordCharTable& wordChars) {
         IsContractionPart(candidate)) {
         return {};
     }
-    if (s.chkIgnoreNoVowel == 1 && !HasVowelOrY(candidate)) return {};
+    if (s.chkIgnoreNoVowel == 1 && !vowel) return {};
     return candidate;
 }
 
