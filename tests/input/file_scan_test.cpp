@@ -298,6 +298,19 @@ TEST_F(FileScanTest, DocxWithoutTextIsAnOrdinaryEmptyResult) {
     EXPECT_FALSE(QFileInfo::exists(docx.strTempFolder));
 }
 
+TEST_F(FileScanTest, StopDuringTheDocxExtractionEndsTheRunBeforeReading) {
+    const QString path = dir.File("stop.docx");
+    ASSERT_TRUE(test::WriteDocx(path, "<w:t>alpha</w:t><w:t>beta</w:t><w:t>gamma</w:t>"));
+    ui.OnDoEvents([&] { run.blnStop = true; });  // Stop pressed within the first seconds
+    EXPECT_FALSE(Scan(path));
+    EXPECT_EQ(run.lngNumWords, 0);
+    EXPECT_FALSE(run.blnStop);
+    EXPECT_EQ(ui.controlsEnabled, (std::vector<bool>{false, true}));
+    EXPECT_EQ(ui.labels[UiLabel::TotalNumOccurrences], "");
+    EXPECT_TRUE(ui.shown.empty());
+    EXPECT_FALSE(QFileInfo::exists(docx.strTempFolder));
+}
+
 TEST_F(FileScanTest, DamagedDocxDoesNotStartTheRun) {
     const QString good = dir.File("good.docx");
     ASSERT_TRUE(test::WriteDocx(good, "<w:t>" + QByteArray(3000, 'x') + "</w:t>"));
