@@ -8,8 +8,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -385,23 +383,16 @@ TEST_F(FrmParamsTest, SettingsFileWithAnInvalidThresholdIsRefused) {
 
 TEST_F(FrmParamsTest, SavingWhereNoFileCanBeWrittenReportsIt) {
     FrmParams& p = Params();
-    // A folder without write permission (not a restriction for the superuser).
-    const QString folder = files.File(QStringLiteral("locked"));
-    ASSERT_TRUE(QDir().mkpath(folder));
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    QFile probe(folder + QStringLiteral("/probe"));
-    if (probe.open(QIODevice::WriteOnly)) {
-        probe.close();
-        probe.remove();
-        GTEST_SKIP() << "the folder stays writable for this user";
-    }
-    AnswerFileDialog(folder + QStringLiteral("/x.lxt"), nullptr, nullptr);
+    // No file can be created in /proc, not even by the superuser.
+    const QString path = QStringLiteral("/proc/lxt settings.lxt");
+    AnswerFileDialog(path, nullptr, nullptr);
     ui.Expect(QLatin1String(kSaveErrorPrefix));
     p.cmdSaveLoadState[0]->click();
     EXPECT_EQ(p.lblParameters->text(), "Error saving to");
+    EXPECT_EQ(p.txbParametersFile->text(), path);
+    ASSERT_FALSE(ui.shown.empty());
     EXPECT_EQ(ui.shown.back().title, "Save settings");
-    QFile::setPermissions(folder,
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(ui.shown.back().icon, MsgIcon::Exclamation);
 }
 
 }  // namespace
