@@ -236,7 +236,10 @@ void FrmMain::SetTheFocus() {
     if (!isVisible()) return;
     if (!SetFocusIfPossible(cmdFile[0])) SetFocusIfPossible(cmdListWords);
     lblTwirler->setText(QStringLiteral(" "));
-    for (int i = 0; i < 2; ++i) cmdClearFile[i]->setEnabled(!txbFile[i]->text().isEmpty());
+    // A Clear button follows its path box; while a run holds the boxes disabled it stays so.
+    for (int i = 0; i < 2; ++i) {
+        cmdClearFile[i]->setEnabled(txbFile[i]->isEnabled() && !txbFile[i]->text().isEmpty());
+    }
 }
 
 void FrmMain::EnableControls(bool enable) {
