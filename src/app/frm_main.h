@@ -64,10 +64,11 @@ class FrmMain : public QMainWindow {
     explicit FrmMain(Ui* dialogs = nullptr, QWidget* parent = nullptr);
     ~FrmMain() override;
 
-    // Start-up: loads the catalogue beside the program (a failure shows the critical box
-    // and returns false: the caller ends the program), restores the state, shows the
-    // window, checks the restored input and enables Timer1.
-    bool Form_Load();
+    // Start-up: loads the catalogue from `programFolder` (the program's own folder when
+    // empty; a failure shows the critical box and returns false: the caller ends the
+    // program), restores the state, shows the window, checks the restored input and
+    // enables Timer1.
+    bool Form_Load(const QString& programFolder = QString());
 
     // What ends the process (cmdQuit_Click runs it last). By default the event loop ends,
     // or the process at once while a count runs. Tests replace it.

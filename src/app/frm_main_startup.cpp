@@ -73,11 +73,12 @@ QString Latin(const char* text) {
 
 // ---- A. Start-up ----
 
-bool FrmMain::Form_Load() {
+bool FrmMain::Form_Load(const QString& programFolder) {
     run_->blnStartUpCompleted = false;
     const QString programTextFile = QString::fromLatin1(kMainWindowTag).toLower() + ".dat";
     // The catalogue is named after the window's tag and lives beside the program.
-    QString catalogue = CataloguePath(QCoreApplication::applicationDirPath());
+    QString catalogue = CataloguePath(
+        programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder);
     catalogue = catalogue.left(catalogue.size() - programTextFile.size()) + programTextFile;
     const int loaded = LoadCatalogue(catalogue);
     if (loaded <= 0) {

@@ -1,7 +1,9 @@
 // The main window's start-up, its controls and handlers, the file checks and shut-down.
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QTextEdit>
 
 #include "frm_main_test_fixture.h"
@@ -292,6 +294,63 @@ TEST(QtUiTest, DisplayTextAndTwirler) {
     EXPECT_EQ(TwirlerGlyph(QString(QChar(172))), QString(QChar(0x2190)));
     EXPECT_EQ(TwirlerGlyph(QString(QChar(175))), QString(QChar(0x2193)));
     EXPECT_EQ(TwirlerGlyph(QStringLiteral(" ")), QStringLiteral(" "));
+}
+
+}  // namespace
+}  // namespace lxt::test
+
+namespace lxt::test {
+namespace {
+
+TEST_F(FrmMainTest, AMissingCatalogueEndsTheStartWithACriticalBox) {
+    TempDir empty;
+    frm = std::make_unique<FrmMain>(&ui);
+    ui.Expect(QStringLiteral("Cannot open file containing program text.\r\n"));
+    EXPECT_FALSE(frm->Form_Load(empty.Path()));
+    ASSERT_FALSE(ui.shown.empty());
+    EXPECT_TRUE(ui.shown.back().text.endsWith(QStringLiteral("lxt.dat")));
+    EXPECT_TRUE(ui.shown.back().title.isEmpty());
+    EXPECT_EQ(ui.shown.back().icon, MsgIcon::Critical);
+    EXPECT_FALSE(frm->isVisible());
+}
+
+TEST_F(FrmMainTest, ARestoredDocxInputOffersTheCommonWordsAndTicksUtf8) {
+    QByteArray zip("PK\x03\x04", 4);
+    zip += QByteArray(40, '\0');
+    Settings stored;
+    stored.txbFile[0] = files.Write(QStringLiteral("report.docx"), zip);
+    stored.strCommonWordsFile = QCoreApplication::applicationDirPath() + "/cwds_en.txt";
+    ASSERT_TRUE(SaveState(stored, QString()).isEmpty());
+    RefuseCommonWords();
+    Start();
+    EXPECT_TRUE(ui.shown.front().text.endsWith(QStringLiteral("cwds_en.txt")));
+    EXPECT_EQ(ui.shown.front().buttons, MsgButtons::YesNo);
+    EXPECT_FALSE(frm->Run().blnCommonWordsLoaded);
+    EXPECT_TRUE(frm->chkUTF8->isChecked());
+    EXPECT_EQ(frm->txbFile[0]->text(), stored.txbFile[0]);
+}
+
+TEST_F(FrmMainTest, F1OnTheCountButtonOpensTheHelp) {
+    Start();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier);
+    QCoreApplication::sendEvent(frm->cmdListWords, &press);
+    QCoreApplication::sendEvent(frm->cmdListWords, &release);
+    QWidget* help = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->windowTitle() == QStringLiteral("LXT Help") && w->isVisible()) help = w;
+    }
+    EXPECT_NE(help, nullptr);
+    if (help) help->hide();
+}
+
+TEST_F(FrmMainTest, TheStateIsSavedByTheSaveButton) {
+    Start();
+    frm->SetOutputFilePath(files.File(QStringLiteral("words.csv")));
+    frm->cmdSaveState_Click();
+    const RestoredSettings back = RestoreSavedState(QString(), Settings{});
+    EXPECT_TRUE(back.errorText.isEmpty()) << back.errorText.toStdString();
+    EXPECT_EQ(back.settings.txbFile[1], files.File(QStringLiteral("words.csv")));
 }
 
 }  // namespace
