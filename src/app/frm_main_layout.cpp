@@ -122,7 +122,7 @@ void FrmMain::BuildLayout() {
         cmdFile[i] = Named(new QPushButton(fileCaptions[i]), QStringLiteral("cmdFile") + index);
         txbFile[i] = Named(new QLineEdit, QStringLiteral("txbFile") + index);
         txbFile[i]->setFont(CourierNew(kPathPointSize));
-        txbFile[i]->setMinimumWidth(260);
+        txbFile[i]->setMinimumWidth(200);
         cmdClearFile[i] =
             Named(new QPushButton(QStringLiteral("Clear")), QStringLiteral("cmdClearFile") + index);
     }
@@ -224,7 +224,7 @@ void FrmMain::BuildLayout() {
     statistics->addWidget(lblNumWordsExcluded, 2, 0, 1, 2);
     statistics->addWidget(lblNumOccurrences, 3, 0, 1, 2);
     statistics->addWidget(lblTotalNumOccurrences, 4, 0, 1, 2);
-    fraFrames[1]->setMinimumWidth(430);
+    fraFrames[1]->setMinimumWidth(380);
 
     // The output box.
     txbOutput = Named(new QPlainTextEdit, QStringLiteral("txbOutput"));

@@ -22,7 +22,7 @@ TEST_F(FrmMainTest, CountsASmallFileAndListsItByFrequency) {
     Start();
     const QString path = files.Write("small.txt", kSmallText);
     frm->SetInputFilePath(path);
-    frm->cmdListWords_Click();
+    frm->cmdListWords->click();
 
     const QString out = Output();
     EXPECT_TRUE(out.contains(QStringLiteral("Rank"))) << out.toStdString();

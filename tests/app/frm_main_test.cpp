@@ -176,6 +176,11 @@ TEST_F(FrmMainTest, ClearingTheOutputWhileCountingKeepsTheWords) {
     frm->cmdClearOutput_Click();
     EXPECT_TRUE(Output().isEmpty());
     EXPECT_TRUE(frm->Run().blnWordsGot);
+    // The next tick disables the button while the count runs, even with text in the box.
+    frm->TheUi().OutputAppend(QStringLiteral("more"));
+    frm->Timer1_Timer();
+    EXPECT_FALSE(frm->cmdClearOutput->isEnabled());
+    EXPECT_TRUE(frm->txbOutput->toolTip().isEmpty());
     frm->TheUi().SetCountCaption(Message(73));
     frm->cmdClearOutput_Click();
     EXPECT_FALSE(frm->Run().blnWordsGot);
@@ -224,6 +229,15 @@ TEST_F(FrmMainTest, ChoosingFilesChecksThem) {
     frm->ChooseFile(0, good);
     EXPECT_EQ(frm->lblFilesize->text(), QStringLiteral("Filesize: 27 bytes"));
     EXPECT_TRUE(frm->optInFile->isChecked());
+    // A docx file whose extension is in capitals is taken as a docx file: no inspection.
+    QByteArray zip("PK\x03\x04", 4);
+    zip += QByteArray(40, '\0');
+    const QString docx = files.Write(QStringLiteral("Letter.DOCX"), zip);
+    frm->ChooseFile(0, docx);
+    EXPECT_EQ(frm->txbFile[0]->text(), docx);
+    EXPECT_FALSE(Output().startsWith(QStringLiteral("Now checking file")));
+    RefuseCommonWords();
+    frm->ChooseFile(0, good);
     // Cancelling the dialog keeps the path but empties the docx text size.
     frm->lblXMLsize->setText(QStringLiteral("Text: 5 bytes"));
     frm->ChooseFile(0, QString());
