@@ -91,8 +91,13 @@ void SetDefaultCommonWordsFile(RunState& run) {
 bool ReadCommonWords(RunState& run) {
     Ui& ui = run.ui;
     run.blnStop = false;
-    // Paths keep their case: on a case-sensitive file system another case is another file.
+    // Paths keep their case on a case-sensitive file system, where another case names
+    // another file; only on Windows are they lower-cased.
+#ifdef Q_OS_WIN
+    SetCommonWordsFile(run, LowerCaseFull(TrimBlanks(run.strCommonWordsFile)));
+#else
     SetCommonWordsFile(run, TrimBlanks(run.strCommonWordsFile));
+#endif
     const QString path = run.strCommonWordsFile;
     if (path.isEmpty()) return false;
     if (!FileExists(path)) {

@@ -1,5 +1,6 @@
 #include "exclude/words_to_ignore.h"
 
+#include <QSet>
 #include <QStringList>
 
 #include "exclude/quick_sort.h"
@@ -42,13 +43,14 @@ NormalisedWordsToIgnore NormaliseWordsToIgnore(const QString& text) {
     if (words.isEmpty()) return {};
 
     QStringList array = words.split(kBlank);
-    // Scanning from the last entry to the first, an entry equal to an earlier one goes.
-    for (qsizetype i = array.size() - 1; i > 0; --i) {
-        for (qsizetype k = 0; k < i; ++k) {
-            if (array[k] == array[i]) {
-                array[i].clear();
-                break;
-            }
+    // An entry equal to an earlier one goes, so the first of equal entries stays.
+    QSet<QString> seen;
+    seen.reserve(array.size());
+    for (QString& entry : array) {
+        if (seen.contains(entry)) {
+            entry.clear();
+        } else {
+            seen.insert(entry);
         }
     }
     array.removeAll(QString());
@@ -61,6 +63,11 @@ NormalisedWordsToIgnore NormaliseWordsToIgnore(const QString& text) {
 }
 
 bool TakeOverWordsToIgnore(RunState& run) {
+    if (TrimBlanks(run.settings.txbWordsToIgnore).isEmpty()) {
+        // Nothing but blanks: the list is emptied and the text left as typed.
+        run.strWordsToIgnore.clear();
+        return true;
+    }
     const NormalisedWordsToIgnore normalised =
         NormaliseWordsToIgnore(run.settings.txbWordsToIgnore);
     run.settings.txbWordsToIgnore = normalised.boxText;

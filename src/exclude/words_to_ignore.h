@@ -25,7 +25,8 @@ struct NormalisedWordsToIgnore {
 NormalisedWordsToIgnore NormaliseWordsToIgnore(const QString& text);
 
 // txbWordsToIgnore_LostFocus without the window: normalises run.settings.txbWordsToIgnore
-// in place, sets run.strWordsToIgnore and then runs CheckAllowedExtraChars.
+// in place, sets run.strWordsToIgnore and then runs CheckAllowedExtraChars. A text of
+// blanks only empties the list, stays as it is and is not checked.
 bool TakeOverWordsToIgnore(RunState& run);
 
 // True when `lowerCaseWord` is one of the words of `list` (a whole word, not a part).

@@ -49,6 +49,15 @@ FileError WriteError(const QFile& file) {
     return {kErrDeviceIo, QStringLiteral("Device I/O error")};
 }
 
+// Removes the blanks (only blanks) at both ends.
+QString TrimBlanks(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == u' ') ++first;
+    while (last > first && text.at(last - 1) == u' ') --last;
+    return text.mid(first, last - first);
+}
+
 ListingEnd RunChosenListing(ListingContext& ctx) {
     return ctx.run.settings.cboWordOrder == kWordOrderAlphabetical ? ListWordsAlphabetically(ctx)
                                                                    : ListWordsByFrequency(ctx);
@@ -61,18 +70,21 @@ bool AskOverwrite(RunState& run, bool& writing) {
     const std::optional<QString> reply =
         run.ui.InputBox(QString::fromUtf16(kOverwritePrompt), QString::fromUtf16(kOverwriteTitle),
                         run.settings.txbFile[1]);
-    QString answer = reply ? reply->trimmed() : QString();
-    if (answer.isEmpty()) {
+    if (!reply || reply->isEmpty()) {
+        // Cancel, or the path erased: the listing goes to the screen only.
         run.settings.chkDisableOutputToFile = 1;
         run.ui.SetCheckBox(UiCheckBox::DisableOutputToFile, true);
         writing = false;
         return true;
     }
+    QString answer = TrimBlanks(*reply);
 #ifdef Q_OS_WIN
     // Paths are not case-sensitive there; elsewhere the case names another file.
     answer = LowerCaseFull(answer);
 #endif
-    if (!FolderExists(QFileInfo(answer).absolutePath())) {
+    // An answer of blanks alone names no folder at all.
+    const QString folder = answer.isEmpty() ? QString() : QFileInfo(answer).absolutePath();
+    if (!FolderExists(folder)) {
         run.ui.MsgBox(QString::fromUtf16(kFolderDoesNotExist), Message(kMsgWarningTitle),
                       MsgButtons::Ok, MsgIcon::Exclamation);
         return false;
@@ -122,9 +134,8 @@ bool WriteOutputFile(RunState& run, const ListingTarget& target) {
     return true;
 }
 
-}  // namespace
-
-void ListWords(RunState& run, const ListingTarget& target) {
+// ListWords proper; ListWords itself clears a stop once the listing has ended.
+void ListWordsOnce(RunState& run, const ListingTarget& target) {
     run.blnOutputFileWritten = false;
     if (run.lngNumWordsIncluded == 0) {
         run.ui.OutputReplace(QString());
@@ -172,6 +183,15 @@ void ListWords(RunState& run, const ListingTarget& target) {
         }
     }
     ScreenFlushHeld(ctx);
+}
+
+}  // namespace
+
+void ListWords(RunState& run, const ListingTarget& target) {
+    ListWordsOnce(run, target);
+    // A stop ends the listing it was given for. A later listing of the same words (another
+    // word order or display format) must run whole, not end at its first entry.
+    run.blnStop = false;
 }
 
 }  // namespace lxt

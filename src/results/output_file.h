@@ -38,6 +38,8 @@ inline constexpr int kMsgWarningTitle = 34;
 // Lists the included words to the output file (when wanted) and then to the screen, in the
 // word order and display format in force. Errors are reported through ReportError with the
 // procedure name "ListWords". Sets blnOutputFileWritten when the file was written whole.
+// A stop (blnStop) ends the phase in progress; blnStop is clear again when ListWords
+// returns, so that listing the same words again runs whole.
 void ListWords(RunState& run, const ListingTarget& target = {});
 
 }  // namespace lxt

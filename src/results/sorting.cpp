@@ -113,8 +113,8 @@ void OrderByFrequency(RunState& run) {
     // Ranking. Counting down the frequencies and, for each, walking the table in order
     // gives every included entry with a frequency from 1 to lngMaxFrequency its place in
     // decreasing frequency, equal frequencies in table order: a stable sort of those
-    // entries by decreasing frequency. The user interface gets a turn after each
-    // frequency that occurs.
+    // entries by decreasing frequency. The user interface gets a turn after each frequency
+    // value from lngMaxFrequency down to 1, whether any entry has it or not.
     std::vector<qint32> order;
     order.reserve(static_cast<size_t>(std::max(run.lngNumWordsIncluded, 0)));
     for (qint32 j = 1; j <= run.lngNumWords; ++j) {
@@ -126,12 +126,12 @@ void OrderByFrequency(RunState& run) {
     std::stable_sort(order.begin(), order.end(), [&table](qint32 a, qint32 b) {
         return table[a].lngFrequency > table[b].lngFrequency;
     });
-    for (size_t k = 0; k < order.size(); ++k) {
-        table[order[k]].lngRank = static_cast<qint32>(k + 1);
-        if (k + 1 == order.size() ||
-            table[order[k + 1]].lngFrequency != table[order[k]].lngFrequency) {
-            run.eventPump.Pump(run.ui);
+    size_t k = 0;
+    for (qint32 f = run.lngMaxFrequency; f >= 1; --f) {
+        for (; k < order.size() && table[order[k]].lngFrequency == f; ++k) {
+            table[order[k]].lngRank = static_cast<qint32>(k + 1);
         }
+        run.eventPump.Pump(run.ui);
     }
     if (order.empty()) return;
     run.lngFirstFreq = order.front();

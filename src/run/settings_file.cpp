@@ -337,7 +337,8 @@ RestoredSettings RestoreSavedState(const QString& path, const Settings& current)
             const std::optional<int> rounded = RoundTo16Bit(number);
             if (!rounded) return refuse(kOverflow);
             value = *rounded;
-        } else if (spec.kind != FieldKind::Reserved && spec.kind != FieldKind::Ignored) {
+        } else if (spec.kind != FieldKind::Reserved) {
+            // Line 30 is turned into a number too (which may overflow), then not used.
             qsizetype used = 0;
             const std::optional<int> rounded = RoundTo16Bit(LeadingNumber(*field, used));
             if (!rounded) return refuse(kOverflow);

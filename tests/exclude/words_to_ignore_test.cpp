@@ -42,6 +42,12 @@ TEST(WordsToIgnoreTest, TakingOverSetsTheBoxAndTheList) {
     EXPECT_EQ(run.strWordsToIgnore, QStringLiteral(" apple zoo "));
     EXPECT_TRUE(TakeOverWordsToIgnore(run));
     EXPECT_EQ(run.strWordsToIgnore, QString());
+    // Blanks alone empty the list and stay in the box as typed.
+    run.strWordsToIgnore = QStringLiteral(" apple ");
+    run.settings.txbWordsToIgnore = QStringLiteral("   ");
+    EXPECT_TRUE(TakeOverWordsToIgnore(run));
+    EXPECT_EQ(run.strWordsToIgnore, QString());
+    EXPECT_EQ(run.settings.txbWordsToIgnore, QStringLiteral("   "));
 }
 
 TEST(WordsToIgnoreTest, OnlyWholeWordsMatch) {

@@ -122,6 +122,14 @@ TEST_F(OutputFile, MissingFolderInTheAnswerListsNothing) {
     EXPECT_EQ(ui.shown.back().title, Message(kMsgWarningTitle));
     EXPECT_TRUE(ui.OutputText().isEmpty());
     EXPECT_EQ(TempDir::Read(dir.File("out.txt")), "old");
+    // An answer of blanks alone is no Cancel: it names no folder.
+    ui.ExpectInput("To overwrite", QStringLiteral("   "));
+    ui.Expect("Folder does not exist.");
+    ListWords(run);
+    EXPECT_TRUE(ui.AllExpectedShown());
+    EXPECT_EQ(run.settings.chkDisableOutputToFile, 0);
+    EXPECT_EQ(run.settings.txbFile[1], dir.File("out.txt"));
+    EXPECT_TRUE(ui.OutputText().isEmpty());
 }
 
 TEST_F(OutputFile, FileThatCannotBeOpenedIsReportedAndNotListed) {
@@ -146,6 +154,13 @@ TEST_F(OutputFile, StopInTheFilePhaseKeepsThePartialFile) {
     EXPECT_EQ(TempDir::Read(dir.File("out.txt")),
               kHintsSpaces + "Word (longest has 6 characters)\r\nword0\r\n");
     EXPECT_FALSE(run.blnOutputFileWritten);
+    // The stop is over once the listing has ended: listing again writes the whole file.
+    EXPECT_FALSE(run.blnStop);
+    ui.OnDoEvents(nullptr);
+    ListWords(run);
+    EXPECT_TRUE(run.blnOutputFileWritten);
+    EXPECT_EQ(TempDir::Read(dir.File("out.txt")).count("\r\n"), 3 + 1 + 100);
+    EXPECT_TRUE(ui.OutputText().endsWith("word99\r\n"));
 }
 
 TEST_F(OutputFile, StopOnScreenSaysListingStopped) {
@@ -156,6 +171,11 @@ TEST_F(OutputFile, StopOnScreenSaysListingStopped) {
               "   Rank    Freq  Word (longest has 5 characters)\r\n"
               "      1       7  alpha\r\n"
               "\r\nListing stopped.\r\n");
+    // Another display format lists the same words whole.
+    ui.OnDoEvents(nullptr);
+    run.settings.cboDisplayFormat = 8;
+    ListWords(run);
+    EXPECT_EQ(ui.OutputText(), "Word (longest has 5 characters)\r\nalpha\r\nbeta\r\ngamma\r\n");
 }
 
 TEST_F(OutputFile, NothingIncludedOpensNoFile) {

@@ -184,7 +184,9 @@ TEST(SettingsFileTest, RefusedValuesNameTheirCause) {
         {8, "x", kTypeMismatch},
         {9, "40000", kOverflow},
         {20, "70000", kOverflow},
-        {14, "99999", nullptr},  // reserved lines are not checked
+        {14, "99999", nullptr},    // reserved lines are not checked
+        {30, "99999", kOverflow},  // read as a number, then not used
+        {30, "7", nullptr},
     };
     for (const Case& c : cases) {
         QList<QByteArray> lines = DefaultLines();
