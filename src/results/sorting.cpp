@@ -29,6 +29,8 @@ int CompareKeys(QStringView a, QStringView b) {
 }  // namespace
 
 void SortWordTable(WordTable& table, qint32 lo, qint32 hi, qint32 start) {
+    // Entries change places: a word index built before would name the wrong ones.
+    table.ForgetIndex();
     const qsizetype from = start - 1;
     // Each partition leaves two disjoint ranges, lo..j and i..hi, that are sorted
     // independently of each other. Sorting the smaller one by recursion and the larger one

@@ -90,8 +90,11 @@ TEST(SortWordTable, FoldedKeysPutAccentedAndCapitalWordsInPlace) {
     ScriptedUi ui;
     RunState run(ui);
     FillTable(run, {{"Zebra", 1}, {"apple", 1}, {"Éclair", 1}, {"Straße", 1}, {"strass", 1}});
+    ASSERT_EQ(run.WordTable.Lookup(u"Zebra", run.lngNumWords), 1);
     SortWordTable(run, 1, run.lngNumWords, 1);
     EXPECT_EQ(TableWords(run), QStringList({"apple", "Éclair", "strass", "Straße", "Zebra"}));
+    // A word is found where the sort has put it.
+    EXPECT_EQ(run.WordTable.Lookup(u"Zebra", run.lngNumWords), 5);
     // Whole entries move: frequencies and flags travel with their words.
     FillTable(run, {{"b", 7}, {"a", 3}});
     run.WordTable[1].blnIncluded = false;
