@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "input/file_scan.h"
 #include "run/report_error.h"
 #include "run/run_error.h"
 #include "run/run_state.h"
@@ -112,13 +113,14 @@ bool DoItFromClipboard(RunState& run, const QString& text) {
     run.intNumCommentMarkers = 0;
     const int suppress = run.settings.chkSuppressWords;
     try {
-        ui.OutputReplace(QString());
+        ClearOutputBox(run);
         ResetWordTable(run);
+        run.blnWordsGot = false;
         run.blnStop = false;
         run.lngNumWords = 0;
         ui.SetCountCaption(Message(kMsgStopCaption));
         ui.EnableControls(false);
-        ui.OutputReplace(QString());
+        ClearOutputBox(run);
         if (!text.isEmpty()) {
             QString line = run.settings.chkCaseSignificant == 1 ? text : LowerCaseFull(text);
             line += u' ';

@@ -108,8 +108,10 @@ void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, 
     for (;;) {
         run.eventPump.Pump(ui);
         if (!reader.ReadLine(line, ended)) break;
-        charactersRead += line.size();
-        if (ended) charactersRead += run.intTextKind < 2 ? 2 : 1;
+        // One character per byte of the file, and its line end: two for a CR LF text, one
+        // otherwise (also after the last line, as if it had one).
+        charactersRead += reader.LastLineBytes();
+        if (!reader.LastWasPart()) charactersRead += run.intTextKind < 2 ? 2 : 1;
         if (htmlFile && !headHandled &&
             line.contains(QStringLiteral("<!DOCTYPE"), Qt::CaseInsensitive) &&
             line.contains(QStringLiteral("HTML"), Qt::CaseInsensitive)) {
@@ -181,6 +183,14 @@ bool CheckInputFile(RunState& run, const QString& path) {
     }
     ui.SetLabel(UiLabel::FileSize, QStringLiteral("Filesize: ") + SizeText(info.size()));
     return true;
+}
+
+void ClearOutputBox(RunState& run) {
+    run.ui.OutputReplace(QString());
+    if (run.ui.CountCaption() == Message(kMsgStopCaption)) return;
+    ConcealNumWords(run, true);
+    run.blnWordsGot = false;
+    if (run.blnStartUpCompleted) run.ui.SetTheFocus();
 }
 
 QString SkipHtmlHead(const QString& line, TextLineReader& reader, bool& utf8) {
@@ -288,9 +298,11 @@ bool DoItFromFile(RunState& run, DocxState& docx) {
     ui.SetLabel(UiLabel::SizeOfClipboardContents, QString());
     ConcealNumWords(run, true);
     run.strClipboardText.clear();
-    if (!docx.blnDocx) ui.OutputReplace(QString());
+    if (!docx.blnDocx) ClearOutputBox(run);
     const int suppress = run.settings.chkSuppressWords;
     ResetWordTable(run);
+    // Whatever the table held, it is no longer a complete count (a docx input too).
+    run.blnWordsGot = false;
     SetMarkupMode(run, extension);
     run.blnStop = false;
     run.lngNumWords = 0;
@@ -316,7 +328,9 @@ bool DoItFromFile(RunState& run, DocxState& docx) {
             SetTotalNumOccurrencesForFileProgressBar(run);
             QString text;
             qint64 total = result;
+            ui.SetCheckBoxVisible(UiCheckBox::SuppressWords, false);
             const QString error = ReadDocx(run, docx, true, text, total, true, true, true);
+            ui.SetCheckBoxVisible(UiCheckBox::SuppressWords, true);
             if (!error.isEmpty()) {
                 ui.MsgBox(error + QStringLiteral(" when processing ") + kCrLf + input,
                           QStringLiteral("Error"), MsgButtons::Ok, MsgIcon::Exclamation);

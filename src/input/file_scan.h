@@ -31,6 +31,11 @@ bool SameFile(const QString& first, const QString& second);
 // its size. Messages only once start-up is complete, as the main window does.
 bool CheckInputFile(RunState& run, const QString& path);
 
+// The Clear textbox action as the scans use it: empties txbOutput and, unless a count is
+// running (the Count button shows message 74), hides the statistics and marks the word table
+// as no longer holding a complete count.
+void ClearOutputBox(RunState& run);
+
 // Reads on from `reader` until the end of the HTML head and gives back what follows
 // "</HEAD>" on its line (empty at the end of the file). A UTF-8 charset declaration on the
 // way sets utf8.

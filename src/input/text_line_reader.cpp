@@ -46,7 +46,9 @@ bool TextLineReader::AtEnd() {
     return pos_ >= block_.size() && pending_.isEmpty() && !Refill();
 }
 
-void TextLineReader::Decode(const QByteArray& bytes, QString& line) const {
+void TextLineReader::Decode(const QByteArray& bytes, QString& line) {
+    lastBytes_ = bytes.size();
+    lastPart_ = false;
     if (encoding_ == Encoding::Utf8) {
         line = QString::fromUtf8(bytes);
     } else {
@@ -94,6 +96,7 @@ bool TextLineReader::ReadLine(QString& line, bool& ended) {
                 if (cut <= 1) cut = pending_.size();
             }
             Decode(pending_.left(cut), line);
+            lastPart_ = true;
             pending_.remove(0, cut);
             ended = false;
             return true;

@@ -25,16 +25,22 @@ class TextLineReader {
     // of an over-long line). Throws RunError on a read error.
     bool ReadLine(QString& line, bool& ended);
     bool AtEnd();
+    // The bytes of the file that the last line took, without its line end.
+    qint64 LastLineBytes() const { return lastBytes_; }
+    // True when the last line was a part of an over-long line, not yet its end.
+    bool LastWasPart() const { return lastPart_; }
 
   private:
     bool Refill();
-    void Decode(const QByteArray& bytes, QString& line) const;
+    void Decode(const QByteArray& bytes, QString& line);
 
     QFile file_;
     Encoding encoding_;
     QByteArray block_;
     qsizetype pos_ = 0;
     QByteArray pending_;  // bytes of the current line gathered across blocks
+    qint64 lastBytes_ = 0;
+    bool lastPart_ = false;
 };
 
 }  // namespace lxt

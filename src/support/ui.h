@@ -62,6 +62,8 @@ public:
     // false: its normal look (Arial 10 pt, right-aligned).
     virtual void SetProgressBarLook(bool /*bar*/) {}
     virtual void SetCheckBox(UiCheckBox, bool /*ticked*/) {}
+    // Shows or hides a check box (chkSuppressWords is hidden while a docx's text is read).
+    virtual void SetCheckBoxVisible(UiCheckBox, bool /*visible*/) {}
 
     // Enables or disables the main window's controls around a long operation.
     virtual void EnableControls(bool /*enabled*/) {}

@@ -31,6 +31,10 @@ class ScanUi : public ScriptedUi {
         ScriptedUi::OutputAppend(text);
         if (onWordShown) onWordShown();
     }
+    void SetCheckBoxVisible(UiCheckBox box, bool visible) override {
+        if (box == UiCheckBox::SuppressWords) suppressVisible.push_back(visible);
+    }
+    std::vector<bool> suppressVisible;
     QString chosenOutput;
     int outputChoices = 0;
     std::function<void()> onWordShown;
@@ -75,7 +79,9 @@ class FileScanTest : public ::testing::Test {
 TEST_F(FileScanTest, CountsLinesEndingAtCrOrCrLf) {
     const QString path =
         dir.Write("t.txt", "Apple banana\r\ncherry\rApple\nbanana\r\n\r\nlast line");
+    run.blnWordsGot = true;  // from an earlier count
     EXPECT_TRUE(Scan(path));
+    EXPECT_FALSE(run.blnWordsGot);  // the new table is not complete until listed
     EXPECT_EQ(Table(), "apple:2 banana:2 cherry:1 last:1 line:1");
     EXPECT_EQ(run.intTextKind, kTextWindows);
     EXPECT_EQ(ui.controlsEnabled, std::vector<bool>{false});
@@ -280,13 +286,25 @@ TEST_F(FileScanTest, DocxInputIsCountedAndLeavesNoTemporaryFolder) {
         path,
         "<w:document><w:body><w:p><w:r><w:t>Once upon</w:t></w:r></w:p>"
         "<w:p><w:r><w:t>a time, &quot;once&quot; upon</w:t></w:r></w:p></w:body></w:document>"));
+    run.blnWordsGot = true;
     EXPECT_TRUE(Scan(path));
     EXPECT_EQ(Table(), "once:2 time:1 upon:2");
+    EXPECT_FALSE(run.blnWordsGot);
+    EXPECT_EQ(ui.suppressVisible, (std::vector<bool>{false, true}));
     EXPECT_TRUE(docx.blnDocx);
     EXPECT_FALSE(docx.strTempFolder.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(docx.strTempFolder));
     EXPECT_TRUE(ui.labels[UiLabel::XmlSize].startsWith("Text: "));
     EXPECT_TRUE(ui.shown.empty());
+
+    // Greek text takes two bytes a letter in the text file: the bar still runs to its end.
+    QByteArray greek = "<w:document><w:t>";
+    for (int i = 0; i < 3000; ++i) greek += "\xCE\xB1\xCE\xBB\xCF\x86\xCE\xB1 ";
+    ASSERT_TRUE(test::WriteDocx(path, greek + "</w:t></w:document>"));
+    ui.labelHistory[UiLabel::TotalNumOccurrences].clear();
+    EXPECT_TRUE(Scan(path, dir.File("out.txt")));
+    EXPECT_TRUE(
+        ui.labelHistory[UiLabel::TotalNumOccurrences].contains("[" + QString(36, u'-') + ">]"));
 }
 
 TEST_F(FileScanTest, DocxWithoutTextIsAnOrdinaryEmptyResult) {

@@ -11,7 +11,8 @@ namespace {
 using test::TempDir;
 
 QStringList ReadAll(const QString& path, std::vector<bool>* ends = nullptr,
-                    TextLineReader::Encoding encoding = TextLineReader::Encoding::Win1252) {
+                    TextLineReader::Encoding encoding = TextLineReader::Encoding::Win1252,
+                    std::vector<bool>* parts = nullptr) {
     TextLineReader reader(path, encoding);
     QStringList lines;
     QString line;
@@ -19,6 +20,7 @@ QStringList ReadAll(const QString& path, std::vector<bool>* ends = nullptr,
     while (reader.ReadLine(line, ended)) {
         lines << line;
         if (ends) ends->push_back(ended);
+        if (parts) parts->push_back(reader.LastWasPart());
     }
     return lines;
 }
@@ -36,6 +38,13 @@ TEST(TextLineReaderTest, LineEnds) {
     EXPECT_EQ(
         ReadAll(dir.Write("f.txt", "\xE2\x82\xAC\r\n"), nullptr, TextLineReader::Encoding::Utf8),
         QStringList{QString::fromUtf8("€")});
+    // The bytes a line took, for the progress count: three for the one character "€".
+    TextLineReader reader(dir.File("f.txt"), TextLineReader::Encoding::Utf8);
+    QString line;
+    bool ended = false;
+    ASSERT_TRUE(reader.ReadLine(line, ended));
+    EXPECT_EQ(reader.LastLineBytes(), 3);
+    EXPECT_FALSE(reader.LastWasPart());
 }
 
 TEST(TextLineReaderTest, CrLfAcrossABlockBoundary) {
@@ -54,14 +63,19 @@ TEST(TextLineReaderTest, OverLongLinesComeInPartsCutAfterABlank) {
     while (text.size() < 3 * TextLineReader::kMaxLineBytes) text += "word ";
     text += "end\r\nafter";
     std::vector<bool> ends;
-    const QStringList lines = ReadAll(dir.Write("long.txt", text), &ends);
+    std::vector<bool> parts;
+    const QStringList lines =
+        ReadAll(dir.Write("long.txt", text), &ends, TextLineReader::Encoding::Win1252, &parts);
     ASSERT_GE(lines.size(), 4);
+    EXPECT_FALSE(parts.back());
+    EXPECT_FALSE(parts[parts.size() - 2]);  // the end of the long line
     QString joined;
     for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
         EXPECT_LE(lines[i].size(), TextLineReader::kMaxLineBytes + TextLineReader::kBlockSize);
         if (i + 2 < lines.size()) {
             EXPECT_TRUE(lines[i].endsWith(u' '));
             EXPECT_FALSE(ends[static_cast<size_t>(i)]);
+            EXPECT_TRUE(parts[static_cast<size_t>(i)]);
         }
         joined += lines[i];
     }
