@@ -2,9 +2,10 @@
 
 #include <QHash>
 #include <algorithm>
-#include <boost/unordered/unordered_flat_map.hpp>
+#include <boost/unordered/unordered_flat_set.hpp>
 #include <cstring>
 #include <limits>
+#include <vector>
 
 #include "run/run_error.h"
 #include "support/binary_search.h"
@@ -13,68 +14,136 @@ namespace lxt {
 
 namespace {
 
-// A multiply-and-rotate hash over the code units, eight bytes at a time; the map mixes the
-// result further.
-[[gnu::always_inline]] inline size_t HashUnits(QStringView v) noexcept {
-    constexpr quint64 kMultiplier = 0x9E3779B97F4A7C15ull;
-    const auto* p = reinterpret_cast<const unsigned char*>(v.utf16());
-    size_t bytes = static_cast<size_t>(v.size()) * sizeof(char16_t);
-    quint64 h = bytes * kMultiplier;
-    while (bytes >= 8) {
-        quint64 chunk;
-        std::memcpy(&chunk, p, 8);
-        h = (h ^ chunk) * kMultiplier;
-        h ^= h >> 29;
-        p += 8;
-        bytes -= 8;
-    }
-    quint64 tail = 0;
-    switch (bytes) {  // 0, 2, 4 or 6 bytes left
-        case 6:
-            tail = quint64(p[4]) << 32 | quint64(p[5]) << 40;
-            [[fallthrough]];
-        case 4:
-            tail |= quint64(p[2]) << 16 | quint64(p[3]) << 24;
-            [[fallthrough]];
-        case 2:
-            tail |= quint64(p[0]) | quint64(p[1]) << 8;
-            break;
-        default:
-            break;
-    }
-    h = (h ^ tail) * kMultiplier;
-    return static_cast<size_t>(h ^ (h >> 32));
+__extension__ typedef unsigned __int128 Wide;
+
+constexpr quint64 kSeed = 0xA0761D6478BD642Full;
+constexpr quint64 kMultiplier = 0xE7037ED1A0B428DBull;
+constexpr quint64 kFinal = 0x8EBC6AF09C88C6E3ull;
+
+// The 128-bit product of a and b, folded to 64 bits.
+[[gnu::always_inline]] inline quint64 Fold(quint64 a, quint64 b) noexcept {
+    const Wide r = static_cast<Wide>(a) * b;
+    return static_cast<quint64>(r) ^ static_cast<quint64>(r >> 64);
 }
 
-struct ViewHash {
-    using is_transparent = void;
-    size_t operator()(QStringView v) const noexcept { return HashUnits(v); }
-    size_t operator()(const QString& s) const noexcept { return HashUnits(s); }
+[[gnu::always_inline]] inline quint64 Load8(const unsigned char* p) noexcept {
+    quint64 v;
+    std::memcpy(&v, p, 8);
+    return v;
+}
+
+[[gnu::always_inline]] inline quint64 Load4(const unsigned char* p) noexcept {
+    quint32 v;
+    std::memcpy(&v, p, 4);
+    return v;
+}
+
+// A multiply-and-fold hash over the bytes of the code units. Words of up to eight characters
+// (the usual case) are read as two overlapping pieces, without a loop; longer ones eight
+// bytes at a time. Well mixed in all bits, so the map uses it as it is.
+[[gnu::always_inline]] inline size_t HashUnits(QStringView v) noexcept {
+    const auto* p = reinterpret_cast<const unsigned char*>(v.utf16());
+    const size_t bytes = static_cast<size_t>(v.size()) * sizeof(char16_t);
+    quint64 a = kSeed ^ bytes;
+    quint64 b = 0;
+    if (bytes >= 8) {
+        if (bytes > 16) {
+            size_t i = 0;
+            for (; i + 16 < bytes; i += 8) a = Fold(a ^ Load8(p + i), kMultiplier);
+            p += i;
+        }
+        a ^= Load8(p);
+        b = Load8(reinterpret_cast<const unsigned char*>(v.utf16()) + bytes - 8);
+    } else if (bytes >= 4) {
+        a ^= Load4(p) << 32;
+        b = Load4(p + bytes - 4);
+    } else if (bytes == 2) {
+        b = quint64(p[0]) | quint64(p[1]) << 8;
+    }
+    return static_cast<size_t>(Fold(Fold(a, kMultiplier) ^ b, kFinal));
+}
+
+// One word of the index: words of up to kInlineUnits code units are held in the slot itself,
+// so that a look-up reads no other memory; longer ones by the address of their characters
+// (kept alive by WordIndex::longWords).
+constexpr qsizetype kInlineUnits = 8;
+
+struct Slot {
+    char16_t units[kInlineUnits] = {};
+    qint32 size = 0;
+    qint32 index = 0;
+
+    const char16_t* Data() const noexcept {
+        if (size <= kInlineUnits) return units;
+        const char16_t* address;
+        std::memcpy(&address, units, sizeof address);
+        return address;
+    }
+    QStringView View() const noexcept { return QStringView(Data(), size); }
 };
 
-struct ViewEqual {
+Slot MakeSlot(QStringView word, qint32 index) {
+    Slot slot;
+    slot.size = static_cast<qint32>(word.size());
+    slot.index = index;
+    if (word.size() <= kInlineUnits) {
+        std::copy(word.utf16(), word.utf16() + word.size(), slot.units);
+    } else {
+        const char16_t* address = word.utf16();
+        std::memcpy(slot.units, &address, sizeof address);
+    }
+    return slot;
+}
+
+struct SlotHash {
     using is_transparent = void;
-    static bool Same(QStringView a, QStringView b) noexcept {
-        if (a.size() != b.size()) return false;
-        const char16_t* x = a.utf16();
-        const char16_t* y = b.utf16();
-        for (qsizetype i = 0; i < a.size(); ++i) {
-            if (x[i] != y[i]) return false;
+    using is_avalanching = void;
+    size_t operator()(QStringView v) const noexcept { return HashUnits(v); }
+    size_t operator()(const Slot& s) const noexcept { return HashUnits(s.View()); }
+};
+
+// Equal code units, compared eight bytes at a time (the last eight may overlap).
+[[gnu::always_inline]] inline bool SameUnits(const char16_t* a, const char16_t* b,
+                                             qsizetype size) noexcept {
+    const auto* x = reinterpret_cast<const unsigned char*>(a);
+    const auto* y = reinterpret_cast<const unsigned char*>(b);
+    const size_t bytes = static_cast<size_t>(size) * sizeof(char16_t);
+    if (bytes >= 8) {
+        for (size_t i = 8; i + 8 < bytes; i += 8) {
+            if (Load8(x + i) != Load8(y + i)) return false;
         }
-        return true;
+        return ((Load8(x) ^ Load8(y)) | (Load8(x + bytes - 8) ^ Load8(y + bytes - 8))) == 0;
     }
-    template <class A, class B>
-    bool operator()(const A& a, const B& b) const noexcept {
-        return Same(QStringView(a), QStringView(b));
+    if (bytes >= 4) {
+        return ((Load4(x) ^ Load4(y)) | (Load4(x + bytes - 4) ^ Load4(y + bytes - 4))) == 0;
     }
+    return bytes == 0 || (x[0] == y[0] && x[1] == y[1]);
+}
+
+struct SlotEqual {
+    using is_transparent = void;
+    static bool Same(QStringView v, const Slot& s) noexcept {
+        return v.size() == s.size && SameUnits(v.utf16(), s.Data(), s.size);
+    }
+    bool operator()(QStringView v, const Slot& s) const noexcept { return Same(v, s); }
+    bool operator()(const Slot& s, QStringView v) const noexcept { return Same(v, s); }
+    bool operator()(const Slot& a, const Slot& b) const noexcept { return Same(a.View(), b); }
 };
 
 }  // namespace
 
-// Word -> entry index. The keys share their text with the entries' strWord.
+// Word -> entry index.
 class WordIndex {
   public:
-    boost::unordered_flat_map<QString, qint32, ViewHash, ViewEqual> map;
+    boost::unordered_flat_set<Slot, SlotHash, SlotEqual> set;
+    // The words longer than a slot holds, sharing the entries' text so that it stays put.
+    std::vector<QString> longWords;
+
+    bool Add(const QString& word, qint32 index) {
+        if (!set.insert(MakeSlot(word, index)).second) return false;
+        if (word.size() > kInlineUnits) longWords.push_back(word);
+        return true;
+    }
 };
 
 WordTable::WordTable() {
@@ -98,11 +167,13 @@ void WordTable::Recreate() {
 }
 
 qint32 WordTable::Lookup(QStringView word, qint32 count) {
-    if (!index_ || static_cast<qint32>(index_->map.size()) != count) {
+    if (!index_ || static_cast<qint32>(index_->set.size()) != count) {
         index_ = std::make_unique<WordIndex>();
-        index_->map.reserve(static_cast<size_t>(count) + kGrowth);
-        for (qint32 i = 1; i <= count; ++i) index_->map.emplace(entries_[size_t(i)].strWord, i);
-        if (static_cast<qint32>(index_->map.size()) != count) {
+        index_->set.reserve(static_cast<size_t>(count) + kGrowth);
+        bool unique = true;
+        for (qint32 i = 1; i <= count && unique; ++i)
+            unique = index_->Add(entries_[size_t(i)].strWord, i);
+        if (!unique) {
             // Entries with equal words (never made by this program): index the first only
             // and keep the index from being rebuilt on every look-up.
             index_.reset();
@@ -112,13 +183,13 @@ qint32 WordTable::Lookup(QStringView word, qint32 count) {
             return 0;
         }
     }
-    const auto it = index_->map.find(word);
-    return it == index_->map.end() ? 0 : it->second;
+    const auto it = index_->set.find(word);
+    return it == index_->set.end() ? 0 : it->index;
 }
 
 void WordTable::Remember(qint32 i) {
     if (!index_) index_ = std::make_unique<WordIndex>();
-    index_->map.emplace(entries_[size_t(i)].strWord, i);
+    index_->Add(entries_[size_t(i)].strWord, i);
 }
 
 void WordTable::ForgetIndex() {

@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <array>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "run/event_pump.h"
 #include "run/run_error.h"
 #include "run/run_state.h"
@@ -56,18 +60,58 @@ struct MarkerStarts {
         const int pairs = std::min<int>(run.intNumCommentMarkers, int(run.strStartMarker.size()));
         for (int i = 0; i < pairs; ++i) {
             const QString& m = run.strStartMarker[size_t(i)];
-            if (!m.isEmpty() && count < int(first.size())) first[size_t(count++)] = LowerChar(m[0]);
+            if (m.isEmpty() || count >= int(first.size())) continue;
+            const QChar lower = LowerChar(m[0]);
+            first[size_t(count++)] = lower;
+            // The characters below 128 whose lower case is `lower`: itself and its capital.
+            const char16_t u = lower.unicode();
+            if (u < 128) Mark(u);
+            if (u >= u'a' && u <= u'z') Mark(char16_t(u - 32));
         }
     }
     bool May(QChar c) const {
+        const char16_t u = c.unicode();
+        if (u < 128) return (ascii[u >> 6] >> (u & 63)) & 1u;
         const QChar lower = LowerChar(c);
         for (int i = 0; i < count; ++i) {
             if (first[size_t(i)] == lower) return true;
         }
         return false;
     }
+    void Mark(char16_t u) { ascii[u >> 6] |= quint64(1) << (u & 63); }
+
+    // False when no marked span can begin anywhere in `line`: every first character is a
+    // character below 128 other than a letter (only itself lower-cases to it), and none of
+    // them occurs in the line.
+    bool MayInLine(const char16_t* line, qsizetype n) const {
+        if (count == 0) return false;
+        for (int i = 0; i < count; ++i) {
+            const char16_t u = first[size_t(i)].unicode();
+            if (u >= 128 || (u >= u'a' && u <= u'z')) return true;
+        }
+        qsizetype i = 0;
+#if defined(__SSE2__)
+        for (; i + 8 <= n; i += 8) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + i));
+            __m128i hit = _mm_setzero_si128();
+            for (int k = 0; k < count; ++k) {
+                hit = _mm_or_si128(
+                    hit, _mm_cmpeq_epi16(v, _mm_set1_epi16(short(first[size_t(k)].unicode()))));
+            }
+            if (_mm_movemask_epi8(hit) != 0) return true;
+        }
+#endif
+        for (; i < n; ++i) {
+            for (int k = 0; k < count; ++k) {
+                if (line[i] == first[size_t(k)].unicode()) return true;
+            }
+        }
+        return false;
+    }
+
     std::array<QChar, 10> first{};
     int count = 0;
+    std::array<quint64, 2> ascii{};
 };
 
 void Pump(RunState& run) {
@@ -106,16 +150,49 @@ bool SkipToNextNonBlank(RunState& run) {
     return false;
 }
 
+// True when the line holds a character that CleanLine changes (or some other control
+// character, which is harmless).
+bool NeedsCleaning(const char16_t* d, qsizetype n) {
+    qsizetype i = 0;
+#if defined(__SSE2__)
+    const __m128i controls = _mm_set1_epi16(kCarriageReturn);
+    const __m128i noBreak = _mm_set1_epi16(static_cast<short>(kNoBreakSpace));
+    for (; i + 8 <= n; i += 8) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
+        const __m128i low = _mm_cmpeq_epi16(_mm_subs_epu16(v, controls), _mm_setzero_si128());
+        const __m128i hit = _mm_or_si128(low, _mm_cmpeq_epi16(v, noBreak));
+        if (_mm_movemask_epi8(hit) != 0) return true;
+    }
+#endif
+    for (; i < n; ++i) {
+        if (d[i] <= kCarriageReturn || d[i] == kNoBreakSpace) return true;
+    }
+    return false;
+}
+
+// The index of the first "--" at or after `from`, or -1.
+qsizetype FindDoubleHyphen(const char16_t* d, qsizetype n, qsizetype from) {
+    qsizetype i = from;
+#if defined(__SSE2__)
+    const __m128i hyphen = _mm_set1_epi16(u'-');
+    for (; i + 9 <= n; i += 8) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i + 1));
+        const __m128i hit = _mm_and_si128(_mm_cmpeq_epi16(a, hyphen), _mm_cmpeq_epi16(b, hyphen));
+        const int mask = _mm_movemask_epi8(hit);
+        if (mask != 0) return i + __builtin_ctz(static_cast<unsigned>(mask)) / 2;
+    }
+#endif
+    for (; i + 1 < n; ++i) {
+        if (d[i] == u'-' && d[i + 1] == u'-') return i;
+    }
+    return -1;
+}
+
 }  // namespace
 
 void CleanLine(QString& line) {
-    const qsizetype n = line.size();
-    const char16_t* d = reinterpret_cast<const char16_t*>(line.constData());
-    int dirty = 0;  // a sum without early exit, which the compiler vectorises
-    for (qsizetype i = 0; i < n; ++i) {
-        dirty += int(d[i] <= kCarriageReturn) + int(d[i] == kNoBreakSpace);
-    }
-    if (dirty == 0) return;
+    if (!NeedsCleaning(reinterpret_cast<const char16_t*>(line.constData()), line.size())) return;
     if (line.contains(QChar(kBackspace))) line.remove(QChar(kBackspace));
     QChar* w = line.data();
     const qsizetype size = line.size();
@@ -135,25 +212,20 @@ void CleanLine(QString& line) {
 
 void SpaceDoubleHyphens(QString& line) {
     const qsizetype n = line.size();
-    const QChar* r = line.constData();
-    qsizetype p = line.indexOf(u'-');
-    while (p >= 0 && p + 1 < n && r[p + 1] != u'-') p = line.indexOf(u'-', p + 1);
-    if (p < 0 || p + 1 >= n) return;  // no "--" at all
+    qsizetype p = FindDoubleHyphen(reinterpret_cast<const char16_t*>(line.constData()), n, 0);
+    if (p < 0) return;
     QChar* d = line.data();
-    while (p + 1 < n) {
-        if (d[p] == u'-' && d[p + 1] == u'-') {
-            // p is 0-based: the pair must start at the third character or later.
-            if (p >= 2) {
-                const QStringView view(d, n);
-                if (view.mid(p - 2, 4) != u"<!--" && view.mid(p, 3) != u"-->") {
-                    d[p] = u' ';
-                    d[p + 1] = u' ';
-                }
+    const char16_t* u = reinterpret_cast<const char16_t*>(d);
+    while (p >= 0) {
+        // p is 0-based: the pair must start at the third character or later.
+        if (p >= 2) {
+            const QStringView view(d, n);
+            if (view.mid(p - 2, 4) != u"<!--" && view.mid(p, 3) != u"-->") {
+                d[p] = u' ';
+                d[p + 1] = u' ';
             }
-            p += 2;
-        } else {
-            ++p;
         }
+        p = FindDoubleHyphen(u, n, p + 2);
     }
 }
 
@@ -170,12 +242,14 @@ void ScanLine(RunState& run) {
 
     const CharTests& tests = TestsFor(run);
     const MarkerStarts starts(run);
-    // When no marker and no word begins with a blank, a pass that starts at a blank only moves
-    // on to the next character other than a blank: that is done at once after each candidate.
-    const bool blankOnlySeparates = !starts.May(QChar(u' ')) && !tests.start(QChar(u' '));
+    // Marked spans are looked for only when one is open or one may begin in this line.
+    const bool spans = run.blnCommentsPossible &&
+                       (run.intWithinComment != -1 ||
+                        starts.MayInLine(reinterpret_cast<const char16_t*>(run.strLine.constData()),
+                                         run.strLine.size()));
     while (run.lngLP < run.strLine.size()) {
         Pump(run);
-        if (run.blnCommentsPossible && !SkipSpans(run, starts)) return;
+        if (spans && !SkipSpans(run, starts)) return;
 
         if (!tests.start(run.strLine.at(run.lngLP - 1))) {
             if (!SkipToNextNonBlank(run)) return;
@@ -184,7 +258,8 @@ void ScanLine(RunState& run) {
         const qint32 before = run.lngLP;
         const QStringView candidate = ExtractWord(run, tests.word);
         if (run.lngLP == before) ++run.lngLP;  // never stand still
-        if (AcceptWord(run, candidate)) {
+        if (SurelyAccepted(candidate, run.intMaxPermittedWordLength) ||
+            AcceptWord(run, candidate)) {
             if (run.blnReadingWords) {
                 AddWordToList(run, candidate);
             } else {
@@ -192,12 +267,22 @@ void ScanLine(RunState& run) {
                 GetWords2(run, candidate);
             }
         }
-        Pump(run);
+        // (Pending events run at the top of the next pass.)
         if (run.blnStop) return;
-        if (blankOnlySeparates && run.lngLP < run.strLine.size() &&
-            run.strLine.at(run.lngLP - 1) == u' ' && !SkipToNextNonBlank(run)) {
-            return;
+
+        // The passes that only step over a separator and the blanks after it (no marked span
+        // and no word can begin there) are made here at once, without the event pumping.
+        const char16_t* line = reinterpret_cast<const char16_t*>(run.strLine.constData());
+        const qsizetype size = run.strLine.size();
+        qsizetype at = qsizetype(run.lngLP) - 1;
+        while (at + 1 < size) {
+            const QChar c(line[at]);
+            if (tests.start(c) || (spans && starts.May(c))) break;
+            ++at;
+            while (at < size && line[at] == u' ') ++at;
+            if (at >= size) return;
         }
+        run.lngLP = static_cast<qint32>(at) + 1;
     }
 }
 

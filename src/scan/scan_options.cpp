@@ -28,8 +28,14 @@ bool IsWordChar(QChar c, QStringView extra, bool digits) {
 }
 
 WordCharTable::WordCharTable(QStringView extra, bool digits) {
+    const QStringView vowels(kVowelsOrY);
     for (unsigned b = 0; b < 256; ++b) {
-        table_[b] = IsLetterClass(b) || (digits && IsDigitClass(b)) || ClassInExtra(b, extra);
+        unsigned char flags = 0;
+        if (IsLetterClass(b) || (digits && IsDigitClass(b)) || ClassInExtra(b, extra)) {
+            flags |= kWordBit;
+        }
+        if (vowels.contains(QChar(char16_t(b)))) flags |= kVowelOrYBit;
+        table_[b] = flags;
     }
 }
 

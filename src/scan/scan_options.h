@@ -37,14 +37,25 @@ bool IsLetterClass(unsigned classByte);
 // class byte names (as a Windows-1252 code) a character of `extra`.
 bool IsWordChar(QChar c, QStringView extra, bool digits);
 
-// The same test precomputed for one extra set: one table look-up per character.
+// The same test precomputed for one extra set: one table look-up per character. The table
+// also tells, for the characters U+0000-U+00FF, which are in the vowel-or-y list.
 class WordCharTable {
   public:
+    static constexpr unsigned char kWordBit = 1;
+    static constexpr unsigned char kVowelOrYBit = 2;
+
     WordCharTable(QStringView extra, bool digits);
-    bool operator()(QChar c) const { return table_[c.unicode() & 0xFFu]; }
+    bool operator()(QChar c) const { return (table_[c.unicode() & 0xFFu] & kWordBit) != 0; }
+    // kWordBit when the code unit is a word character, plus kVowelOrYBit when it is a vowel
+    // or y.
+    unsigned Flags(char16_t u) const {
+        return table_[u & 0xFFu] & (u < 256 ? 0xFFu : unsigned(kWordBit));
+    }
+    // The same without the check that u is below 256 (its kVowelOrYBit then says nothing).
+    unsigned ClassFlags(char16_t u) const { return table_[u & 0xFFu]; }
 
   private:
-    std::array<bool, 256> table_{};
+    std::array<unsigned char, 256> table_{};
 };
 
 // The characters that may begin a word: `extra` without those of `prohibited`.

@@ -1,7 +1,12 @@
 #include "scan/word_rules.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "run/run_state.h"
 #include "scan/char_case.h"
@@ -29,11 +34,6 @@ struct Latin1Set {
     std::array<bool, 256> member{};
 };
 
-const Latin1Set& VowelsOrY() {
-    static const Latin1Set set{QStringView(kVowelsOrY)};
-    return set;
-}
-
 const Latin1Set& LowerCaseVowels() {
     static const Latin1Set set{QStringView(kLowerCaseVowels)};
     return set;
@@ -41,29 +41,43 @@ const Latin1Set& LowerCaseVowels() {
 
 // The characters that stand right before a blank in the contraction stems: a candidate can
 // only be a stem ending when its last character, lower-cased, is one of them.
-const Latin1Set& StemEndings() {
-    static const Latin1Set set = [] {
-        const QStringView stems(kContractionStems);
-        QString ends;
-        for (qsizetype i = 1; i < stems.size(); ++i) {
-            if (stems[i] == u' ') ends += stems[i - 1];
-        }
-        return Latin1Set(ends);
-    }();
-    return set;
+Latin1Set StemEndings() {
+    const QStringView stems(kContractionStems);
+    QString ends;
+    for (qsizetype i = 1; i < stems.size(); ++i) {
+        if (stems[i] == u' ') ends += stems[i - 1];
+    }
+    return Latin1Set(ends);
 }
+const Latin1Set kStemEndings = StemEndings();
 
 // The contraction stems one by one.
-const std::vector<QStringView>& Stems() {
-    static const std::vector<QStringView> stems = [] {
-        std::vector<QStringView> list;
-        for (QStringView stem : QStringView(kContractionStems).split(u' ', Qt::SkipEmptyParts)) {
-            list.push_back(stem);
-        }
-        return list;
-    }();
-    return stems;
+std::vector<QStringView> Stems() {
+    std::vector<QStringView> list;
+    for (QStringView stem : QStringView(kContractionStems).split(u' ', Qt::SkipEmptyParts)) {
+        list.push_back(stem);
+    }
+    return list;
 }
+const std::vector<QStringView> kStems = Stems();
+// The length of the longest stem: a longer candidate is never a stem ending.
+const qsizetype kLongestStem =
+    std::max_element(kStems.begin(), kStems.end(), [](QStringView a, QStringView b) {
+        return a.size() < b.size();
+    })->size();
+// The different endings of the stems, by their length (index 0 unused).
+std::vector<std::vector<QStringView>> EndingsByLength() {
+    std::vector<std::vector<QStringView>> endings(size_t(kLongestStem) + 1);
+    for (QStringView stem : kStems) {
+        for (qsizetype n = 1; n <= stem.size(); ++n) {
+            std::vector<QStringView>& list = endings[size_t(n)];
+            const QStringView ending = stem.right(n);
+            if (std::find(list.begin(), list.end(), ending) == list.end()) list.push_back(ending);
+        }
+    }
+    return endings;
+}
+const std::vector<std::vector<QStringView>> kEndingsByLength = EndingsByLength();
 
 // True when `text` lower-cased character by character equals `lower`.
 bool LowerEquals(QStringView text, QStringView lower) {
@@ -106,26 +120,30 @@ bool IsContractionPart(QStringView candidate) {
         }
     }
     if (candidate.isEmpty()) return true;  // the blank alone occurs in the stems
-    if (!StemEndings().Has(LowerChar(candidate.back()))) return false;
-    for (QStringView stem : Stems()) {
-        if (stem.size() >= candidate.size() &&
-            LowerEquals(candidate, stem.right(candidate.size()))) {
-            return true;
-        }
+    if (candidate.size() > kLongestStem || !kStemEndings.Has(LowerChar(candidate.back()))) {
+        return false;
+    }
+    for (QStringView ending : kEndingsByLength[size_t(candidate.size())]) {
+        if (LowerEquals(candidate, ending)) return true;
     }
     return false;
 }
 
 QStringView TrimBlanks(QStringView text) {
-    while (!text.isEmpty() && text.front() == u' ') text = text.mid(1);
-    while (!text.isEmpty() && text.back() == u' ') text.chop(1);
-    return text;
+    const char16_t* p = text.utf16();
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && p[first] == u' ') ++first;
+    while (last > first && p[last - 1] == u' ') --last;
+    return QStringView(p + first, last - first);
 }
 
 bool IsOneCharacterRepeated(QStringView text) {
-    if (text.isEmpty()) return false;
-    for (QChar c : text) {
-        if (c != text[0]) return false;
+    const char16_t* p = text.utf16();
+    const qsizetype n = text.size();
+    if (n == 0) return false;
+    for (qsizetype i = 1; i < n; ++i) {
+        if (p[i] != p[0]) return false;
     }
     return true;
 }
@@ -137,9 +155,19 @@ bool IsRomanLetter(QChar c) {
     return false;
 }
 
+// The characters below 128 that read as Roman-numeral letters once upper-cased.
+struct AsciiRomanLetters {
+    AsciiRomanLetters() {
+        for (char16_t u = 0; u < 128; ++u) member[u] = IsRomanLetter(UpperChar(QChar(u)));
+    }
+    std::array<bool, 128> member{};
+};
+const AsciiRomanLetters kAsciiRomanLetters;
+
 bool IsRomanNumeral(QStringView text) {
     for (QChar c : text) {
-        if (!IsRomanLetter(UpperChar(c))) return false;
+        const char16_t u = c.unicode();
+        if (u < 128 ? !kAsciiRomanLetters.member[u] : !IsRomanLetter(UpperChar(c))) return false;
     }
     for (const char16_t* exception : kRomanExceptions) {
         const QStringView e(exception);
@@ -154,31 +182,64 @@ bool IsRomanNumeral(QStringView text) {
 }  // namespace
 
 QStringView ExtractWord(RunState& run, const WordCharTable& wordChars) {
-    const QStringView line(run.strLine);
+    const qsizetype size = run.strLine.size();
     const qsizetype pos = qsizetype(run.lngLP) - 1;
-    if (pos < 0 || pos >= line.size()) return {};
-    const qsizetype limit = std::min<qsizetype>(line.size() - pos, kMaxCandidateLength);
-    const char16_t* p = line.utf16() + pos;
-    const std::array<bool, 256>& vowels = VowelsOrY().member;
-    bool vowel = false;  // the rules below only remove hyphens and one "s", never a vowel or y
-    qsizetype n = 0;
-    for (; n < limit; ++n) {
-        const char16_t u = p[n];
-        if (!wordChars(QChar(u))) break;
-        vowel |= vowels[u & 0xFFu] & (u < 256);
+    if (pos < 0 || pos >= size) return {};
+    const char16_t* p = reinterpret_cast<const char16_t*>(run.strLine.constData()) + pos;
+    const qsizetype limit = std::min<qsizetype>(size - pos, kMaxCandidateLength);
+    // The rules below never remove a vowel or y, so the vowel test is made on the way.
+    unsigned flags = 0;
+    unsigned high = 0;  // the code units or-ed: 256 or more when one is above U+00FF
+    const char16_t* q = p;
+    const char16_t* const end = p + limit;
+#if defined(__SSE2__)
+    // Runs of the small letters a-z (always word characters; a, e, i, o, u and y the vowels
+    // among them) eight at a time; the character after such a run is taken below.
+    while (end - q >= 8) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q));
+        const __m128i offset = _mm_sub_epi16(v, _mm_set1_epi16(u'a'));
+        const __m128i small =
+            _mm_cmpeq_epi16(_mm_subs_epu16(offset, _mm_set1_epi16(25)), _mm_setzero_si128());
+        const unsigned smallMask = static_cast<unsigned>(_mm_movemask_epi8(small));
+        const unsigned run = smallMask == 0xFFFFu ? 8 : unsigned(__builtin_ctz(~smallMask)) / 2;
+        __m128i vowel = _mm_cmpeq_epi16(v, _mm_set1_epi16(u'a'));
+        vowel = _mm_or_si128(vowel, _mm_cmpeq_epi16(v, _mm_set1_epi16(u'e')));
+        vowel = _mm_or_si128(vowel, _mm_cmpeq_epi16(v, _mm_set1_epi16(u'i')));
+        vowel = _mm_or_si128(vowel, _mm_cmpeq_epi16(v, _mm_set1_epi16(u'o')));
+        vowel = _mm_or_si128(vowel, _mm_cmpeq_epi16(v, _mm_set1_epi16(u'u')));
+        vowel = _mm_or_si128(vowel, _mm_cmpeq_epi16(v, _mm_set1_epi16(u'y')));
+        const unsigned inRun = run == 8 ? 0xFFFFu : (1u << (2 * run)) - 1;
+        if ((static_cast<unsigned>(_mm_movemask_epi8(vowel)) & inRun) != 0) {
+            flags |= WordCharTable::kVowelOrYBit;
+        }
+        q += run;
+        if (run < 8) break;
     }
+#endif
+    for (; q != end; ++q) {
+        const char16_t u = *q;
+        const unsigned f = wordChars.ClassFlags(u);
+        if ((f & WordCharTable::kWordBit) == 0) break;
+        flags |= f;
+        high |= u;
+    }
+    qsizetype n = q - p;
     if (n == 0) return {};
     run.lngLP += static_cast<qint32>(n);
+    if (high >= 256) {
+        flags = 0;
+        for (qsizetype i = 0; i < n; ++i) flags |= wordChars.Flags(p[i]);
+    }
 
-    QStringView candidate = line.mid(pos, n);
-    while (!candidate.isEmpty() && candidate.back() == u'-') candidate.chop(1);
+    while (n > 0 && p[n - 1] == u'-') --n;
+    QStringView candidate(p, n);
     const Settings& s = run.settings;
     if (s.chkDropFinalS == 1 && !run.blnReadingWords) candidate = DropFinalS(candidate);
     if (s.chkAllowWordsWithApostrophes == 0 && !run.blnReadingWords &&
         IsContractionPart(candidate)) {
         return {};
     }
-    if (s.chkIgnoreNoVowel == 1 && !vowel) return {};
+    if (s.chkIgnoreNoVowel == 1 && (flags & WordCharTable::kVowelOrYBit) == 0) return {};
     return candidate;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QRandomGenerator>
 #include <limits>
+#include <vector>
 
 #include "run/run_error.h"
 #include "scan/scan_fixture.h"
@@ -208,10 +209,18 @@ TEST_F(WordList, SameTableAsBinaryInsertion) {
     ResetWordTable(reference);
     QRandomGenerator random(1234);
     const QString letters = u"abcABCéÉšŠ-'"_s;
+    std::vector<QString> added;
     for (int n = 0; n < 3000; ++n) {
         QString word;
-        const int length = 1 + static_cast<int>(random.bounded(5));
-        for (int i = 0; i < length; ++i) word += letters[random.bounded(letters.size())];
+        if (!added.empty() && random.bounded(4) == 0) {
+            word = added[random.bounded(static_cast<quint32>(added.size()))];
+        } else {
+            // Mostly short words, some longer than the index holds in its slots.
+            const int length =
+                1 + static_cast<int>(random.bounded(random.bounded(3) == 0 ? 20 : 5));
+            for (int i = 0; i < length; ++i) word += letters[random.bounded(letters.size())];
+            added.push_back(word);
+        }
         Add(word);
         const SearchResult r = FindWord(reference.WordTable, word, reference.lngNumWords);
         if (r.found) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QRandomGenerator>
+
 #include "run/run_error.h"
 #include "scan/scan_fixture.h"
 #include "scan/word_rules.h"
@@ -28,6 +30,40 @@ TEST(SpaceDoubleHyphens, DashesBecomeBlanksButCommentDelimitersStay) {
     QString start = u"--a ---b"_s;  // the pair at the first character is left
     SpaceDoubleHyphens(start);
     EXPECT_EQ(start, u"--a   -b");
+}
+
+// CleanLine and SpaceDoubleHyphens as they read, one replacement after the other.
+QString PlainCleaned(QString line) {
+    line.remove(QChar(8));
+    line.replace(u"\r\n"_s, u"\r"_s);
+    for (const char16_t c : {u'\n', u'\f', u'\r', u'\u00A0', u'\t'}) line.replace(QChar(c), u' ');
+    return line;
+}
+
+QString PlainSpaced(QString line) {
+    for (qsizetype p = line.indexOf(u"--"); p >= 0; p = line.indexOf(u"--", p + 2)) {
+        if (p >= 2 && line.mid(p - 2, 4) != u"<!--" && line.mid(p, 3) != u"-->") {
+            line[p] = u' ';
+            line[p + 1] = u' ';
+        }
+    }
+    return line;
+}
+
+TEST(CleanLine, RandomLinesAgreeWithTheStepsAsTheyRead) {
+    const QString alphabet = u"ab-<!> \r\n\t\b\f\u00A0"_s;
+    QRandomGenerator random(11);
+    for (int n = 0; n < 3000; ++n) {
+        QString line;
+        const int length = static_cast<int>(random.bounded(30));
+        for (int i = 0; i < length; ++i) line += alphabet[random.bounded(alphabet.size())];
+        QString cleaned = line;
+        CleanLine(cleaned);
+        ASSERT_EQ(cleaned, PlainCleaned(line));
+        QString spaced = cleaned;
+        SpaceDoubleHyphens(spaced);
+        ASSERT_EQ(spaced, PlainSpaced(cleaned)) << cleaned.toStdString();
+    }
 }
 
 using LineScanner = ScanFixture;
@@ -59,8 +95,9 @@ TEST_F(LineScanner, BlockCommentClosedOnALaterLine) {
 
 TEST_F(LineScanner, LineCommentHidesTheRestOfTheLineAndABlockStartInIt) {
     SetCommentMarkers(run, kModeC);
-    EXPECT_EQ(Count({u"see about://example.com/page now /* not"_s, u"next line"_s}),
-              u"about:1 line:1 next:1 see:1");
+    EXPECT_EQ(Count({u"see about://example.com/page now /* not"_s, u"next line"_s,
+                     u"right/*after*/words, and/ slash"_s}),
+              u"about:1 and:1 line:1 next:1 right:1 see:1 slash:1 words:1");
 }
 
 TEST_F(LineScanner, StopEndsTheLineAfterTheCurrentCandidate) {

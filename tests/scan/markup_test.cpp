@@ -35,6 +35,30 @@ TEST_F(Markup, ModeFollowsTheExtension) {
     EXPECT_TRUE(run.strStartMarker[1].isEmpty());
 }
 
+TEST_F(Markup, MarkerPairsOfEveryMode) {
+    const auto pairs = [this] {
+        QStringList out;
+        for (int i = 0; i < run.intNumCommentMarkers; ++i) {
+            out << run.strStartMarker[size_t(i)] + u' ' + run.strEndMarker[size_t(i)];
+        }
+        return out.join(u" | "_s);
+    };
+    SetCommentMarkers(run, kModeC);
+    EXPECT_EQ(pairs(), u"/* */ | // "_s);
+    SetCommentMarkers(run, kModeXml);
+    EXPECT_EQ(pairs(), u"<?xml ?> | <!-- --> | < >"_s);
+    SetCommentMarkers(run, kModeHtml);
+    EXPECT_EQ(pairs(), u"& ; | <script /script> | <style /style> | <!-- --> | < >"_s);
+    SetCommentMarkers(run, kModePhp);
+    EXPECT_EQ(
+        pairs(),
+        u"& ; | <script /script> | <style /style> | <!-- --> | <?php php | < > | /* */ | // "_s);
+    // Pairs beyond those in use keep what they held.
+    SetCommentMarkers(run, kModeC);
+    EXPECT_EQ(run.strStartMarker[7], u"//");
+    EXPECT_EQ(run.strStartMarker[2], u"<style");
+}
+
 TEST_F(Markup, HtmlTagsAreSkippedAlsoAcrossLines) {
     Mode(u"html"_s);
     EXPECT_EQ(

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QRandomGenerator>
+
 #include "scan/scan_fixture.h"
 
 namespace lxt::test {
@@ -123,6 +125,90 @@ TEST_F(WordRules, MaxLengthFollowsTheRun) {
     run.intMaxPermittedWordLength = 5;
     EXPECT_TRUE(Accept(u"worth"_s));
     EXPECT_FALSE(Accept(u"worthy"_s));
+}
+
+// The rules as they read, one step after the other, for comparison with the scanner's own.
+QString PlainExtract(const RunState& run, const QString& line, qsizetype pos, qsizetype& next) {
+    qsizetype n = 0;
+    while (pos + n < line.size() && n < kMaxCandidateLength &&
+           IsWordChar(line[pos + n], run.strExtraChars, false)) {
+        ++n;
+    }
+    next = pos + n;
+    QString c = line.mid(pos, n);
+    while (c.endsWith(u'-')) c.chop(1);
+    const Settings& s = run.settings;
+    if (s.chkDropFinalS == 1 && !run.blnReadingWords) {
+        const QString lower = LowerCaseFull(c);
+        const bool exception = lower.endsWith(u"ics") || lower == u"maths" || lower == u"stats" ||
+                               lower == u"dickens" || lower == u"always" || lower == u"perhaps";
+        if (!exception && c.size() > 2 && c.endsWith(u's') && !c.endsWith(u"ss") &&
+            !c.endsWith(u"'s") && !QStringView(kLowerCaseVowels).contains(c[c.size() - 2])) {
+            c.chop(1);
+        }
+    }
+    if (s.chkAllowWordsWithApostrophes == 0 && !run.blnReadingWords) {
+        const QString lower = LowerCaseFull(c);
+        if (lower == u"s" || lower == u"t" ||
+            QStringView(kContractionStems).contains(lower + u' ')) {
+            return {};
+        }
+    }
+    if (s.chkIgnoreNoVowel == 1 && std::none_of(c.begin(), c.end(), [](QChar ch) {
+            return QStringView(kVowelsOrY).contains(ch);
+        })) {
+        return {};
+    }
+    return c;
+}
+
+// Every candidate of random lines, with and without the final-s rule and apostrophes, is the
+// one the rules give when applied step by step. The characters include runs of small letters
+// longer than eight, capitals, accented vowels, "ť" (a letter by its class byte 101, but no
+// vowel), U+4E2D (a hyphen by its class byte), apostrophes and digits.
+TEST_F(WordRules, CandidatesAgreeWithTheRulesStepByStep) {
+    const QString alphabet = u"aeiouybcdfghklmnpqrstvwxz AEIOUYBCDNST-'0éť中šÿ,"_s;
+    QRandomGenerator random(77);
+    for (int variant = 0; variant < 4; ++variant) {
+        run.settings.chkDropFinalS = variant & 1;
+        run.settings.chkAllowWordsWithApostrophes = (variant >> 1) & 1;
+        run.settings.chkAllowWordsWithNumerals = (variant >> 1) & 1;
+        Apply();
+        for (int lineNo = 0; lineNo < 300; ++lineNo) {
+            QString line;
+            const int length = 1 + static_cast<int>(random.bounded(40));
+            for (int i = 0; i < length; ++i) {
+                // Mostly small letters, so that long runs of them occur.
+                line += random.bounded(3) != 0 ? QChar(u'a' + random.bounded(26))
+                                               : alphabet[random.bounded(alphabet.size())];
+            }
+            for (qsizetype pos = 0; pos < line.size(); ++pos) {
+                qsizetype next = 0;
+                const QString expected = PlainExtract(run, line, pos, next);
+                run.strLine = line;
+                run.lngLP = static_cast<qint32>(pos) + 1;
+                const QString got = ExtractWord(run).toString();
+                ASSERT_EQ(got, expected) << line.toStdString() << " at " << pos;
+                ASSERT_EQ(run.lngLP, qint32(next + 1)) << line.toStdString() << " at " << pos;
+            }
+        }
+    }
+}
+
+// The quick acceptance of the scanner never accepts what AcceptWord rejects.
+TEST_F(WordRules, QuickAcceptanceAgreesWithAcceptWord) {
+    const QString alphabet = u"ivxlcdmIVXLCDMabyz ı"_s;
+    QRandomGenerator random(5);
+    int accepted = 0;
+    for (int n = 0; n < 20000; ++n) {
+        QString word;
+        const int length = static_cast<int>(random.bounded(7));
+        for (int i = 0; i < length; ++i) word += alphabet[random.bounded(alphabet.size())];
+        const bool sure = SurelyAccepted(word, run.intMaxPermittedWordLength);
+        if (sure) ++accepted;
+        ASSERT_TRUE(!sure || Accept(word)) << word.toStdString();
+    }
+    EXPECT_GT(accepted, 1000);
 }
 
 }  // namespace
