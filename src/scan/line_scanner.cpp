@@ -89,19 +89,24 @@ struct MarkerStarts {
             const char16_t u = first[size_t(i)].unicode();
             if (u >= 128 || (u >= u'a' && u <= u'z')) return true;
         }
-        qsizetype i = 0;
 #if defined(__SSE2__)
-        for (; i + 8 <= n; i += 8) {
-            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + i));
-            __m128i hit = _mm_setzero_si128();
-            for (int k = 0; k < count; ++k) {
-                hit = _mm_or_si128(
-                    hit, _mm_cmpeq_epi16(v, _mm_set1_epi16(short(first[size_t(k)].unicode()))));
+        if (n >= 8) {
+            const auto hit = [&](qsizetype i) {
+                const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + i));
+                __m128i any = _mm_setzero_si128();
+                for (int k = 0; k < count; ++k) {
+                    const short c = static_cast<short>(first[size_t(k)].unicode());
+                    any = _mm_or_si128(any, _mm_cmpeq_epi16(v, _mm_set1_epi16(c)));
+                }
+                return _mm_movemask_epi8(any) != 0;
+            };
+            for (qsizetype i = 0; i + 8 < n; i += 8) {
+                if (hit(i)) return true;
             }
-            if (_mm_movemask_epi8(hit) != 0) return true;
+            return hit(n - 8);  // the last eight, which may overlap the ones before
         }
 #endif
-        for (; i < n; ++i) {
+        for (qsizetype i = 0; i < n; ++i) {
             for (int k = 0; k < count; ++k) {
                 if (line[i] == first[size_t(k)].unicode()) return true;
             }
@@ -153,18 +158,22 @@ bool SkipToNextNonBlank(RunState& run) {
 // True when the line holds a character that CleanLine changes (or some other control
 // character, which is harmless).
 bool NeedsCleaning(const char16_t* d, qsizetype n) {
-    qsizetype i = 0;
 #if defined(__SSE2__)
-    const __m128i controls = _mm_set1_epi16(kCarriageReturn);
-    const __m128i noBreak = _mm_set1_epi16(static_cast<short>(kNoBreakSpace));
-    for (; i + 8 <= n; i += 8) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
-        const __m128i low = _mm_cmpeq_epi16(_mm_subs_epu16(v, controls), _mm_setzero_si128());
-        const __m128i hit = _mm_or_si128(low, _mm_cmpeq_epi16(v, noBreak));
-        if (_mm_movemask_epi8(hit) != 0) return true;
+    if (n >= 8) {
+        const __m128i controls = _mm_set1_epi16(kCarriageReturn);
+        const __m128i noBreak = _mm_set1_epi16(static_cast<short>(kNoBreakSpace));
+        const auto hit = [&](qsizetype i) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
+            const __m128i low = _mm_cmpeq_epi16(_mm_subs_epu16(v, controls), _mm_setzero_si128());
+            return _mm_movemask_epi8(_mm_or_si128(low, _mm_cmpeq_epi16(v, noBreak))) != 0;
+        };
+        for (qsizetype i = 0; i + 8 < n; i += 8) {
+            if (hit(i)) return true;
+        }
+        return hit(n - 8);  // the last eight, which may overlap the ones before
     }
 #endif
-    for (; i < n; ++i) {
+    for (qsizetype i = 0; i < n; ++i) {
         if (d[i] <= kCarriageReturn || d[i] == kNoBreakSpace) return true;
     }
     return false;
@@ -172,18 +181,27 @@ bool NeedsCleaning(const char16_t* d, qsizetype n) {
 
 // The index of the first "--" at or after `from`, or -1.
 qsizetype FindDoubleHyphen(const char16_t* d, qsizetype n, qsizetype from) {
-    qsizetype i = from;
 #if defined(__SSE2__)
-    const __m128i hyphen = _mm_set1_epi16(u'-');
-    for (; i + 9 <= n; i += 8) {
-        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
-        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i + 1));
-        const __m128i hit = _mm_and_si128(_mm_cmpeq_epi16(a, hyphen), _mm_cmpeq_epi16(b, hyphen));
-        const int mask = _mm_movemask_epi8(hit);
-        if (mask != 0) return i + __builtin_ctz(static_cast<unsigned>(mask)) / 2;
+    if (n - from >= 9) {
+        const __m128i hyphen = _mm_set1_epi16(u'-');
+        // The pairs starting at i..i+7.
+        const auto pairs = [&](qsizetype i) {
+            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i + 1));
+            return unsigned(_mm_movemask_epi8(
+                _mm_and_si128(_mm_cmpeq_epi16(a, hyphen), _mm_cmpeq_epi16(b, hyphen))));
+        };
+        qsizetype i = from;
+        for (; i + 9 < n; i += 8) {
+            if (const unsigned mask = pairs(i)) return i + __builtin_ctz(mask) / 2;
+        }
+        // The last pairs, which may overlap those already seen (none of which was a hit).
+        i = n - 9;
+        if (const unsigned mask = pairs(i)) return i + __builtin_ctz(mask) / 2;
+        return -1;
     }
 #endif
-    for (; i + 1 < n; ++i) {
+    for (qsizetype i = from; i + 1 < n; ++i) {
         if (d[i] == u'-' && d[i + 1] == u'-') return i;
     }
     return -1;
@@ -267,7 +285,7 @@ void ScanLine(RunState& run) {
                 GetWords2(run, candidate);
             }
         }
-        // (Pending events run at the top of the next pass.)
+        Pump(run);
         if (run.blnStop) return;
 
         // The passes that only step over a separator and the blanks after it (no marked span

@@ -28,27 +28,28 @@ QStringView ExtractWord(RunState& run);
 // character repeated and does not read as a Roman numeral.
 bool AcceptWord(const RunState& run, QStringView candidate);
 
+// The characters below 128 that read as letters of a Roman numeral once upper-cased, as two
+// 64-bit masks.
+constexpr quint64 RomanMask(int half) {
+    quint64 mask = 0;
+    for (const char16_t c : u"IVXLCDMivxlcdm") {
+        if (c != 0 && c / 64 == half) mask |= quint64(1) << (c % 64);
+    }
+    return mask;
+}
+
 // True for a candidate that AcceptWord surely accepts (the usual case, decided at once): 3 to
 // maxLength characters, the first two different and not blanks, the first not a letter of
 // a Roman numeral. False says nothing.
 inline bool SurelyAccepted(QStringView candidate, int maxLength) {
     const qsizetype n = candidate.size();
     if (n <= 2 || n > maxLength) return false;
-    const char16_t first = candidate[0].unicode();
-    const char16_t second = candidate[1].unicode();
-    if (first >= 128 || first == u' ' || second == u' ' || second == first) return false;
-    switch (first | 0x20) {  // I, V, X, L, C, D, M in either case (and a few others)
-        case u'i':
-        case u'v':
-        case u'x':
-        case u'l':
-        case u'c':
-        case u'd':
-        case u'm':
-            return false;
-        default:
-            return true;
-    }
+    const unsigned first = candidate[0].unicode();
+    const unsigned second = candidate[1].unicode();
+    const quint64 roman = first < 64 ? RomanMask(0) : RomanMask(1);
+    // One decision without further branches.
+    return (first < 128) & (first != u' ') & (second != u' ') & (second != first) &
+           (((roman >> (first & 63)) & 1) == 0);
 }
 
 }  // namespace lxt
