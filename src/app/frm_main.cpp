@@ -44,6 +44,8 @@ constexpr int kSavedPopUpLeft = 5200;
 }  // namespace
 
 FrmMain::FrmMain(Ui* dialogs, QWidget* parent) : QMainWindow(parent) {
+    // Only cmdQuit_Click ends the program: closing the last window is not a way out of its own.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
     BuildLayout();
     ui_ = std::make_unique<QtUi>(*this, dialogs);
     run_ = std::make_unique<RunState>(*ui_);

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -30,12 +31,16 @@ class FrmMainTest : public ::testing::Test {
   protected:
     void SetUp() override {
         savedConfig_ = qgetenv("XDG_CONFIG_HOME");
+        savedFolder_ = QDir::currentPath();
         qputenv("XDG_CONFIG_HOME", config.Path().toLocal8Bit());
         LoadCatalogue(CataloguePath(QCoreApplication::applicationDirPath()));
     }
 
     void TearDown() override {
         frm.reset();
+        // Start-up and the file checks move the current folder, possibly into a temporary
+        // folder that is about to go.
+        QDir::setCurrent(savedFolder_);
         if (savedConfig_.isEmpty()) {
             qunsetenv("XDG_CONFIG_HOME");
         } else {
@@ -84,6 +89,7 @@ class FrmMainTest : public ::testing::Test {
 
   private:
     QByteArray savedConfig_;
+    QString savedFolder_;
 };
 
 }  // namespace lxt::test
