@@ -369,3 +369,32 @@ TEST_F(FrmMainTest, TheStateIsSavedByTheSaveButton) {
 
 }  // namespace
 }  // namespace lxt::test
+
+namespace lxt::test {
+namespace {
+
+TEST_F(FrmMainTest, Timer2ShowsTheElapsedTimeOfAFileRunOnly) {
+    Start();
+    RunState& run = frm->Run();
+    run.settings = frm->CollectSettings();
+    run.blnElapsedTimeRunning = true;
+    run.lngSecondsElapsed = 3;
+    run.lngNumWords = 1234;
+    frm->Timer2_Timer();
+    EXPECT_EQ(frm->lblTimeElapsed->text(), QStringLiteral("Time elapsed: 4s"));
+    EXPECT_EQ(frm->lblNumberOfWords->text(),
+              QStringLiteral("Number of different words found so far: 1,234"));
+    // A clipboard run shows no elapsed time while it runs.
+    frm->lblTimeElapsed->clear();
+    frm->optOnClipboard->setChecked(true);
+    frm->Timer2_Timer();
+    EXPECT_TRUE(frm->lblTimeElapsed->text().isEmpty());
+    EXPECT_EQ(run.lngSecondsElapsed, 5);
+    // Once the run has ended the tick does nothing.
+    run.blnElapsedTimeRunning = false;
+    frm->Timer2_Timer();
+    EXPECT_EQ(run.lngSecondsElapsed, 5);
+}
+
+}  // namespace
+}  // namespace lxt::test
