@@ -80,9 +80,9 @@ struct MarkerStarts {
     }
     void Mark(char16_t u) { ascii[u >> 6] |= quint64(1) << (u & 63); }
 
-    // False when no marked span can begin anywhere in `line`: every first character is a
-    // character below 128 other than a letter (only itself lower-cases to it), and none of
-    // them occurs in the line.
+    // False only when no marked span can begin anywhere in `line`: every first character is
+    // a character below 128 other than a small letter (so that only itself lower-cases to
+    // it), and none of them occurs in the line.
     bool MayInLine(const char16_t* line, qsizetype n) const {
         if (count == 0) return false;
         for (int i = 0; i < count; ++i) {

@@ -201,19 +201,19 @@ QStringView ExtractWord(RunState& run, const WordCharTable& wordChars) {
         const __m128i small =
             _mm_cmpeq_epi16(_mm_subs_epu16(offset, _mm_set1_epi16(25)), _mm_setzero_si128());
         const unsigned smallMask = static_cast<unsigned>(_mm_movemask_epi8(small));
-        const unsigned run = smallMask == 0xFFFFu ? 8 : unsigned(__builtin_ctz(~smallMask)) / 2;
+        const unsigned letters = smallMask == 0xFFFFu ? 8 : unsigned(__builtin_ctz(~smallMask)) / 2;
         __m128i vowel = _mm_cmpeq_epi16(v, _mm_set1_epi16(u'a'));
         vowel = _mm_or_si128(vowel, _mm_cmpeq_epi16(v, _mm_set1_epi16(u'e')));
         vowel = _mm_or_si128(vowel, _mm_cmpeq_epi16(v, _mm_set1_epi16(u'i')));
         vowel = _mm_or_si128(vowel, _mm_cmpeq_epi16(v, _mm_set1_epi16(u'o')));
         vowel = _mm_or_si128(vowel, _mm_cmpeq_epi16(v, _mm_set1_epi16(u'u')));
         vowel = _mm_or_si128(vowel, _mm_cmpeq_epi16(v, _mm_set1_epi16(u'y')));
-        const unsigned inRun = run == 8 ? 0xFFFFu : (1u << (2 * run)) - 1;
+        const unsigned inRun = letters == 8 ? 0xFFFFu : (1u << (2 * letters)) - 1;
         if ((static_cast<unsigned>(_mm_movemask_epi8(vowel)) & inRun) != 0) {
             flags |= WordCharTable::kVowelOrYBit;
         }
-        q += run;
-        if (run < 8) break;
+        q += letters;
+        if (letters < 8) break;
     }
 #endif
     for (; q != end; ++q) {
