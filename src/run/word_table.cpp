@@ -38,25 +38,35 @@ constexpr quint64 kFinal = 0x8EBC6AF09C88C6E3ull;
     return v;
 }
 
-// A multiply-and-fold hash over the bytes of the code units. Words of up to eight characters
-// (the usual case) are read as two overlapping pieces, without a loop; longer ones eight
-// bytes at a time. Well mixed in all bits, so the map uses it as it is.
+// The bytes [0, 8) and [n - 8, n) of a text of 4 to 16 bytes as two 64-bit numbers, read as
+// four pieces of four bytes without a branch (shorter texts read some bytes twice).
+struct Ends {
+    quint64 front;
+    quint64 back;
+};
+[[gnu::always_inline]] inline Ends ReadEnds(const unsigned char* p, size_t bytes) noexcept {
+    const size_t middle = (bytes >> 3) << 2;  // 0 below 8 bytes, 4 from 8 to 15, 8 at 16
+    return {Load4(p) | Load4(p + middle) << 32, Load4(p + bytes - 4 - middle) | Load4(p + bytes - 4)
+                                                                                    << 32};
+}
+
+// A multiply-and-fold hash over the bytes of the code units. Words of 2 to 8 characters (the
+// usual case) are read as two numbers without a branch; longer ones eight bytes at a time.
+// Well mixed in all bits, so the map uses it as it is.
 [[gnu::always_inline]] inline size_t HashUnits(QStringView v) noexcept {
     const auto* p = reinterpret_cast<const unsigned char*>(v.utf16());
     const size_t bytes = static_cast<size_t>(v.size()) * sizeof(char16_t);
     quint64 a = kSeed ^ bytes;
     quint64 b = 0;
-    if (bytes >= 8) {
-        if (bytes > 16) {
-            size_t i = 0;
-            for (; i + 16 < bytes; i += 8) a = Fold(a ^ Load8(p + i), kMultiplier);
-            p += i;
-        }
-        a ^= Load8(p);
-        b = Load8(reinterpret_cast<const unsigned char*>(v.utf16()) + bytes - 8);
+    if (bytes > 16) {
+        size_t i = 0;
+        for (; i + 16 < bytes; i += 8) a = Fold(a ^ Load8(p + i), kMultiplier);
+        a ^= Load8(p + i);
+        b = Load8(p + bytes - 8);
     } else if (bytes >= 4) {
-        a ^= Load4(p) << 32;
-        b = Load4(p + bytes - 4);
+        const Ends ends = ReadEnds(p, bytes);
+        a ^= ends.front;
+        b = ends.back;
     } else if (bytes == 2) {
         b = quint64(p[0]) | quint64(p[1]) << 8;
     }
@@ -108,14 +118,16 @@ struct SlotHash {
     const auto* x = reinterpret_cast<const unsigned char*>(a);
     const auto* y = reinterpret_cast<const unsigned char*>(b);
     const size_t bytes = static_cast<size_t>(size) * sizeof(char16_t);
-    if (bytes >= 8) {
-        for (size_t i = 8; i + 8 < bytes; i += 8) {
+    if (bytes > 16) {
+        for (size_t i = 0; i + 8 < bytes; i += 8) {
             if (Load8(x + i) != Load8(y + i)) return false;
         }
-        return ((Load8(x) ^ Load8(y)) | (Load8(x + bytes - 8) ^ Load8(y + bytes - 8))) == 0;
+        return Load8(x + bytes - 8) == Load8(y + bytes - 8);
     }
     if (bytes >= 4) {
-        return ((Load4(x) ^ Load4(y)) | (Load4(x + bytes - 4) ^ Load4(y + bytes - 4))) == 0;
+        const Ends ex = ReadEnds(x, bytes);
+        const Ends ey = ReadEnds(y, bytes);
+        return ((ex.front ^ ey.front) | (ex.back ^ ey.back)) == 0;
     }
     return bytes == 0 || (x[0] == y[0] && x[1] == y[1]);
 }
