@@ -51,6 +51,15 @@ Latin1Set StemEndings() {
 }
 const Latin1Set kStemEndings = StemEndings();
 
+// The same for the characters below 128, their lower case looked up in advance.
+struct AsciiStemEndings {
+    AsciiStemEndings() {
+        for (char16_t u = 0; u < 128; ++u) member[u] = kStemEndings.Has(LowerChar(QChar(u)));
+    }
+    std::array<bool, 128> member{};
+};
+const AsciiStemEndings kAsciiStemEndings;
+
 // The contraction stems one by one.
 std::vector<QStringView> Stems() {
     std::vector<QStringView> list;
@@ -120,9 +129,10 @@ bool IsContractionPart(QStringView candidate) {
         }
     }
     if (candidate.isEmpty()) return true;  // the blank alone occurs in the stems
-    if (candidate.size() > kLongestStem || !kStemEndings.Has(LowerChar(candidate.back()))) {
-        return false;
-    }
+    const char16_t last = candidate.back().unicode();
+    const bool stemEnding =
+        last < 128 ? kAsciiStemEndings.member[last] : kStemEndings.Has(LowerChar(QChar(last)));
+    if (!(stemEnding & (candidate.size() <= kLongestStem))) return false;  // the usual case
     for (QStringView ending : kEndingsByLength[size_t(candidate.size())]) {
         if (LowerEquals(candidate, ending)) return true;
     }
@@ -201,14 +211,15 @@ QStringView ExtractWord(RunState& run, const WordCharTable& wordChars) {
         const __m128i small =
             _mm_cmpeq_epi16(_mm_subs_epu16(offset, _mm_set1_epi16(25)), _mm_setzero_si128());
         const unsigned smallMask = static_cast<unsigned>(_mm_movemask_epi8(small));
-        const unsigned letters = smallMask == 0xFFFFu ? 8 : unsigned(__builtin_ctz(~smallMask)) / 2;
+        // (All eight small: ~smallMask is 0xFFFF0000, whose lowest set bit is bit 16.)
+        const unsigned letters = unsigned(__builtin_ctz(~smallMask)) / 2;
         __m128i vowel = _mm_cmpeq_epi16(v, _mm_set1_epi16(u'a'));
         vowel = _mm_or_si128(vowel, _mm_cmpeq_epi16(v, _mm_set1_epi16(u'e')));
         vowel = _mm_or_si128(vowel, _mm_cmpeq_epi16(v, _mm_set1_epi16(u'i')));
         vowel = _mm_or_si128(vowel, _mm_cmpeq_epi16(v, _mm_set1_epi16(u'o')));
         vowel = _mm_or_si128(vowel, _mm_cmpeq_epi16(v, _mm_set1_epi16(u'u')));
         vowel = _mm_or_si128(vowel, _mm_cmpeq_epi16(v, _mm_set1_epi16(u'y')));
-        const unsigned inRun = letters == 8 ? 0xFFFFu : (1u << (2 * letters)) - 1;
+        const unsigned inRun = (1u << (2 * letters)) - 1;
         if ((static_cast<unsigned>(_mm_movemask_epi8(vowel)) & inRun) != 0) {
             flags |= WordCharTable::kVowelOrYBit;
         }
