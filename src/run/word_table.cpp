@@ -1,6 +1,5 @@
 #include "run/word_table.h"
 
-#include <QHash>
 #include <algorithm>
 #include <boost/unordered/unordered_flat_set.hpp>
 #include <cstring>
