@@ -59,6 +59,9 @@ FrmMain::FrmMain(Ui* dialogs, QWidget* parent) : QMainWindow(parent) {
         }
         QCoreApplication::exit(EXIT_SUCCESS);
     };
+    fileChooser_ = [this](const FileDialogRequest& request) {
+        return ShowFileDialog(this, request);
+    };
     ConnectHandlers();
 }
 
@@ -69,6 +72,14 @@ FrmMain::~FrmMain() {
 
 void FrmMain::SetEndProcess(std::function<void()> endProcess) {
     endProcess_ = std::move(endProcess);
+}
+
+void FrmMain::SetFileChooser(FileChooser chooser) {
+    fileChooser_ = std::move(chooser);
+}
+
+QString FrmMain::ChooseFileName(const FileDialogRequest& request) {
+    return fileChooser_(request);
 }
 
 RunState& FrmMain::Run() {
@@ -253,6 +264,15 @@ void FrmMain::EnableControls(bool enable) {
     }
     EnableListOptions(enable);
     EnableSourceOptions(enable);
+    if (isVisible()) repaint();
+}
+
+void FrmMain::EnableFileControls(bool enable) {
+    for (int i = 0; i < 2; ++i) {
+        cmdFile[i]->setEnabled(enable);
+        txbFile[i]->setEnabled(enable);
+        cmdClearFile[i]->setEnabled(enable && !txbFile[i]->text().isEmpty());
+    }
     if (isVisible()) repaint();
 }
 

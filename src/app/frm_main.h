@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/file_dialog.h"
 #include "run/run_state.h"
 #include "scan/settings.h"
 
@@ -73,6 +74,11 @@ class FrmMain : public QMainWindow {
     // What ends the process (cmdQuit_Click runs it last). By default the event loop ends,
     // or the process at once while a count runs. Tests replace it.
     void SetEndProcess(std::function<void()> endProcess);
+    // The common file dialog of both windows: by default the Qt dialog (ShowFileDialog).
+    // Tests replace it to answer without a dialog.
+    void SetFileChooser(FileChooser chooser);
+    // Asks for a file through the current chooser; empty when cancelled.
+    QString ChooseFileName(const FileDialogRequest& request);
 
     // Shared state and settings.
     RunState& Run();
@@ -101,7 +107,8 @@ class FrmMain : public QMainWindow {
     // Handlers of the window's controls (public so that the other windows and the tests can
     // run them as a click would).
     void cmdListWords_Click();
-    void cmdFile_Click(int index);
+    // Gives back the file chosen, empty when the dialog was cancelled.
+    QString cmdFile_Click(int index);
     // The part of cmdFile_Click after the dialog: `chosen` is the file picked, empty when
     // the dialog was cancelled.
     void ChooseFile(int index, const QString& chosen);
@@ -122,6 +129,9 @@ class FrmMain : public QMainWindow {
     void Timer2_Timer();
 
     void EnableControls(bool enable);
+    // Only the input- and output-file controls (browse buttons, path boxes, Clear buttons); a
+    // Clear button comes back only with a path in its box.
+    void EnableFileControls(bool enable);
     void UpdateDisableOutputBox();
     bool CheckInputFile(const QString& path);
     void ChooseCommonWordsForInput();
@@ -158,6 +168,7 @@ class FrmMain : public QMainWindow {
     std::unique_ptr<FrmHelp> frmHelp_;
     std::unique_ptr<FrmPopUp> frmPopUp_;
     std::function<void()> endProcess_;
+    FileChooser fileChooser_;
     QString strStateFile_;
     QString strInputLanguage_;
     QString storedClipboardText_;

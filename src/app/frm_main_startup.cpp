@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -222,27 +221,19 @@ void FrmMain::Initialize() {
 
 // ---- D. Choosing a file ----
 
-void FrmMain::cmdFile_Click(int index) {
+QString FrmMain::cmdFile_Click(int index) {
     if (index == 0) run_->blnWordsGot = false;
-    QString chosen;
-    {
-        QFileDialog dialog(this);
-        dialog.setWindowTitle(Latin(index == 0 ? kInputDialogTitle : kOutputDialogTitle));
-        dialog.setDirectory(QDir::currentPath());
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        if (index == 0) {
-            // The bare description lists every file: text files have no one extension.
-            dialog.setNameFilter(Latin(kInputDialogFilter) + QStringLiteral(" (*)"));
-            dialog.setFileMode(QFileDialog::ExistingFile);
-        } else {
-            dialog.setFileMode(QFileDialog::AnyFile);
-        }
-        dialog.selectFile(QString());
-        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-            chosen = QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
-        }
+    FileDialogRequest request;
+    request.title = Latin(index == 0 ? kInputDialogTitle : kOutputDialogTitle);
+    request.directory = QDir::currentPath();
+    if (index == 0) {
+        // The bare description lists every file: text files have no one extension.
+        request.filter = Latin(kInputDialogFilter) + QStringLiteral(" (*)");
+        request.mustExist = true;
     }
+    const QString chosen = ChooseFileName(request);
     ChooseFile(index, chosen);
+    return chosen;
 }
 
 void FrmMain::ChooseFile(int index, const QString& chosen) {

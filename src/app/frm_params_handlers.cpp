@@ -3,7 +3,6 @@
 // settings files, Reinitialize, Quit and Hide settings.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -133,20 +132,13 @@ void FrmParams::cmdClearCommonWordsFile_Click() {
 }
 
 QString FrmParams::ChooseFile(const QString& title, const QString& filter, bool save) {
-    QFileDialog dialog(this, title, QString(), filter);
-    dialog.setObjectName(QStringLiteral("CommonDialog1"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog.setOption(QFileDialog::ReadOnly, false);
-    if (save) {
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-    } else {
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-    }
-    if (dialog.exec() != QDialog::Accepted) return QString();
-    const QStringList files = dialog.selectedFiles();
-    return files.isEmpty() ? QString() : files.first();
+    FileDialogRequest request;
+    request.title = title;
+    request.filter = filter;
+    request.mode = save ? FileDialogMode::Save : FileDialogMode::Open;
+    request.mustExist = !save;
+    request.owner = this;
+    return main_.ChooseFileName(request);
 }
 
 void FrmParams::LoadChosenCommonWords(const QString& path) {

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "app/frm_main.h"
+#include "app/frm_params.h"
 
 namespace lxt {
 
@@ -249,21 +250,27 @@ void QtUi::SetProgressBarLook(bool bar) {
     l->setVisible(true);
 }
 
-void QtUi::SetCheckBox(UiCheckBox box, bool ticked) {
-    QCheckBox* c = nullptr;
+namespace {
+
+// The main window's own check box; chkIgnoreCommonWords lives in the Settings window.
+QCheckBox* MainCheckBox(FrmMain& frm, UiCheckBox box) {
     switch (box) {
         case UiCheckBox::SuppressWords:
-            c = frm_.chkSuppressWords;
-            break;
+            return frm.chkSuppressWords;
         case UiCheckBox::DisableOutputToFile:
-            c = frm_.chkDisableOutputToFile;
-            break;
+            return frm.chkDisableOutputToFile;
         case UiCheckBox::Utf8:
-            c = frm_.chkUTF8;
-            break;
+            return frm.chkUTF8;
         case UiCheckBox::IgnoreCommonWords:
             break;
     }
+    return nullptr;
+}
+
+}  // namespace
+
+void QtUi::SetCheckBox(UiCheckBox box, bool ticked) {
+    QCheckBox* c = MainCheckBox(frm_, box);
     if (c) {
         c->setChecked(ticked);
     } else if (box == UiCheckBox::IgnoreCommonWords) {
@@ -287,8 +294,20 @@ void QtUi::SetCheckBox(UiCheckBox box, bool ticked) {
     }
 }
 
+void QtUi::SetCheckBoxVisible(UiCheckBox box, bool visible) {
+    if (QCheckBox* c = MainCheckBox(frm_, box)) {
+        c->setVisible(visible);
+    } else if (box == UiCheckBox::IgnoreCommonWords) {
+        frm_.Params().chkIgnoreCommonWords->setVisible(visible);
+    }
+}
+
 void QtUi::EnableControls(bool enabled) {
     frm_.EnableControls(enabled);
+}
+
+void QtUi::EnableFileControls(bool enabled) {
+    frm_.EnableFileControls(enabled);
 }
 
 void QtUi::SetCountCaption(const QString& caption) {
@@ -340,6 +359,16 @@ void QtUi::SetElapsedTimerEnabled(bool enabled) {
     } else {
         frm_.Timer2->stop();
     }
+}
+
+QString QtUi::ChooseOutputFile() {
+    FlushOutput();
+    return frm_.cmdFile_Click(1);
+}
+
+void QtUi::SetOnly7bitAscii(bool ticked) {
+    frm_.Params().chkOnly7bitASCII->setChecked(ticked);
+    frm_.Run().settings.chkOnly7bitASCII = ticked ? 1 : 0;
 }
 
 }  // namespace lxt

@@ -36,7 +36,9 @@ class QtUi : public Ui {
     void SetLabelVisible(UiLabel label, bool visible) override;
     void SetProgressBarLook(bool bar) override;
     void SetCheckBox(UiCheckBox box, bool ticked) override;
+    void SetCheckBoxVisible(UiCheckBox box, bool visible) override;
     void EnableControls(bool enabled) override;
+    void EnableFileControls(bool enabled) override;
 
     void SetCountCaption(const QString& caption) override;
     void SetCountEnabled(bool enabled) override;
@@ -47,6 +49,8 @@ class QtUi : public Ui {
     void SetOutputFileText(const QString& path) override;
     std::optional<QString> ClipboardText() override;
     void SetElapsedTimerEnabled(bool enabled) override;
+    QString ChooseOutputFile() override;
+    void SetOnly7bitAscii(bool ticked) override;
 
     // Adds the text appended since the last flush to the widget.
     void FlushOutput();

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QTextEdit>
@@ -246,6 +247,45 @@ TEST_F(FrmMainTest, ChoosingFilesChecksThem) {
     // The output file enables its Disable box.
     frm->ChooseFile(1, files.File(QStringLiteral("out.csv")));
     EXPECT_TRUE(frm->chkDisableOutputToFile->isEnabled());
+}
+
+TEST_F(FrmMainTest, TheFileButtonsAskWithTheirOwnDialog) {
+    Start();
+    const QString good = files.Write(QStringLiteral("chosen.txt"), "The words of a good file.\r\n");
+    const QString out = files.File(QStringLiteral("counts.csv"));
+    AnswerFileDialogs({good, out, QString()});
+    frm->Run().blnWordsGot = true;
+    RefuseCommonWords();
+    const QString startFolder = QDir::currentPath();
+    frm->cmdFile[0]->click();
+    ASSERT_EQ(fileRequests.size(), 1u);
+    EXPECT_EQ(fileRequests[0].title, QStringLiteral("Specify input file"));
+    EXPECT_EQ(fileRequests[0].filter, QStringLiteral("A text file or a docx file (*)"));
+    EXPECT_EQ(fileRequests[0].mode, FileDialogMode::Open);
+    EXPECT_TRUE(fileRequests[0].mustExist);
+    EXPECT_EQ(fileRequests[0].directory, startFolder);
+    EXPECT_EQ(frm->txbFile[0]->text(), good);
+    EXPECT_EQ(frm->lblFilesize->text(), QStringLiteral("Filesize: 27 bytes"));
+    EXPECT_FALSE(frm->Run().blnWordsGot);
+
+    // The output file may be new: an Open dialog with no filter that accepts any name.
+    EXPECT_EQ(frm->cmdFile_Click(1), out);
+    ASSERT_EQ(fileRequests.size(), 2u);
+    EXPECT_EQ(fileRequests[1].title, QStringLiteral("Specify output file"));
+    EXPECT_TRUE(fileRequests[1].filter.isEmpty());
+    EXPECT_EQ(fileRequests[1].mode, FileDialogMode::Open);
+    EXPECT_FALSE(fileRequests[1].mustExist);
+    // The input file's folder became the current one: the next dialog starts there.
+    EXPECT_EQ(QDir(fileRequests[1].directory).canonicalPath(),
+              QFileInfo(good).dir().canonicalPath());
+    EXPECT_EQ(frm->txbFile[1]->text(), out);
+    EXPECT_TRUE(frm->chkDisableOutputToFile->isEnabled());
+
+    // Cancelled: the path stays, the docx text size goes.
+    frm->lblXMLsize->setText(QStringLiteral("Text: 5 bytes"));
+    EXPECT_TRUE(frm->cmdFile_Click(1).isEmpty());
+    EXPECT_EQ(frm->txbFile[1]->text(), out);
+    EXPECT_TRUE(frm->lblXMLsize->text().isEmpty());
 }
 
 TEST_F(FrmMainTest, ATypedPathIsTrimmedAndChecked) {

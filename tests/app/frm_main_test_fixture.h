@@ -16,7 +16,9 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <memory>
+#include <vector>
 
+#include "app/file_dialog.h"
 #include "app/frm_main.h"
 #include "app/frm_params.h"
 #include "app/qt_ui.h"
@@ -38,6 +40,8 @@ class FrmMainTest : public ::testing::Test {
 
     void TearDown() override {
         frm.reset();
+        EXPECT_TRUE(fileAnswers_.isEmpty())
+            << "file dialogs not opened: " << fileAnswers_.join(" | ").toStdString();
         // Start-up and the file checks move the current folder, possibly into a temporary
         // folder that is about to go.
         QDir::setCurrent(savedFolder_);
@@ -50,12 +54,24 @@ class FrmMainTest : public ::testing::Test {
             << "not shown: " << ui.PendingExpectations().join(" | ").toStdString();
     }
 
-    // Creates the window and runs its start-up.
+    // Creates the window and runs its start-up. No real file dialog is ever opened: each is
+    // answered from AnswerFileDialogs, and one beyond those answers fails the test.
     void Start() {
         frm = std::make_unique<FrmMain>(&ui);
         frm->SetEndProcess([this] { ended = true; });
+        frm->SetFileChooser([this](const FileDialogRequest& request) {
+            fileRequests.push_back(request);
+            if (fileAnswers_.isEmpty()) {
+                ADD_FAILURE() << "unexpected file dialog: " << request.title.toStdString();
+                return QString();
+            }
+            return fileAnswers_.takeFirst();
+        });
         ASSERT_TRUE(frm->Form_Load());
     }
+
+    // The answers to the next file dialogs, in order; an empty answer cancels.
+    void AnswerFileDialogs(const QStringList& answers) { fileAnswers_ += answers; }
 
     // What the output box shows, with CR LF as the program writes it.
     QString Output() const { return frm->TheUi().OutputText(); }
@@ -86,8 +102,11 @@ class FrmMainTest : public ::testing::Test {
     ScriptedUi ui;
     std::unique_ptr<FrmMain> frm;
     bool ended = false;
+    // What each file dialog was opened with.
+    std::vector<FileDialogRequest> fileRequests;
 
   private:
+    QStringList fileAnswers_;
     QByteArray savedConfig_;
     QString savedFolder_;
 };

@@ -1,6 +1,6 @@
 // The Settings window driven through the real main window offscreen: the re-read question,
 // the common-words box and file box, "Clear checkboxes", "Reinitialize", "Quit" and the
-// settings-file buttons with the file dialog answered by the test.
+// settings-file buttons with their file dialog answered by the test.
 #include "app/frm_params.h"
 
 #include <gtest/gtest.h>
@@ -8,12 +8,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 #include "app/frm_main.h"
 #include "frm_main_test_fixture.h"
@@ -24,28 +22,6 @@ namespace lxt {
 namespace {
 
 using test::TempDir;
-
-// Answers the next modal file dialog: checks what it was opened with and chooses `path`
-// (an empty path cancels it).
-void AnswerFileDialog(const QString& path, QString* title, QStringList* filters) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, path, title, filters] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) return;
-        timer->stop();
-        timer->deleteLater();
-        if (title != nullptr) *title = dialog->windowTitle();
-        if (filters != nullptr) *filters = dialog->nameFilters();
-        if (path.isEmpty()) {
-            dialog->reject();
-        } else {
-            dialog->selectFile(path);
-            static_cast<QDialog*>(dialog)->accept();
-        }
-    });
-    timer->start();
-}
 
 class FrmParamsTest : public test::FrmMainTest {
   protected:
@@ -227,22 +203,22 @@ TEST_F(FrmParamsTest, EnterInTheCommonWordsBoxLoadsOnlyWhenTicked) {
 TEST_F(FrmParamsTest, SelectSomeOtherCommonWordsFileWithTheDialog) {
     FrmParams& p = Params();
     const QString path = CommonWordsFile(QStringLiteral("mine.txt"), "one two three\r\n");
-    QString title;
-    QStringList filters;
-    AnswerFileDialog(path, &title, &filters);
+    AnswerFileDialogs({path, QString()});
     ui.Expect(QStringLiteral("Three common words loaded from ") + path);
     p.cmdSelectCommonWordsFile[0]->click();
-    EXPECT_EQ(title, "Specify file of common words to ignore");
-    ASSERT_EQ(filters.size(), 1);
-    EXPECT_TRUE(filters[0].startsWith("Any file containing only text")) << filters[0].toStdString();
+    ASSERT_EQ(fileRequests.size(), 1u);
+    EXPECT_EQ(fileRequests[0].title, "Specify file of common words to ignore");
+    EXPECT_EQ(fileRequests[0].filter, "Any file containing only text (*)");
+    EXPECT_EQ(fileRequests[0].mode, FileDialogMode::Open);
+    EXPECT_TRUE(fileRequests[0].mustExist);
     EXPECT_EQ(Run().strCommonWordsFile, path);
     EXPECT_EQ(p.txbCommonWordsFile->text(), path);
     EXPECT_TRUE(p.chkIgnoreCommonWords->isChecked());
     EXPECT_TRUE(p.isVisible());
 
     // Cancelling the dialog changes nothing.
-    AnswerFileDialog(QString(), nullptr, nullptr);
     p.cmdSelectCommonWordsFile[0]->click();
+    EXPECT_EQ(fileRequests.size(), 2u);
     EXPECT_EQ(Run().strCommonWordsFile, path);
     EXPECT_EQ(ui.shown.size(), 1u);
 }
@@ -320,12 +296,12 @@ TEST_F(FrmParamsTest, SettingsFileSavedAndLoadedBack) {
     const Settings saved = frm->CollectSettings();
 
     const QString path = files.File(QStringLiteral("my settings"));
-    QString title;
-    QStringList filters;
-    AnswerFileDialog(path, &title, &filters);
+    AnswerFileDialogs({path, path});
     p.cmdSaveLoadState[0]->click();
-    EXPECT_EQ(title, "Specify file to save settings to");
-    EXPECT_EQ(filters, QStringList({"Settings files (*.lxt)"}));
+    ASSERT_EQ(fileRequests.size(), 1u);
+    EXPECT_EQ(fileRequests[0].title, "Specify file to save settings to");
+    EXPECT_EQ(fileRequests[0].filter, "Settings files (*.lxt)");
+    EXPECT_EQ(fileRequests[0].mode, FileDialogMode::Save);
     EXPECT_EQ(p.lblParameters->text(), "Settings saved to");
     EXPECT_EQ(p.txbParametersFile->text(), path);
     EXPECT_TRUE(p.txbParametersFile->isVisibleTo(&p));
@@ -335,9 +311,12 @@ TEST_F(FrmParamsTest, SettingsFileSavedAndLoadedBack) {
     p.cmdInitialize->click();
     ASSERT_TRUE(p.chkAllowWordsWithHyphens->isChecked());
 
-    AnswerFileDialog(path, &title, nullptr);
     p.cmdSaveLoadState[1]->click();
-    EXPECT_EQ(title, "Specify file to load settings from.");
+    ASSERT_EQ(fileRequests.size(), 2u);
+    EXPECT_EQ(fileRequests[1].title, "Specify file to load settings from.");
+    EXPECT_EQ(fileRequests[1].filter, "Settings files (*.lxt)");
+    EXPECT_EQ(fileRequests[1].mode, FileDialogMode::Open);
+    EXPECT_TRUE(fileRequests[1].mustExist);
     EXPECT_EQ(p.lblParameters->text(), "Settings loaded from");
     EXPECT_FALSE(p.SettingByProgram());
     EXPECT_EQ(frm->InputFilePath(), input);
@@ -363,7 +342,7 @@ TEST_F(FrmParamsTest, SettingsFileWithAnInvalidThresholdIsRefused) {
     const QString path = files.Write(QStringLiteral("bad.lxt"), lines.join('\n'));
     p.chkDropFinalS->click();
 
-    AnswerFileDialog(path, nullptr, nullptr);
+    AnswerFileDialogs({path});
     ui.Expect(QLatin1String(kRestoreErrorPrefix));
     p.cmdSaveLoadState[1]->click();
     ASSERT_EQ(ui.shown.size(), 1u);
@@ -385,7 +364,7 @@ TEST_F(FrmParamsTest, SavingWhereNoFileCanBeWrittenReportsIt) {
     FrmParams& p = Params();
     // No file can be created in /proc, not even by the superuser.
     const QString path = QStringLiteral("/proc/lxt settings.lxt");
-    AnswerFileDialog(path, nullptr, nullptr);
+    AnswerFileDialogs({path});
     ui.Expect(QLatin1String(kSaveErrorPrefix));
     p.cmdSaveLoadState[0]->click();
     EXPECT_EQ(p.lblParameters->text(), "Error saving to");
