@@ -122,8 +122,7 @@ TEST_F(CountDriverTest, WholeCountOfASmallFile) {
     EXPECT_EQ(ui.CountCaption(), Message(kMsgCountCaption));
     EXPECT_TRUE(ui.countEnabled.back());
     EXPECT_TRUE(ui.controlsEnabled.back());
-    EXPECT_EQ(ui.labels[UiLabel::NumberOfWords],
-              QStringLiteral("Number of words in this list: 5"));
+    EXPECT_EQ(ui.labels[UiLabel::NumberOfWords], QStringLiteral("Number of words in this list: 5"));
     EXPECT_EQ(ui.labels[UiLabel::TotalNumOccurrences],
               QStringLiteral("Total number of instances of words: 8"));
     // A run of under 4 seconds leaves no elapsed time shown.
