@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <new>
 #include <optional>
+#include <utility>
 
 #include "input/docx_extraction.h"
 #include "input/file_inspection.h"
@@ -125,10 +126,11 @@ void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, 
         TrimControls(line);
         if (line.isEmpty()) continue;
         if (!docxInput && utf8) line = RepairUtf8Punctuation(RepairUtf8Pairs(line));
-        if (!caseSignificant) line = LowerCaseFull(line);
+        if (!caseSignificant) LowerCaseFullInPlace(line);
         line += u' ';
-        run.strLine = std::move(line);
-        line = QString();
+        // The line's buffer and the previous line's change places: the next line is read
+        // into the old buffer, without a new allocation.
+        std::swap(run.strLine, line);
         ScanLine(run);
         if (run.blnStop) {
             if (run.lngNumWords < kStopQuestionWords) break;

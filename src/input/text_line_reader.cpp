@@ -46,13 +46,14 @@ bool TextLineReader::AtEnd() {
     return pos_ >= block_.size() && pending_.isEmpty() && !Refill();
 }
 
-void TextLineReader::Decode(const QByteArray& bytes, QString& line) {
+void TextLineReader::Decode(QByteArrayView bytes, QString& line) {
     lastBytes_ = bytes.size();
     lastPart_ = false;
     if (encoding_ == Encoding::Utf8) {
         line = QString::fromUtf8(bytes);
     } else {
-        line.clear();
+        // resize, not clear: the line's buffer is kept for the next line.
+        line.resize(0);
         AppendWin1252(bytes, line);
     }
 }
@@ -71,14 +72,19 @@ bool TextLineReader::ReadLine(QString& line, bool& ended) {
         const auto* cr = static_cast<const char*>(std::memchr(start, '\r', available));
         if (cr != nullptr) {
             const qsizetype length = cr - start;
-            pending_.append(start, length);
+            if (pending_.isEmpty()) {
+                // The whole line lies in the block: decoded from there (before a refill).
+                Decode(QByteArrayView(start, length), line);
+            } else {
+                pending_.append(start, length);
+                Decode(pending_, line);
+                pending_.resize(0);
+            }
             pos_ += length + 1;
             // The LF of a CR LF pair, perhaps at the start of the next block.
             if (pos_ < block_.size() || Refill()) {
                 if (block_[pos_] == '\n') ++pos_;
             }
-            Decode(pending_, line);
-            pending_.clear();
             ended = true;
             return true;
         }

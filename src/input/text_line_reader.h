@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QFile>
 #include <QString>
 
@@ -32,7 +33,7 @@ class TextLineReader {
 
   private:
     bool Refill();
-    void Decode(const QByteArray& bytes, QString& line);
+    void Decode(QByteArrayView bytes, QString& line);
 
     QFile file_;
     Encoding encoding_;

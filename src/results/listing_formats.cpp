@@ -104,49 +104,162 @@ QString WordField(const RunState& run, qint32 i, const LineStyle& style) {
     return word.leftJustified(style.intWordWidth, u' ');
 }
 
-QString BuildLine(const RunState& run, qint32 i, const LineStyle& style) {
+namespace {
+
+void AppendBlanks(QString& out, qsizetype count) {
+    if (count <= 0) return;
+    const qsizetype at = out.size();
+    out.resize(at + count);
+    std::fill_n(out.data() + at, count, QChar(u' '));
+}
+
+// n in decimal digits, right-justified in `width` characters as QString::number and
+// rightJustified make it.
+void AppendNumber(QString& out, qint64 n, int width) {
+    char16_t digits[24];
+    int length = 0;
+    quint64 v = n < 0 ? 0 - static_cast<quint64>(n) : static_cast<quint64>(n);
+    do {
+        digits[length++] = static_cast<char16_t>(u'0' + v % 10);
+        v /= 10;
+    } while (v != 0);
+    if (n < 0) digits[length++] = u'-';
+    const qsizetype at = out.size();
+    const qsizetype pad = std::max(width - length, 0);
+    out.resize(at + pad + length);
+    QChar* dst = out.data() + at;
+    for (qsizetype k = 0; k < pad; ++k) dst[k] = u' ';
+    for (int k = 0; k < length; ++k) dst[pad + k] = QChar(digits[length - 1 - k]);
+}
+
+void AppendRightJustified(QString& out, QStringView text, int width) {
+    AppendBlanks(out, width - text.size());
+    out.append(text);
+}
+
+// The word of entry i without blanks at either end (the title for the header).
+QStringView BareWord(const RunState& run, qint32 i) {
+    QStringView word = i == 0 ? QStringView(kWordTitle) : QStringView(run.WordTable[i].strWord);
+    qsizetype begin = 0;
+    qsizetype end = word.size();
+    while (begin < end && word[begin] == u' ') ++begin;
+    while (end > begin && word[end - 1] == u' ') --end;
+    return word.sliced(begin, end - begin);
+}
+
+// Removes the blanks at the end of out, not before `start`.
+void ChopTrailingBlanks(QString& out, qsizetype start) {
+    qsizetype end = out.size();
+    while (end > start && out.at(end - 1) == u' ') --end;
+    out.truncate(end);
+}
+
+}  // namespace
+
+void AppendLine(QString& out, const RunState& run, qint32 i, const LineStyle& style) {
     const int f = style.format;
-    QString line;
+    const qsizetype start = out.size();
+    const QStringView word = BareWord(run, i);
+    auto rank = [&]() {
+        if (i == 0) {
+            AppendRightJustified(out, kRankTitle, style.intRankWidth);
+        } else {
+            AppendNumber(out, run.WordTable[i].lngRank, style.intRankWidth);
+        }
+    };
+    auto freq = [&]() {
+        if (i == 0) {
+            AppendRightJustified(out, kFreqTitle, style.intFreqWidth);
+        } else {
+            AppendNumber(out, run.WordTable[i].lngFrequency, style.intFreqWidth);
+        }
+    };
+    // The word column: padded to its width, or followed by ", " in layout B.
+    auto wordColumn = [&]() {
+        out.append(word);
+        if (style.commas && WordInsideLine(f)) {
+            out.append(QStringView(kWordSeparator));
+        } else {
+            AppendBlanks(out, style.intWordWidth - word.size());
+        }
+    };
     if (f == kFormatWordOnly || f == kFormatWordsWithCommas) {
-        line = TrimBlanks(WordField(run, i, style));
+        out.append(word);
     } else {
-        const QString r = (f == 5 || f == 7) ? QString() : RankField(run, i, style);
-        const QString q = (f == 3 || f == 6) ? QString() : FreqField(run, i, style);
-        const QString w = (f == 2 || f == 4) ? QString() : WordField(run, i, style);
-        const QString lead = style.commas ? kTwo : kOne;
-        const QString sep = style.commas ? kCommaTwo : kTwo;
+        const QString& lead = style.commas ? kTwo : kOne;
+        const QString& sep = style.commas ? kCommaTwo : kTwo;
         switch (f) {
             case 0:
-                line = lead + r + sep + q + sep + TrimTrailingBlanks(w);
+                out.append(lead);
+                rank();
+                out.append(sep);
+                freq();
+                out.append(sep);
+                out.append(word);  // the word column without its trailing blanks
                 break;
             case 1:
-                line = style.commas ? lead + r + sep + w + q : lead + r + sep + w + sep + q;
+                out.append(lead);
+                rank();
+                out.append(sep);
+                wordColumn();
+                if (!style.commas) out.append(sep);
+                freq();
                 break;
             case 2:
-                line = lead + r + sep + q;
+                out.append(lead);
+                rank();
+                out.append(sep);
+                freq();
                 break;
             case 3:
-                line = lead + r + sep + TrimTrailingBlanks(w);
+                out.append(lead);
+                rank();
+                out.append(sep);
+                out.append(word);
                 break;
             case 4:
-                line = lead + q + sep + r;
+                out.append(lead);
+                freq();
+                out.append(sep);
+                rank();
                 break;
             case 5:
-                line = kTwo + q + sep + TrimTrailingBlanks(w);
+                out.append(kTwo);
+                freq();
+                out.append(sep);
+                out.append(word);
                 break;
             case 6:
-                line = style.commas ? kTwo + w + r : kTwo + w + kOne + r;
+                out.append(kTwo);
+                wordColumn();
+                if (!style.commas) out.append(kOne);
+                rank();
                 break;
-            default:
-                line = style.commas ? kTwo + w + q : kTwo + w + kOne + q;
-                break;  // 7
+            default:  // 7
+                out.append(kTwo);
+                wordColumn();
+                if (!style.commas) out.append(kOne);
+                freq();
+                break;
         }
     }
     if (i == 0 && WordLastColumn(f)) {
-        line = TrimTrailingBlanks(line) + kLongestBefore +
-               QString::number(run.intMaxWordLengthFound) + kLongestAfter;
+        ChopTrailingBlanks(out, start);
+        out.append(kLongestBefore);
+        AppendNumber(out, run.intMaxWordLengthFound, 0);
+        out.append(kLongestAfter);
     }
-    if (f == kFormatWordOnly) line = TrimBlanks(line);
+    if (f == kFormatWordOnly) {
+        ChopTrailingBlanks(out, start);
+        qsizetype first = start;
+        while (first < out.size() && out.at(first) == u' ') ++first;
+        if (first > start) out.remove(start, first - start);
+    }
+}
+
+QString BuildLine(const RunState& run, qint32 i, const LineStyle& style) {
+    QString line;
+    AppendLine(line, run, i, style);
     return line;
 }
 

@@ -59,6 +59,8 @@ QString WordField(const RunState& run, qint32 i, const LineStyle& style);
 // word is the last column). Format 8 lines carry no blanks at either end; format 9 lines
 // are the bare word.
 QString BuildLine(const RunState& run, qint32 i, const LineStyle& style);
+// BuildLine's line appended to `out` (no temporary strings).
+void AppendLine(QString& out, const RunState& run, qint32 i, const LineStyle& style);
 
 // The format index in force (an index outside 0..9 counts as the default).
 int DisplayFormatOf(const RunState& run);

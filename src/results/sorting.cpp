@@ -22,8 +22,17 @@ QStringView KeyPart(const QString& key, qsizetype from) {
     return QStringView(key).sliced(from);
 }
 
-int CompareKeys(QStringView a, QStringView b) {
-    return a.compare(b, Qt::CaseSensitive);
+// Code unit by code unit, a key before its own extensions (as QStringView::compare with
+// case significant orders them), inline: the sort compares keys of a few characters
+// millions of times.
+inline int CompareKeys(QStringView a, QStringView b) {
+    const qsizetype n = std::min(a.size(), b.size());
+    const char16_t* p = a.utf16();
+    const char16_t* q = b.utf16();
+    for (qsizetype k = 0; k < n; ++k) {
+        if (p[k] != q[k]) return p[k] < q[k] ? -1 : 1;
+    }
+    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
 
 }  // namespace

@@ -35,9 +35,29 @@ void BlankTwirler(RunState& run) {
     run.ui.SetLabel(UiLabel::Twirler, QString::fromUtf16(kBlankTwirler));
 }
 
-void WriteToFile(ListingContext& ctx, const QString& text) {
-    for (QChar c : text) ctx.fileBytes.append(static_cast<char>(Win1252Code(c)));
+// The Windows-1252 bytes of text appended to the file's pending bytes.
+void AppendFileBytes(ListingContext& ctx, QStringView text) {
+    QByteArray& bytes = ctx.fileBytes;
+    const qsizetype at = bytes.size();
+    bytes.resize(at + text.size());
+    char* dst = bytes.data() + at;
+    for (qsizetype k = 0; k < text.size(); ++k) {
+        const char16_t u = text[k].unicode();
+        dst[k] = static_cast<char>(u < 0x80 ? u : Win1252Code(text[k]));
+    }
+}
+
+void WriteToFile(ListingContext& ctx, QStringView text) {
+    AppendFileBytes(ctx, text);
     if (ctx.fileBytes.size() >= kFileChunk) FlushFileBytes(ctx);
+}
+
+// The arrows of the twirler as texts, made once.
+const QString& TwirlerArrow(qint32 i) {
+    static const QString arrows[4] = {
+        QString(QChar(kTwirlerArrows[0])), QString(QChar(kTwirlerArrows[1])),
+        QString(QChar(kTwirlerArrows[2])), QString(QChar(kTwirlerArrows[3]))};
+    return arrows[i % 4];
 }
 
 // True when adding `pending` to the screen would pass the output box's limit.
@@ -157,7 +177,7 @@ bool FlushFileBytes(ListingContext& ctx) {
         ctx.fileFailed = true;
         return false;
     }
-    ctx.fileBytes.clear();
+    ctx.fileBytes.resize(0);  // the buffer stays for the next bytes
     return true;
 }
 
@@ -170,28 +190,35 @@ void SetColumnWidths(ListingContext& ctx, QString& strOutput) {
 void DisplayNextLine(ListingContext& ctx, qint32 lngI, QString& strOutput) {
     const int format = ctx.style.format;
     if (lngI == 0 && format == kFormatWordsWithCommas) return;  // format 9 has no header
-    const QString line = BuildLine(ctx.run, lngI, ctx.style);
     if (ctx.blnWritingOutputFile) {
+        // One line buffer for the whole listing: a line costs no allocation.
+        static thread_local QString line;
+        line.resize(0);
+        AppendLine(line, ctx.run, lngI, ctx.style);
         if (format == kFormatWordsWithCommas) {
             ++ctx.wordsDelivered;
-            WriteToFile(ctx, ctx.wordsDelivered < ctx.run.lngNumWordsIncluded
-                                 ? line + QString::fromUtf16(kWordSeparator)
-                                 : line);
+            if (ctx.wordsDelivered < ctx.run.lngNumWordsIncluded) {
+                line.append(QStringView(kWordSeparator));
+            }
         } else {
-            WriteToFile(ctx, line + kCrLf);
+            line.append(kCrLf);
         }
+        WriteToFile(ctx, line);
         return;
     }
     if (lngI == 0) {
-        ScreenAppend(ctx, line + kCrLf);
-    } else if (format == kFormatWordsWithCommas) {
-        strOutput += line;
-        strOutput += QString::fromUtf16(kWordSeparator);
+        QString line = BuildLine(ctx.run, lngI, ctx.style);
+        line += kCrLf;
+        ScreenAppend(ctx, line);
     } else {
-        strOutput += line;
-        strOutput += kCrLf;
+        AppendLine(strOutput, ctx.run, lngI, ctx.style);
+        if (format == kFormatWordsWithCommas) {
+            strOutput.append(QStringView(kWordSeparator));
+        } else {
+            strOutput += kCrLf;
+        }
     }
-    ctx.run.ui.SetLabel(UiLabel::Twirler, QString(QChar(kTwirlerArrows[lngI % 4])));
+    ctx.run.ui.SetLabel(UiLabel::Twirler, TwirlerArrow(lngI));
 }
 
 ListingEnd ListWordsAlphabetically(ListingContext& ctx) {

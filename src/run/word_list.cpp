@@ -76,7 +76,7 @@ void ShowNewWord(RunState& run, QStringView word) {
 }  // namespace
 
 QString WordSortKey(QStringView word) {
-    return LowerCaseFull(SortFold(word));
+    return LowerSortFold(word);
 }
 
 void ResetWordTable(RunState& run) {

@@ -51,6 +51,10 @@ const LowerTable& Lower() {
     return table;
 }
 
+inline char16_t LowerOf(const LowerTable& table, char16_t u) {
+    return u < table.chars.size() ? table.chars[u] : QChar::toLower(u);
+}
+
 bool IsSeparator(QChar c) {
 #ifdef Q_OS_WIN
     return c == u'\\' || c == u'/';
@@ -74,6 +78,129 @@ void ReplacePair(QString& text, QChar a, QChar b, QStringView by) {
 
 const QChar kLead194(194);
 const QChar kLead195(195);
+constexpr char16_t kLead196 = 196;
+constexpr char16_t kFunctionSign = 0x0192;  // Windows-1252 byte 131
+
+// The sort-key fold of every code unit up to U+017F: one or two code units (the second
+// 0 when there is none). Code units above are lower-cased only.
+struct SortFoldTable {
+    std::array<char16_t, 0x180> first{};
+    std::array<char16_t, 0x180> second{};
+    SortFoldTable() {
+        for (char16_t u = 0; u < first.size(); ++u) {
+            const QChar c(u);
+            const QString folded = LowerCaseFull(SortFold(QStringView(&c, 1)));
+            first[u] = folded.at(0).unicode();
+            second[u] = folded.size() > 1 ? folded.at(1).unicode() : 0;
+        }
+    }
+};
+
+const SortFoldTable& SortFolds() {
+    static const SortFoldTable table;
+    return table;
+}
+
+bool InRange(int c, int low, int high) {
+    return c >= low && c <= high;
+}
+
+// True when the lead `lead` stands right before `next` somewhere in text.
+bool HasPair(QStringView text, char16_t lead, char16_t next) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i].unicode() == lead && text[i + 1].unicode() == next) return true;
+    }
+    return false;
+}
+
+// Lead 194 by search and replace-all: 128-159 are removed with their lead (everywhere at
+// once, and the search resumes where the pair stood), 160-191 stand for themselves.
+QString RepairLead194Stepwise(const QString& text) {
+    QString out = text;
+    qsizetype p = out.indexOf(kLead194);
+    while (p >= 0 && p < out.size() - 1) {
+        const QChar next = out[p + 1];
+        const int c = Win1252Byte(next);
+        qsizetype from = p + 1;
+        if (InRange(c, 128, 159)) {
+            ReplacePair(out, kLead194, next, QStringView(u""));
+            from = p;  // the pair is gone: what follows now stands at p
+        } else if (InRange(c, 160, 191)) {
+            const QChar single(c);
+            ReplacePair(out, kLead194, next, QStringView(&single, 1));
+        }
+        p = out.indexOf(kLead194, from);
+    }
+    return out;
+}
+
+// Lead 195 by search and replace-all: 128-191 stand for U+00C0 to U+00FF.
+QString RepairLead195Stepwise(const QString& text) {
+    QString out = text;
+    qsizetype p = out.indexOf(kLead195);
+    while (p >= 0 && p < out.size() - 1) {
+        const QChar next = out[p + 1];
+        const int c = Win1252Byte(next);
+        if (InRange(c, 128, 191)) {
+            const QChar single(c + 64);
+            ReplacePair(out, kLead195, next, QStringView(&single, 1));
+        }
+        p = out.indexOf(kLead195, p + 1);
+    }
+    return out;
+}
+
+// One pass from left to right over the pairs of `lead`: a pair whose second character has
+// a byte in the drop range goes, one with a byte in the keep range becomes the character
+// byte + offset; other characters stay. Equal to the stepwise repair whenever no change
+// makes a new pair.
+struct LeadRule {
+    char16_t lead;
+    int dropLow, dropHigh;
+    int keepLow, keepHigh;
+    int offset;
+};
+
+QString RepairLeadLinear(const QString& text, const LeadRule& rule) {
+    const qsizetype n = text.size();
+    const QChar* src = text.constData();
+    QString out(n, Qt::Uninitialized);
+    QChar* dst = out.data();
+    qsizetype k = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (src[i].unicode() == rule.lead && i + 1 < n) {
+            const int c = Win1252Byte(src[i + 1]);
+            if (InRange(c, rule.dropLow, rule.dropHigh)) {
+                ++i;
+                continue;
+            }
+            if (InRange(c, rule.keepLow, rule.keepHigh)) {
+                dst[k++] = QChar(c + rule.offset);
+                ++i;
+                continue;
+            }
+        }
+        dst[k++] = src[i];
+    }
+    out.truncate(k);
+    return out;
+}
+
+QString RepairLead194(const QString& text) {
+    if (!text.contains(kLead194)) return text;
+    // Removing a pair right behind another lead 194 makes a new pair, which the stepwise
+    // repair may take up again: those (rare) texts take the stepwise way.
+    if (HasPair(text, 194, 194)) return RepairLead194Stepwise(text);
+    return RepairLeadLinear(text, {194, 128, 159, 160, 191, 0});
+}
+
+QString RepairLead195(const QString& text) {
+    if (!text.contains(kLead195)) return text;
+    // Lead 195 with byte 131 becomes a new lead 195, which the stepwise repair takes up
+    // again with the character after it.
+    if (HasPair(text, 195, kFunctionSign)) return RepairLead195Stepwise(text);
+    return RepairLeadLinear(text, {195, 1, 0, 128, 191, 64});
+}
 
 }  // namespace
 
@@ -89,11 +216,20 @@ QString LowerCaseFull(QStringView text) {
     const LowerTable& table = Lower();
     QString out(text.size(), Qt::Uninitialized);
     QChar* dst = out.data();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t u = text[i].unicode();
-        dst[i] = u < table.chars.size() ? QChar(table.chars[u]) : QChar(QChar::toLower(u));
-    }
+    for (qsizetype i = 0; i < text.size(); ++i) dst[i] = QChar(LowerOf(table, text[i].unicode()));
     return out;
+}
+
+void LowerCaseFullInPlace(QString& text) {
+    const LowerTable& table = Lower();
+    const qsizetype n = text.size();
+    const QChar* src = text.constData();
+    qsizetype i = 0;
+    // A text in lower case already is left as it is (not even detached).
+    while (i < n && LowerOf(table, src[i].unicode()) == src[i].unicode()) ++i;
+    if (i == n) return;
+    QChar* dst = text.data();
+    for (; i < n; ++i) dst[i] = QChar(LowerOf(table, dst[i].unicode()));
 }
 
 QString ExpandUmlauts(QStringView text) {
@@ -125,35 +261,41 @@ QString SortFold(QStringView text) {
     return RemoveAccents(ExpandUmlauts(text));
 }
 
+QString LowerSortFold(QStringView text) {
+    const SortFoldTable& folds = SortFolds();
+    const qsizetype n = text.size();
+    qsizetype length = n;
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < folds.first.size() && folds.second[u] != 0) ++length;
+    }
+    QString out(length, Qt::Uninitialized);
+    QChar* dst = out.data();
+    qsizetype k = 0;
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < folds.first.size()) {
+            dst[k++] = QChar(folds.first[u]);
+            if (folds.second[u] != 0) dst[k++] = QChar(folds.second[u]);
+        } else {
+            dst[k++] = QChar(QChar::toLower(u));
+        }
+    }
+    return out;
+}
+
 QString RepairUtf8Pairs(const QString& text) {
-    QString out = text;
-    // Lead 194: 128-159 are removed with their lead, 160-191 stand for themselves.
-    qsizetype p = out.indexOf(kLead194);
-    while (p >= 0 && p < out.size() - 1) {
-        const QChar next = out[p + 1];
-        const int c = Win1252Byte(next);
-        qsizetype from = p + 1;
-        if (c >= 128 && c <= 159) {
-            ReplacePair(out, kLead194, next, QStringView(u""));
-            from = p;  // the pair is gone: what follows now stands at p
-        } else if (c >= 160 && c <= 191) {
-            const QChar single(c);
-            ReplacePair(out, kLead194, next, QStringView(&single, 1));
+    bool lead = false;
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == 194 || u == 195 || u == kLead196) {
+            lead = true;
+            break;
         }
-        p = out.indexOf(kLead194, from);
     }
-    // Lead 195: 128-191 stand for U+00C0 to U+00FF.
-    p = out.indexOf(kLead195);
-    while (p >= 0 && p < out.size() - 1) {
-        const QChar next = out[p + 1];
-        const int c = Win1252Byte(next);
-        if (c >= 128 && c <= 191) {
-            const QChar single(c + 64);
-            ReplacePair(out, kLead195, next, QStringView(&single, 1));
-        }
-        p = out.indexOf(kLead195, p + 1);
-    }
-    ReplacePair(out, QChar(196), Win1252Char(141), u"c");
+    if (!lead) return text;
+    QString out = RepairLead195(RepairLead194(text));
+    ReplacePair(out, QChar(kLead196), Win1252Char(141), u"c");
     return out;
 }
 
@@ -216,7 +358,8 @@ void TrimControls(QString& text) {
     qsizetype last = text.size();
     while (first < last && Win1252Code(text[first]) <= 32) ++first;
     while (last > first && Win1252Code(text[last - 1]) <= 32) --last;
-    text = text.mid(first, last - first);
+    if (last < text.size()) text.truncate(last);
+    if (first > 0) text.remove(0, first);
 }
 
 QString SafeLeft(const QString& text, qsizetype n) {

@@ -15,10 +15,15 @@ inline constexpr char16_t kAccentedCapitals[] = u"ŠŸÀÁÂÃÄÅÇÈÉÊËÌÍ
 inline constexpr char16_t kAccentedSmalls[] = u"šÿàáâãäåçèéêëìíîïðñòóôõöøùúûüý";
 
 QString LowerCaseFull(QStringView text);
+// LowerCaseFull in place: the same characters, no new string when text is not shared.
+void LowerCaseFullInPlace(QString& text);
 QString ExpandUmlauts(QStringView text);
 QString RemoveAccents(QStringView text);
 QString SortFold(QStringView text);  // RemoveAccents(ExpandUmlauts(text))
+// LowerCaseFull(SortFold(text)) in one pass: the key of the alphabetical order.
+QString LowerSortFold(QStringView text);
 
+// The repairs return the text itself (no copy) when it holds no lead character.
 QString RepairUtf8Pairs(const QString& text);
 QString RepairUtf8Punctuation(const QString& text);
 

@@ -458,7 +458,8 @@ TEST_F(LxtCountTest, CtrlCListsTheWordsFoundSoFar) {
         text += word + "ing ";
         if (i % 12 == 11) text += "\r\n";
     }
-    const QString in = dir.Write("long.txt", text);
+    // The same words four times over: the count is still under way when it is interrupted.
+    const QString in = dir.Write("long.txt", text + text + text + text);
     QProcess process;
     process.start(Program(), {in});
     ASSERT_TRUE(process.waitForStarted());

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <iterator>
+#include <random>
 
 #include "support/win1252.h"
 
@@ -52,6 +54,76 @@ TEST(RepairUtf8Pairs, TwoByteSequences) {
 TEST(RepairUtf8Pairs, ALeadRightAfterARemovedPairIsStillRepaired) {
     EXPECT_EQ(RepairUtf8Pairs(Bytes({194, 133, 194, 160})), U(u"\u00A0"));
     EXPECT_EQ(RepairUtf8Pairs(Bytes({194, 133, 194, 133, 'x'})), U(u"x"));
+}
+
+// The repair as first written, by search and replace-all, kept as the reference of the
+// single-pass repair: both must agree on every text.
+void ReferenceReplacePair(QString& text, QChar a, QChar b, QStringView by) {
+    const QChar pair[2] = {a, b};
+    text.replace(pair, 2, by.data(), by.size());
+}
+
+QString ReferenceRepairUtf8Pairs(const QString& text) {
+    const QChar lead194(194);
+    const QChar lead195(195);
+    QString out = text;
+    qsizetype p = out.indexOf(lead194);
+    while (p >= 0 && p < out.size() - 1) {
+        const QChar next = out[p + 1];
+        const int c = Win1252Byte(next);
+        qsizetype from = p + 1;
+        if (c >= 128 && c <= 159) {
+            ReferenceReplacePair(out, lead194, next, QStringView(u""));
+            from = p;
+        } else if (c >= 160 && c <= 191) {
+            const QChar single(c);
+            ReferenceReplacePair(out, lead194, next, QStringView(&single, 1));
+        }
+        p = out.indexOf(lead194, from);
+    }
+    p = out.indexOf(lead195);
+    while (p >= 0 && p < out.size() - 1) {
+        const QChar next = out[p + 1];
+        const int c = Win1252Byte(next);
+        if (c >= 128 && c <= 191) {
+            const QChar single(c + 64);
+            ReferenceReplacePair(out, lead195, next, QStringView(&single, 1));
+        }
+        p = out.indexOf(lead195, p + 1);
+    }
+    ReferenceReplacePair(out, QChar(196), Win1252Char(141), u"c");
+    return out;
+}
+
+TEST(RepairUtf8Pairs, LeadsMadeOrUncoveredByARepairAreTreatedAsBefore) {
+    // A removed pair uncovers an earlier lead 194; the search resumes where the pair stood.
+    EXPECT_EQ(RepairUtf8Pairs(Bytes({194, 128, 194, 194, 128, 128})), QString());
+    EXPECT_EQ(RepairUtf8Pairs(Bytes({194, 194, 128, 160})), Bytes({194, 160}));
+    // 195 with byte 131 makes a new lead 195, which then takes the character after it.
+    EXPECT_EQ(RepairUtf8Pairs(Bytes({'x', 195, 195, 131, 164})),
+              ReferenceRepairUtf8Pairs(Bytes({'x', 195, 195, 131, 164})));
+    EXPECT_EQ(RepairUtf8Pairs(Bytes({195, 132, 141})), U(u"c"));
+}
+
+TEST(RepairUtf8Pairs, AgreesWithTheStepwiseRepairOnRandomTexts) {
+    // Texts built mostly of leads, bytes after them and letters, so that pairs touch,
+    // overlap and follow each other in every way.
+    const int alphabet[] = {194, 194, 195, 195, 196, 226, 128, 129, 131, 133,
+                            141, 159, 160, 164, 169, 191, 192, 'a', 'B', ' '};
+    std::mt19937 random(20261207);
+    std::uniform_int_distribution<int> length(0, 14);
+    std::uniform_int_distribution<int> pick(0, std::size(alphabet) - 1);
+    int repaired = 0;
+    for (int n = 0; n < 100000; ++n) {
+        QByteArray raw;
+        for (int k = length(random); k > 0; --k)
+            raw.append(static_cast<char>(alphabet[pick(random)]));
+        const QString text = DecodeWin1252(raw);
+        const QString expected = ReferenceRepairUtf8Pairs(text);
+        if (expected != text) ++repaired;
+        ASSERT_EQ(RepairUtf8Pairs(text), expected) << raw.toHex(' ').toStdString();
+    }
+    EXPECT_GT(repaired, 30000);  // many texts did need a repair
 }
 
 QString Sequence(int third) {
