@@ -1,5 +1,6 @@
 #include "results/listing_formats.h"
 
+#include <QVarLengthArray>
 #include <algorithm>
 
 #include "run/run_state.h"
@@ -106,36 +107,47 @@ QString WordField(const RunState& run, qint32 i, const LineStyle& style) {
 
 namespace {
 
-void AppendBlanks(QString& out, qsizetype count) {
-    if (count <= 0) return;
-    const qsizetype at = out.size();
-    out.resize(at + count);
-    std::fill_n(out.data() + at, count, QChar(u' '));
-}
+// The characters of one line, gathered on the stack and handed to the output string at
+// once.
+class LineChars {
+  public:
+    void Add(QStringView text) { chars_.append(text.data(), text.size()); }
+    void Blanks(qsizetype count) {
+        for (; count > 0; --count) chars_.append(QChar(u' '));
+    }
+    // n in decimal digits, right-justified in `width` characters as QString::number and
+    // rightJustified make it.
+    void Number(qint64 n, int width) {
+        QChar digits[24];
+        int length = 0;
+        quint64 v = n < 0 ? 0 - static_cast<quint64>(n) : static_cast<quint64>(n);
+        do {
+            digits[length++] = QChar(static_cast<char16_t>(u'0' + v % 10));
+            v /= 10;
+        } while (v != 0);
+        if (n < 0) digits[length++] = QChar(u'-');
+        Blanks(width - length);
+        while (length > 0) chars_.append(digits[--length]);
+    }
+    void RightJustified(QStringView text, int width) {
+        Blanks(width - text.size());
+        Add(text);
+    }
+    void ChopTrailingBlanks() {
+        while (!chars_.isEmpty() && chars_.back() == u' ') chars_.removeLast();
+    }
+    // Leading blanks are left out when `trimFront` is set.
+    void AppendTo(QString& out, bool trimFront) const {
+        qsizetype first = 0;
+        if (trimFront) {
+            while (first < chars_.size() && chars_[first] == u' ') ++first;
+        }
+        out.append(chars_.constData() + first, chars_.size() - first);
+    }
 
-// n in decimal digits, right-justified in `width` characters as QString::number and
-// rightJustified make it.
-void AppendNumber(QString& out, qint64 n, int width) {
-    char16_t digits[24];
-    int length = 0;
-    quint64 v = n < 0 ? 0 - static_cast<quint64>(n) : static_cast<quint64>(n);
-    do {
-        digits[length++] = static_cast<char16_t>(u'0' + v % 10);
-        v /= 10;
-    } while (v != 0);
-    if (n < 0) digits[length++] = u'-';
-    const qsizetype at = out.size();
-    const qsizetype pad = std::max(width - length, 0);
-    out.resize(at + pad + length);
-    QChar* dst = out.data() + at;
-    for (qsizetype k = 0; k < pad; ++k) dst[k] = u' ';
-    for (int k = 0; k < length; ++k) dst[pad + k] = QChar(digits[length - 1 - k]);
-}
-
-void AppendRightJustified(QString& out, QStringView text, int width) {
-    AppendBlanks(out, width - text.size());
-    out.append(text);
-}
+  private:
+    QVarLengthArray<QChar, 256> chars_;
+};
 
 // The word of entry i without blanks at either end (the title for the header).
 QStringView BareWord(const RunState& run, qint32 i) {
@@ -147,114 +159,103 @@ QStringView BareWord(const RunState& run, qint32 i) {
     return word.sliced(begin, end - begin);
 }
 
-// Removes the blanks at the end of out, not before `start`.
-void ChopTrailingBlanks(QString& out, qsizetype start) {
-    qsizetype end = out.size();
-    while (end > start && out.at(end - 1) == u' ') --end;
-    out.truncate(end);
-}
-
 }  // namespace
 
 void AppendLine(QString& out, const RunState& run, qint32 i, const LineStyle& style) {
     const int f = style.format;
-    const qsizetype start = out.size();
     const QStringView word = BareWord(run, i);
+    LineChars line;
     auto rank = [&]() {
         if (i == 0) {
-            AppendRightJustified(out, kRankTitle, style.intRankWidth);
+            line.RightJustified(kRankTitle, style.intRankWidth);
         } else {
-            AppendNumber(out, run.WordTable[i].lngRank, style.intRankWidth);
+            line.Number(run.WordTable[i].lngRank, style.intRankWidth);
         }
     };
     auto freq = [&]() {
         if (i == 0) {
-            AppendRightJustified(out, kFreqTitle, style.intFreqWidth);
+            line.RightJustified(kFreqTitle, style.intFreqWidth);
         } else {
-            AppendNumber(out, run.WordTable[i].lngFrequency, style.intFreqWidth);
+            line.Number(run.WordTable[i].lngFrequency, style.intFreqWidth);
         }
     };
     // The word column: padded to its width, or followed by ", " in layout B.
     auto wordColumn = [&]() {
-        out.append(word);
+        line.Add(word);
         if (style.commas && WordInsideLine(f)) {
-            out.append(QStringView(kWordSeparator));
+            line.Add(QStringView(kWordSeparator));
         } else {
-            AppendBlanks(out, style.intWordWidth - word.size());
+            line.Blanks(style.intWordWidth - word.size());
         }
     };
     if (f == kFormatWordOnly || f == kFormatWordsWithCommas) {
-        out.append(word);
+        line.Add(word);
     } else {
-        const QString& lead = style.commas ? kTwo : kOne;
-        const QString& sep = style.commas ? kCommaTwo : kTwo;
+        const QStringView lead = style.commas ? kTwo : kOne;
+        const QStringView sep = style.commas ? kCommaTwo : kTwo;
         switch (f) {
             case 0:
-                out.append(lead);
+                line.Add(lead);
                 rank();
-                out.append(sep);
+                line.Add(sep);
                 freq();
-                out.append(sep);
-                out.append(word);  // the word column without its trailing blanks
+                line.Add(sep);
+                line.Add(word);  // the word column without its trailing blanks
                 break;
             case 1:
-                out.append(lead);
+                line.Add(lead);
                 rank();
-                out.append(sep);
+                line.Add(sep);
                 wordColumn();
-                if (!style.commas) out.append(sep);
+                if (!style.commas) line.Add(sep);
                 freq();
                 break;
             case 2:
-                out.append(lead);
+                line.Add(lead);
                 rank();
-                out.append(sep);
+                line.Add(sep);
                 freq();
                 break;
             case 3:
-                out.append(lead);
+                line.Add(lead);
                 rank();
-                out.append(sep);
-                out.append(word);
+                line.Add(sep);
+                line.Add(word);
                 break;
             case 4:
-                out.append(lead);
+                line.Add(lead);
                 freq();
-                out.append(sep);
+                line.Add(sep);
                 rank();
                 break;
             case 5:
-                out.append(kTwo);
+                line.Add(kTwo);
                 freq();
-                out.append(sep);
-                out.append(word);
+                line.Add(sep);
+                line.Add(word);
                 break;
             case 6:
-                out.append(kTwo);
+                line.Add(kTwo);
                 wordColumn();
-                if (!style.commas) out.append(kOne);
+                if (!style.commas) line.Add(kOne);
                 rank();
                 break;
             default:  // 7
-                out.append(kTwo);
+                line.Add(kTwo);
                 wordColumn();
-                if (!style.commas) out.append(kOne);
+                if (!style.commas) line.Add(kOne);
                 freq();
                 break;
         }
     }
     if (i == 0 && WordLastColumn(f)) {
-        ChopTrailingBlanks(out, start);
-        out.append(kLongestBefore);
-        AppendNumber(out, run.intMaxWordLengthFound, 0);
-        out.append(kLongestAfter);
+        line.ChopTrailingBlanks();
+        line.Add(kLongestBefore);
+        line.Number(run.intMaxWordLengthFound, 0);
+        line.Add(kLongestAfter);
     }
-    if (f == kFormatWordOnly) {
-        ChopTrailingBlanks(out, start);
-        qsizetype first = start;
-        while (first < out.size() && out.at(first) == u' ') ++first;
-        if (first > start) out.remove(start, first - start);
-    }
+    if (f == kFormatWordOnly) line.ChopTrailingBlanks();
+    line.AppendTo(out, f == kFormatWordOnly);
 }
 
 QString BuildLine(const RunState& run, qint32 i, const LineStyle& style) {

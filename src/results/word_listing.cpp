@@ -85,7 +85,7 @@ bool AddBatch(ListingContext& ctx, QString& strOutput, const QString& procedure)
     }
     if (!strOutput.isEmpty()) ScreenAppend(ctx, strOutput);
     CaretToStart(ctx);
-    strOutput.clear();
+    strOutput.resize(0);  // the buffer stays for the next batch
     return true;
 }
 
@@ -149,7 +149,7 @@ void ScreenAppend(ListingContext& ctx, const QString& text) {
         return;
     }
     ctx.sinkLength += text.size();
-    QString piece = ctx.sinkHeld + text;
+    QString piece = ctx.sinkHeld.isEmpty() ? text : ctx.sinkHeld + text;
     ctx.sinkHeld.clear();
     const QString separator = QString::fromUtf16(kWordSeparator);
     if (piece.endsWith(separator)) {

@@ -6,6 +6,10 @@
 
 #include <array>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include "support/win1252.h"
 
 namespace lxt {
@@ -223,13 +227,29 @@ QString LowerCaseFull(QStringView text) {
 void LowerCaseFullInPlace(QString& text) {
     const LowerTable& table = Lower();
     const qsizetype n = text.size();
-    const QChar* src = text.constData();
+    if (n == 0) return;
+    auto* dst = reinterpret_cast<char16_t*>(text.data());
     qsizetype i = 0;
-    // A text in lower case already is left as it is (not even detached).
-    while (i < n && LowerOf(table, src[i].unicode()) == src[i].unicode()) ++i;
-    if (i == n) return;
-    QChar* dst = text.data();
-    for (; i < n; ++i) dst[i] = QChar(LowerOf(table, dst[i].unicode()));
+#ifdef __SSE2__
+    // Blocks of 8 characters below 128 take the ASCII rule: A-Z become a-z.
+    const __m128i nonAscii = _mm_set1_epi16(static_cast<short>(0xFF80));
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i beforeA = _mm_set1_epi16(u'A' - 1);
+    const __m128i afterZ = _mm_set1_epi16(u'Z' + 1);
+    const __m128i caseBit = _mm_set1_epi16(u'a' - u'A');
+    for (; i + 8 <= n; i += 8) {
+        auto* at = reinterpret_cast<__m128i*>(dst + i);
+        const __m128i v = _mm_loadu_si128(at);
+        if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(v, nonAscii), zero)) != 0xFFFF) {
+            for (qsizetype k = i; k < i + 8; ++k) dst[k] = LowerOf(table, dst[k]);
+            continue;
+        }
+        const __m128i upper =
+            _mm_and_si128(_mm_cmpgt_epi16(v, beforeA), _mm_cmpgt_epi16(afterZ, v));
+        _mm_storeu_si128(at, _mm_add_epi16(v, _mm_and_si128(upper, caseBit)));
+    }
+#endif
+    for (; i < n; ++i) dst[i] = LowerOf(table, dst[i]);
 }
 
 QString ExpandUmlauts(QStringView text) {

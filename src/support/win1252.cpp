@@ -2,6 +2,10 @@
 
 #include <array>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace lxt {
 
 namespace {
@@ -56,7 +60,22 @@ void AppendWin1252(QByteArrayView bytes, QString& out) {
     out.resize(start + bytes.size());
     QChar* dst = out.data() + start;
     const auto* src = reinterpret_cast<const unsigned char*>(bytes.data());
-    for (qsizetype i = 0; i < bytes.size(); ++i) dst[i] = QChar(kDecode.chars[src[i]]);
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+#ifdef __SSE2__
+    // Blocks of 16 bytes below 128 are widened as they are.
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 16 <= n; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
+        if (_mm_movemask_epi8(v) != 0) {
+            for (qsizetype k = i; k < i + 16; ++k) dst[k] = QChar(kDecode.chars[src[k]]);
+            continue;
+        }
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), _mm_unpacklo_epi8(v, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i + 8), _mm_unpackhi_epi8(v, zero));
+    }
+#endif
+    for (; i < n; ++i) dst[i] = QChar(kDecode.chars[src[i]]);
 }
 
 QByteArray EncodeWin1252(QStringView text) {

@@ -31,6 +31,30 @@ TEST(LowerCaseFull, FoldsAccentedCapitalsAndEverythingElse) {
     EXPECT_EQ(LowerCaseFull(QStringView(kAccentedCapitals)), QStringView(kAccentedSmalls));
 }
 
+TEST(LowerCaseFull, InPlaceAndSortKeyFoldAgreeWithTheCopyingFunctions) {
+    // Every code unit up to U+0200 and long mixed texts (blocks of ASCII and others).
+    QString all;
+    for (char16_t u = 1; u < 0x200; ++u) all.append(QChar(u));
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> pick(0, 40);
+    const QString pieces[] = {U(u"Straße "), U(u"ÄÖÜ"), U(u"THE WORD "),
+                              U(u"ŒŠŸ"),     U(u"x"),   U(u"ABCDEFGHIJKLMNOPQRSTUVWXYZ[@`{ "),
+                              U(u"ΑΒΓ")};
+    QStringList texts = {QString(), all, U(u"A")};
+    for (int n = 0; n < 200; ++n) {
+        QString text;
+        for (int k = pick(random); k > 0; --k) text += pieces[pick(random) % std::size(pieces)];
+        texts << text;
+    }
+    for (const QString& text : texts) {
+        QString inPlace = text;
+        LowerCaseFullInPlace(inPlace);
+        EXPECT_EQ(inPlace, LowerCaseFull(text));
+        EXPECT_EQ(LowerSortFold(text), LowerCaseFull(SortFold(text)));
+    }
+    EXPECT_EQ(LowerSortFold(U(u"Größe")), U(u"groesse"));
+}
+
 TEST(SortFold, ExpandsUmlautsThenRemovesAccents) {
     EXPECT_EQ(SortFold(U(u"Straße")), U(u"Strasse"));
     EXPECT_EQ(SortFold(U(u"Ærø")), U(u"Aero"));
