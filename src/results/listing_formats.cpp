@@ -1,7 +1,7 @@
 #include "results/listing_formats.h"
 
-#include <QVarLengthArray>
 #include <algorithm>
+#include <memory>
 
 #include "run/run_state.h"
 
@@ -108,12 +108,19 @@ QString WordField(const RunState& run, qint32 i, const LineStyle& style) {
 namespace {
 
 // The characters of one line, gathered on the stack and handed to the output string at
-// once.
+// once. The room is reserved up front: `room` bounds the line's length.
 class LineChars {
   public:
-    void Add(QStringView text) { chars_.append(text.data(), text.size()); }
+    explicit LineChars(qsizetype room)
+        : heap_(room > kStackRoom ? new char16_t[size_t(room)] : nullptr),
+          begin_(reinterpret_cast<QChar*>(heap_ ? heap_.get() : stack_)),
+          end_(begin_) {}
+    void Add(QStringView text) {
+        std::copy_n(text.data(), text.size(), end_);
+        end_ += text.size();
+    }
     void Blanks(qsizetype count) {
-        for (; count > 0; --count) chars_.append(QChar(u' '));
+        for (; count > 0; --count) *end_++ = QChar(u' ');
     }
     // n in decimal digits, right-justified in `width` characters as QString::number and
     // rightJustified make it.
@@ -127,26 +134,30 @@ class LineChars {
         } while (v != 0);
         if (n < 0) digits[length++] = QChar(u'-');
         Blanks(width - length);
-        while (length > 0) chars_.append(digits[--length]);
+        while (length > 0) *end_++ = digits[--length];
     }
     void RightJustified(QStringView text, int width) {
         Blanks(width - text.size());
         Add(text);
     }
     void ChopTrailingBlanks() {
-        while (!chars_.isEmpty() && chars_.back() == u' ') chars_.removeLast();
+        while (end_ > begin_ && end_[-1] == u' ') --end_;
     }
     // Leading blanks are left out when `trimFront` is set.
     void AppendTo(QString& out, bool trimFront) const {
-        qsizetype first = 0;
+        const QChar* first = begin_;
         if (trimFront) {
-            while (first < chars_.size() && chars_[first] == u' ') ++first;
+            while (first < end_ && *first == u' ') ++first;
         }
-        out.append(chars_.constData() + first, chars_.size() - first);
+        out.append(first, end_ - first);
     }
 
   private:
-    QVarLengthArray<QChar, 256> chars_;
+    static constexpr qsizetype kStackRoom = 256;
+    char16_t stack_[kStackRoom];  // left uninitialised: only what is written is read
+    std::unique_ptr<char16_t[]> heap_;
+    QChar* begin_;
+    QChar* end_;
 };
 
 // The word of entry i without blanks at either end (the title for the header).
@@ -164,7 +175,11 @@ QStringView BareWord(const RunState& run, qint32 i) {
 void AppendLine(QString& out, const RunState& run, qint32 i, const LineStyle& style) {
     const int f = style.format;
     const QStringView word = BareWord(run, i);
-    LineChars line;
+    // Room for the word, the three padded columns, the separators and the header's
+    // " (longest has N characters)".
+    constexpr qsizetype kFixedRoom = 128;
+    LineChars line(word.size() + std::max(style.intWordWidth, 0) + std::max(style.intRankWidth, 0) +
+                   std::max(style.intFreqWidth, 0) + kFixedRoom);
     auto rank = [&]() {
         if (i == 0) {
             line.RightJustified(kRankTitle, style.intRankWidth);
