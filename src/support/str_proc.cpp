@@ -117,6 +117,29 @@ bool HasPair(QStringView text, char16_t lead, char16_t next) {
     return false;
 }
 
+// True when text holds a lead character of a two-byte sequence (194, 195 or 196).
+bool HasLeadChar(QStringView text) {
+    const auto* s = reinterpret_cast<const char16_t*>(text.data());
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+#ifdef __SSE2__
+    const __m128i lead194 = _mm_set1_epi16(194);
+    const __m128i lead195 = _mm_set1_epi16(195);
+    const __m128i lead196 = _mm_set1_epi16(kLead196);
+    for (; i + 8 <= n; i += 8) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
+        const __m128i hit =
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(v, lead194), _mm_cmpeq_epi16(v, lead195)),
+                         _mm_cmpeq_epi16(v, lead196));
+        if (_mm_movemask_epi8(hit) != 0) return true;
+    }
+#endif
+    for (; i < n; ++i) {
+        if (s[i] == 194 || s[i] == 195 || s[i] == kLead196) return true;
+    }
+    return false;
+}
+
 // Lead 194 by search and replace-all: 128-159 are removed with their lead (everywhere at
 // once, and the search resumes where the pair stood), 160-191 stand for themselves.
 QString RepairLead194Stepwise(const QString& text) {
@@ -305,25 +328,18 @@ QString LowerSortFold(QStringView text) {
 }
 
 QString RepairUtf8Pairs(const QString& text) {
-    bool lead = false;
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u == 194 || u == 195 || u == kLead196) {
-            lead = true;
-            break;
-        }
-    }
-    if (!lead) return text;
+    if (!HasLeadChar(text)) return text;
     QString out = RepairLead195(RepairLead194(text));
-    ReplacePair(out, QChar(kLead196), Win1252Char(141), u"c");
+    if (out.contains(QChar(kLead196))) ReplacePair(out, QChar(kLead196), Win1252Char(141), u"c");
     return out;
 }
 
 QString RepairUtf8Punctuation(const QString& text) {
     const QChar lead(226);
     const QChar second = Win1252Char(128);
-    const QChar pair[2] = {lead, second};
-    const qsizetype p = text.indexOf(QStringView(pair, 2));
+    // The first lead 226 followed by the second character.
+    qsizetype p = text.indexOf(lead);
+    while (p >= 0 && (p + 1 >= text.size() || text[p + 1] != second)) p = text.indexOf(lead, p + 1);
     if (p < 0) return text;
     if (p + 2 >= text.size()) return text.left(p);  // a pair at the very end is dropped
     const int x = Win1252Byte(text[p + 2]);

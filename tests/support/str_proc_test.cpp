@@ -172,6 +172,9 @@ TEST(RepairUtf8Punctuation, AnUnknownFirstSequenceIsRemovedAlone) {
               U(u"5 it") + quote + U(u"s"));
     // A pair at the very end has no third character: it is removed.
     EXPECT_EQ(RepairUtf8Punctuation(U(u"x") + Bytes({226, 128})), U(u"x"));
+    // A lead 226 without its second character is no sequence: the search goes on.
+    EXPECT_EQ(RepairUtf8Punctuation(Bytes({226, 'a', 226}) + quote + Bytes({226})),
+              Bytes({226, 'a', 226}) + U(u"'") + Bytes({226}));
 }
 
 TEST(CharacterTests, SevenBitAndPlainText) {
