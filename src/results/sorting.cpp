@@ -35,48 +35,96 @@ inline int CompareKeys(QStringView a, QStringView b) {
     return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
 
+// The first four code units of a key part packed into one number: where the numbers of
+// two keys differ, they order the keys as CompareKeys does (a missing unit counts as 0,
+// before every unit, as a key comes before its extensions); equal numbers need the full
+// comparison.
+quint64 KeyPrefix(QStringView key) {
+    quint64 packed = 0;
+    for (qsizetype k = 0; k < 4; ++k) {
+        packed = (packed << 16) | (k < key.size() ? key[k].unicode() : 0u);
+    }
+    return packed;
+}
+
+// The quicksort over a table and the packed prefixes of its keys, which move with their
+// entries: most comparisons read only the prefixes, which lie side by side in memory.
+class KeySorter {
+  public:
+    KeySorter(WordTable& table, qint32 lo, qint32 hi, qsizetype from)
+        : table_(table), base_(lo), from_(from) {
+        prefixes_.reserve(static_cast<size_t>(hi - lo + 1));
+        for (qint32 e = lo; e <= hi; ++e) prefixes_.push_back(KeyPrefix(Key(e)));
+    }
+
+    void Sort(qint32 lo, qint32 hi) {
+        // Each partition leaves two disjoint ranges, lo..j and i..hi, that are sorted
+        // independently of each other. Sorting the smaller one by recursion and the larger
+        // one in this loop keeps the recursion depth logarithmic while every partition
+        // step, and so the final place of every entry, stays the same.
+        while (lo < hi) {
+            qint32 i = lo;
+            qint32 j = hi;
+            const qint32 middle = lo + (hi - lo) / 2;
+            const QString pivotKey = table_[middle].strSortKey;  // copied first
+            const QStringView pivot = KeyPart(pivotKey, from_);
+            const quint64 pivotPrefix = Prefix(middle);
+            while (i <= j) {
+                while (i < hi && Compare(i, pivotPrefix, pivot) < 0) ++i;
+                while (j > lo && Compare(j, pivotPrefix, pivot) > 0) --j;
+                if (i <= j) {
+                    if (i < j) {
+                        std::swap(table_[i], table_[j]);
+                        std::swap(Prefix(i), Prefix(j));
+                    }
+                    ++i;
+                    --j;
+                }
+            }
+            const bool leftHasWork = lo < j;
+            const bool rightHasWork = i < hi;
+            if (leftHasWork && rightHasWork) {
+                if (j - lo < hi - i) {
+                    Sort(lo, j);
+                    lo = i;
+                } else {
+                    Sort(i, hi);
+                    hi = j;
+                }
+            } else if (leftHasWork) {
+                hi = j;
+            } else if (rightHasWork) {
+                lo = i;
+            } else {
+                return;
+            }
+        }
+    }
+
+  private:
+    QStringView Key(qint32 e) const { return KeyPart(table_[e].strSortKey, from_); }
+    quint64& Prefix(qint32 e) { return prefixes_[static_cast<size_t>(e - base_)]; }
+
+    int Compare(qint32 e, quint64 pivotPrefix, QStringView pivot) {
+        const quint64 prefix = Prefix(e);
+        if (prefix != pivotPrefix) return prefix < pivotPrefix ? -1 : 1;
+        return CompareKeys(Key(e), pivot);
+    }
+
+    WordTable& table_;
+    qint32 base_;
+    qsizetype from_;
+    std::vector<quint64> prefixes_;
+};
+
 }  // namespace
 
 void SortWordTable(WordTable& table, qint32 lo, qint32 hi, qint32 start) {
     // Entries change places: a word index built before would name the wrong ones.
     table.ForgetIndex();
-    const qsizetype from = start - 1;
-    // Each partition leaves two disjoint ranges, lo..j and i..hi, that are sorted
-    // independently of each other. Sorting the smaller one by recursion and the larger one
-    // in this loop keeps the recursion depth logarithmic while every partition step, and so
-    // the final place of every entry, stays the same.
-    while (lo < hi) {
-        qint32 i = lo;
-        qint32 j = hi;
-        const QString pivotKey = table[lo + (hi - lo) / 2].strSortKey;  // copied first
-        const QStringView pivot = KeyPart(pivotKey, from);
-        while (i <= j) {
-            while (i < hi && CompareKeys(KeyPart(table[i].strSortKey, from), pivot) < 0) ++i;
-            while (j > lo && CompareKeys(KeyPart(table[j].strSortKey, from), pivot) > 0) --j;
-            if (i <= j) {
-                if (i < j) std::swap(table[i], table[j]);
-                ++i;
-                --j;
-            }
-        }
-        const bool leftHasWork = lo < j;
-        const bool rightHasWork = i < hi;
-        if (leftHasWork && rightHasWork) {
-            if (j - lo < hi - i) {
-                SortWordTable(table, lo, j, start);
-                lo = i;
-            } else {
-                SortWordTable(table, i, hi, start);
-                hi = j;
-            }
-        } else if (leftHasWork) {
-            hi = j;
-        } else if (rightHasWork) {
-            lo = i;
-        } else {
-            return;
-        }
-    }
+    if (lo >= hi) return;
+    KeySorter sorter(table, lo, hi, start - 1);
+    sorter.Sort(lo, hi);
 }
 
 void SortWordTable(RunState& run, qint32 lo, qint32 hi, qint32 start) {
