@@ -33,7 +33,6 @@ namespace lxt {
 
 namespace {
 
-constexpr char kSuppressWordsTip[] = "The program will run faster if this checkbox is checked.";
 // Where the pop-up after saving the settings appears, and for how long (twips, ms).
 constexpr int kSavedPopUpWidth = 2400;
 constexpr int kSavedPopUpHeight = 300;
@@ -353,6 +352,8 @@ void FrmMain::cmdHelp_Click() {
 }
 
 void FrmMain::chkSuppressWords_Click() {
+    // The box stays usable during a count: the words-as-found display follows it at once.
+    run_->settings.chkSuppressWords = chkSuppressWords->isChecked() ? 1 : 0;
     chkSuppressWords->setToolTip(
         chkSuppressWords->isChecked() ? QString() : QString::fromLatin1(kSuppressWordsTip));
     SetTheFocus();

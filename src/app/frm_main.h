@@ -48,6 +48,9 @@ inline constexpr int kMsgSettingsSaved = 50;
 inline constexpr int kMsgEmptyOutputTip = 76;
 // Introduction paragraphs, in the order shown.
 inline constexpr std::array<int, 6> kIntroMessages{19, 20, 21, 30, 22, 23};
+// Tooltip of chkSuppressWords while it is not ticked.
+inline constexpr char kSuppressWordsTip[] =
+    "The program will run faster if this checkbox is checked.";
 // A path this long or longer gets no tooltip from SetPathToolTip.
 inline constexpr int kLongPathToolTip = 76;
 // A path box whose text is longer than this shows its text as its tooltip.

@@ -92,6 +92,7 @@ void FrmMain::BuildLayout() {
         Named(new QRadioButton(QStringLiteral("clipboard")), QStringLiteral("optOnClipboard"));
     chkSuppressWords = Named(new QCheckBox(QStringLiteral("Don't display words as found")),
                              QStringLiteral("chkSuppressWords"));
+    chkSuppressWords->setToolTip(QString::fromLatin1(kSuppressWordsTip));
     cmdListWords =
         Named(new QPushButton(QStringLiteral("Count words")), QStringLiteral("cmdListWords"));
     cmdListWords->setMinimumWidth(120);

@@ -125,6 +125,34 @@ TEST_F(FrmMainTest, StopAnsweredNoLetsTheCountFinish) {
     EXPECT_EQ(ui.shown.front().title, Message(74));
 }
 
+TEST_F(FrmMainTest, TickingDontDisplayDuringACountStopsTheWordsAsFound) {
+    Start();
+    frm->SetInputFilePath(files.Write("words.txt", DistinctWords(2000)));
+    QString whenTicked;
+    QString lastWhileCounting;
+    qint32 wordsWhenTicked = -1;
+    qint32 wordsLast = -1;
+    ui.OnDoEvents([&] {
+        if (!frm->IsCounting()) return;
+        if (wordsWhenTicked < 0) {
+            frm->chkSuppressWords->click();
+            whenTicked = Output();
+            wordsWhenTicked = frm->Run().lngNumWords;
+            // The next pump comes some words later.
+            QThread::msleep(80);
+        } else if (frm->Run().lngNumWords > wordsLast &&
+                   frm->lblTotalNumOccurrences->text().startsWith(u'[')) {
+            // Still scanning: the progress bar stands where the totals will.
+            lastWhileCounting = Output();
+            wordsLast = frm->Run().lngNumWords;
+        }
+    });
+    frm->cmdListWords_Click();
+    ASSERT_GT(wordsLast, wordsWhenTicked) << "no pump after the tick";
+    EXPECT_EQ(lastWhileCounting, whenTicked);
+    EXPECT_EQ(frm->Run().lngNumWords, 2000);
+}
+
 // Presses Stop once some words have been found, answers Yes, then answers the listing
 // question. The pause at the first pump makes the next pump come some words later.
 void StopAndAnswer(FrmMain& frm, ScriptedUi& ui, MsgResult list) {

@@ -336,6 +336,9 @@ TEST_F(FrmMainTest, PathToolTipsFollowTheirLength) {
 
 TEST_F(FrmMainTest, SuppressWordsTooltipFollowsTheBox) {
     Start();
+    // Unticked from the start, so the hint is there before the box is ever touched.
+    EXPECT_EQ(frm->chkSuppressWords->toolTip(),
+              QStringLiteral("The program will run faster if this checkbox is checked."));
     frm->chkSuppressWords->setChecked(true);
     EXPECT_TRUE(frm->chkSuppressWords->toolTip().isEmpty());
     frm->chkSuppressWords->setChecked(false);
