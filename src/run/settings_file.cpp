@@ -24,13 +24,13 @@ enum class FieldKind {
     Ignored,    // read but not used (line 30)
 };
 
-struct LineSpec {
+struct LineLayout {
     FieldKind kind;
     int listItems = 0;  // ListIndex only
 };
 
 // What each line holds, 1-based (entry 0 unused).
-LineSpec Spec(int line) {
+LineLayout LayoutOf(int line) {
     switch (line) {
         case 1:
         case 2:
@@ -321,8 +321,8 @@ RestoredSettings RestoreSavedState(const QString& path, const Settings& current)
     for (int line = 1; line <= kSettingsFileLines; ++line) {
         const std::optional<QString> field = reader.Next();
         if (!field) return refuse(kInputPastEndOfFile);
-        const LineSpec spec = Spec(line);
-        if (spec.kind == FieldKind::Text) {
+        const LineLayout layout = LayoutOf(line);
+        if (layout.kind == FieldKind::Text) {
             *TextField(line, result.settings) = *field;
             if (line == 37) result.settings.txbCommonWordsFile = *field;
             result.linesApplied = line;
@@ -337,7 +337,7 @@ RestoredSettings RestoreSavedState(const QString& path, const Settings& current)
             const std::optional<int> rounded = RoundTo16Bit(number);
             if (!rounded) return refuse(kOverflow);
             value = *rounded;
-        } else if (spec.kind != FieldKind::Reserved) {
+        } else if (layout.kind != FieldKind::Reserved) {
             // Line 30 is turned into a number too (which may overflow), then not used.
             qsizetype used = 0;
             const std::optional<int> rounded = RoundTo16Bit(LeadingNumber(*field, used));
@@ -345,13 +345,13 @@ RestoredSettings RestoreSavedState(const QString& path, const Settings& current)
             value = *rounded;
         }
 
-        switch (spec.kind) {
+        switch (layout.kind) {
             case FieldKind::CheckBox:
                 if (value < 0 || value > 2) return refuse(kInvalidPropertyValue);
                 *NumberField(line, result.settings) = value;
                 break;
             case FieldKind::ListIndex:
-                if (value < -1 || value >= spec.listItems) return refuse(kInvalidPropertyValue);
+                if (value < -1 || value >= layout.listItems) return refuse(kInvalidPropertyValue);
                 *NumberField(line, result.settings) = value;
                 break;
             case FieldKind::Ignored:
