@@ -23,7 +23,7 @@
 #include "app/qt_ui.h"
 #include "exclude/common_words.h"
 #include "input/clipboard_source.h"
-#include "input/file_inspection.h"
+#include "input/is_text_file.h"
 #include "results/listing_formats.h"
 #include "run/count_driver.h"
 #include "run/run_statistics.h"

@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "input/file_inspection.h"
+#include "input/is_text_file.h"
 #include "run/event_pump.h"
 #include "run/report_error.h"
 #include "run/run_error.h"

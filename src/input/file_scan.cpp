@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "input/docx_extraction.h"
-#include "input/file_inspection.h"
+#include "input/is_text_file.h"
 #include "input/text_line_reader.h"
 #include "run/progress_bar.h"
 #include "run/report_error.h"

@@ -14,8 +14,8 @@
 
 #include "exclude/words_to_ignore.h"
 #include "input/clipboard_source.h"
-#include "input/file_inspection.h"
 #include "input/file_scan.h"
+#include "input/is_text_file.h"
 #include "results/output_file.h"
 #include "results/sorting.h"
 #include "run/report_error.h"

@@ -9,7 +9,7 @@
 #include "common/temp_dir.h"
 #include "input/docx_builder.h"
 #include "input/docx_extraction.h"
-#include "input/file_inspection.h"
+#include "input/is_text_file.h"
 #include "run/run_error.h"
 #include "run/run_state.h"
 #include "scan/scan_options.h"

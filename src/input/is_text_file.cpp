@@ -1,4 +1,4 @@
-#include "input/file_inspection.h"
+#include "input/is_text_file.h"
 
 #include <QFile>
 #include <QFileInfo>
