@@ -8,6 +8,7 @@ namespace lxt {
 
 void ReportError(RunState& run, int number, const QString& description, const QString& procedure) {
     // The elapsed-time display stops with the error.
+    run.ui.SetElapsedTimerEnabled(false);
     run.blnElapsedTimeRunning = false;
     const QString crlf = QStringLiteral("\r\n");
     QString text;
