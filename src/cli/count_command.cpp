@@ -19,6 +19,7 @@
 #include "run/run_state.h"
 #include "run/settings_file.h"
 #include "support/catalogue.h"
+#include "support/file_proc.h"
 #include "support/language_tables.h"
 #include "support/win1252.h"
 
@@ -118,7 +119,7 @@ int RunCountCommand(const QStringList& arguments) {
         run.strCommonWordsFile = path;
         run.settings.txbCommonWordsFile = path;
         run.settings.strCommonWordsFile = path;
-        if (!QFileInfo(path).isFile()) {
+        if (!FileExists(path)) {
             ui.PrintMessage(QString::fromLatin1(kCommonWordsNotFoundText) + QStringLiteral("\r\n") +
                             path);
             return kExitUsage;

@@ -18,6 +18,7 @@
 #include "scan/line_scanner.h"
 #include "scan/markup.h"
 #include "support/catalogue.h"
+#include "support/file_proc.h"
 #include "support/str_proc.h"
 #include "support/ui.h"
 
@@ -165,7 +166,7 @@ bool CheckInputFile(RunState& run, const QString& path) {
     Ui& ui = run.ui;
     if (path.isEmpty()) return false;
     const QFileInfo info(path);
-    if (!info.isFile()) {
+    if (!FileExists(path)) {
         if (run.blnStartUpCompleted) {
             run.settings.chkUTF8 = 0;
             ui.SetCheckBox(UiCheckBox::Utf8, false);

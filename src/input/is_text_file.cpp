@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <cerrno>
 
+#include "support/file_proc.h"
 #include "support/str_proc.h"
 #include "support/ui.h"
 
@@ -23,10 +24,6 @@ const QStringList kKnownTextExtensions = {
 constexpr qint64 kReadBlock = 64 * 1024;
 
 bool g_macintoshMessageShown = false;
-
-bool FileIsThere(const QString& fileName) {
-    return !fileName.isEmpty() && QFileInfo(fileName).isFile();
-}
 
 // The code of a failed open or read: permission denied or any other reason.
 int FailureCode(int savedErrno) {
@@ -101,7 +98,7 @@ bool IsKnownTextExtension(const QString& fileName) {
 
 int HeaderTest(const QString& fileName, bool charset) {
     if (fileName.isEmpty()) return kCodeEmptyName;
-    if (!FileIsThere(fileName)) return kCodeNotFound;
+    if (!FileExists(fileName)) return kCodeNotFound;
     unsigned char b[kHeaderLength] = {0, 0, 0, 0, 0};
     {
         QFile file(fileName);
@@ -200,7 +197,7 @@ bool MacintoshMessageShown() {
 bool InspectInputFile(Ui& ui, const QString& fileName, bool silent, bool& utf8, int& textCode,
                       bool ask) {
     ui.OutputReplace(QString());
-    const qint64 length = FileIsThere(fileName) ? QFileInfo(fileName).size() : 0;
+    const qint64 length = FileExists(fileName) ? QFileInfo(fileName).size() : 0;
 
     quint8 firstControl = 32;
     qint32 position = 0;
@@ -321,7 +318,7 @@ bool InspectInputFile(Ui& ui, const QString& fileName, bool silent, bool& utf8, 
 }
 
 int ZipSignature(const QString& fileName) {
-    if (!FileIsThere(fileName)) return -1;
+    if (!FileExists(fileName)) return -1;
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) return 0;
     const QByteArray head = file.read(16);
@@ -345,7 +342,7 @@ QString SizeText(qint64 length) {
 }
 
 QString FileSizeText(const QString& fileName) {
-    if (!FileIsThere(fileName)) return QString();
+    if (!FileExists(fileName)) return QString();
     return SizeText(QFileInfo(fileName).size());
 }
 

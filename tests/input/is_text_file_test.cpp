@@ -1,6 +1,7 @@
 #include "input/is_text_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/fsuid.h>
 #include <unistd.h>
 
 #include <QFile>
@@ -81,10 +82,28 @@ TEST_F(FileInspectionTest, MissingEmptyAndUnnamedFiles) {
     EXPECT_EQ(HeaderTest(dir.Path()), kCodeNotFound);
 }
 
+// Permissions do not bind the superuser; as root, file access is checked as the
+// unprivileged user "nobody" while the object lives (the file-system user id is per thread).
+class FileAccessAsNobody {
+  public:
+    FileAccessAsNobody() : previous_(geteuid() == 0 ? setfsuid(kNobody) : -1) {}
+    ~FileAccessAsNobody() {
+        if (previous_ >= 0) setfsuid(static_cast<uid_t>(previous_));
+    }
+
+  private:
+    static constexpr uid_t kNobody = 65534;
+    int previous_;
+};
+
 TEST_F(FileInspectionTest, PermissionDeniedIsMinusThree) {
-    if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
     const QString locked = dir.Write("locked.txt", "some text here\r\n");
     QFile::setPermissions(locked, QFileDevice::Permissions());
+    // The folder stays searchable, so the file is found but cannot be read.
+    QFile::setPermissions(dir.Path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                          QFileDevice::ExeOther);
+    FileAccessAsNobody asNobody;
     EXPECT_EQ(HeaderTest(locked), kCodePermissionDenied);
     ui.Expect("cannot be opened (permission denied).");
     EXPECT_FALSE(Inspect(ui, locked).ok);
