@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QThread>
 
+#include "scan/markup.h"
 #include "support/str_proc.h"
 #include "support/win1252.h"
 
@@ -94,8 +95,17 @@ class LineReader {
     bool failed_ = false;
 };
 
-// Removes comments and tags from markup, leaving the text between them.
+// The running text of a markup page: comments, script and style blocks and tags are
+// removed (each leaving a blank), and the common named entities become their characters.
 QString StripMarkup(const QString& text) {
+    struct Span {
+        QStringView start;
+        QStringView end;
+    };
+    // The first span whose start matches wins, so blocks are taken before the bare tag.
+    static constexpr Span kSpans[] = {
+        {u"<!--", u"-->"}, {u"<script", u"/script>"}, {u"<style", u"/style>"}, {u"<", u">"}};
+    const QString lower = LowerCaseFull(text);
     QString out;
     out.reserve(text.size());
     qsizetype i = 0;
@@ -104,13 +114,15 @@ QString StripMarkup(const QString& text) {
             out.append(text[i++]);
             continue;
         }
-        const bool comment = QStringView(text).mid(i).startsWith(u"<!--");
-        const qsizetype end = comment ? text.indexOf(u"-->", i + 4) : text.indexOf(u'>', i + 1);
-        if (end < 0) break;  // an unclosed tag runs to the end of the head
-        i = end + (comment ? 3 : 1);
+        const QStringView rest = QStringView(lower).mid(i);
+        const Span* span = kSpans;
+        while (!rest.startsWith(span->start)) ++span;
+        const qsizetype end = lower.indexOf(span->end, i + 1);
+        if (end < 0) break;  // an unclosed span runs to the end of the head
+        i = end + span->end.size();
         out.append(u' ');
     }
-    return out;
+    return DecodeEntities(out);
 }
 
 // The first lines of a file for the language guess, repaired when they declare UTF-8.

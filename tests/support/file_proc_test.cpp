@@ -179,6 +179,14 @@ TEST(GuessLanguage, MarkupIsNotCountedInHtmlFiles) {
     const QByteArray page = "<p title=\"\xE4\xF6\xFC\">plain</p><!-- \xE4\xF6\xFC -->";
     EXPECT_EQ(GuessLanguage(dir.Write("page.html", page), kCodes, "en"), QStringLiteral("en"));
     EXPECT_EQ(GuessLanguage(dir.Write("page.txt", page), kCodes, "en"), QStringLiteral("de"));
+    // Script and style blocks are markup too; the letters of named entities are text.
+    const QByteArray blocks =
+        "<script>var s = '\xE4\xF6\xFC';</script><STYLE>p:after{content:'\xE4\xF6\xFC'}"
+        "</style><p>plain</p>";
+    EXPECT_EQ(GuessLanguage(dir.Write("blocks.htm", blocks), kCodes, "en"), QStringLiteral("en"));
+    const QByteArray entities = "<p>Sch&ouml;ne Gr&uuml;&szlig;e</p>";
+    EXPECT_EQ(GuessLanguage(dir.Write("entities.htm", entities), kCodes, "en"),
+              QStringLiteral("de"));
 }
 
 }  // namespace
