@@ -2,6 +2,7 @@
 // the defaults and the placement. The handlers are in frm_params_handlers.cpp.
 #include "app/frm_params.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -542,15 +543,25 @@ bool FrmParams::eventFilter(QObject* watched, QEvent* event) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             // Enter is swallowed and acts as leaving the box.
-            txbCommonWordsFile_LostFocus();
+            if (!inLostFocus_) {
+                inLostFocus_ = true;
+                txbCommonWordsFile_LostFocus();
+                inLostFocus_ = false;
+            }
             return true;
         }
     }
     if (event->type() == QEvent::FocusOut) {
-        // Only focus moving inside the program counts as leaving a box: not a switch to
-        // another program, nor a message box shown by the box's own handler.
+        // Only focus moving inside the program counts as leaving a box: to another control,
+        // or to another of the program's windows (the main window's "Count words" then finds
+        // what was typed here taken over). A switch to another program does not count, nor
+        // does a message box shown by the box's own handler.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+        const QWidget* active = QApplication::activeWindow();
+        const bool otherWindowOfProgram =
+            reason == Qt::ActiveWindowFocusReason && active != nullptr && active != window();
+        if ((otherWindowOfProgram ||
+             (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)) &&
             !inLostFocus_) {
             inLostFocus_ = true;
             if (watched == txbCommonWordsFile) {

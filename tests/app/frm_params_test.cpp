@@ -82,6 +82,7 @@ TEST_F(FrmParamsTest, WordRuleAsksOnlyWhenCountedWordsAreHeld) {
     EXPECT_TRUE(Run().blnWordsGot);
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(ui.shown[0].title, kProgramTitle);
 
     // Yes: the box keeps its value and the words must be read anew.
     ui.Expect(QLatin1String(kConfirmRereadingText), MsgResult::Yes);
@@ -106,6 +107,16 @@ TEST_F(FrmParamsTest, ExtraCharacterBoxesCheckTheWordsToIgnore) {
     p.chkAllowWordsWithApostrophes->click();
     EXPECT_EQ(ui.shown.size(), 2u);
     EXPECT_EQ(ui.shown.back().title, "Character not allowed");
+
+    // Words typed and left for the main window are taken over, as leaving the box does.
+    frm->show();
+    p.ShowBeside();
+    QApplication::setActiveWindow(&p);
+    p.txbWordsToIgnore->setFocus(Qt::OtherFocusReason);
+    p.txbWordsToIgnore->setText(QStringLiteral("Gamma  beta"));
+    QApplication::setActiveWindow(frm.get());
+    EXPECT_EQ(p.txbWordsToIgnore->text(), "beta gamma");
+    EXPECT_EQ(Run().strWordsToIgnore, " beta gamma ");
 }
 
 TEST_F(FrmParamsTest, ClearCheckboxesLeavesCommentMarkersAndCommonWords) {
