@@ -141,6 +141,25 @@ struct SlotEqual {
     bool operator()(const Slot& a, const Slot& b) const noexcept { return Same(a.View(), b); }
 };
 
+// The first eight code units of a word as a 128-bit number in two halves (a shorter word
+// padded with zeros): words whose prefix numbers differ are in the order of these numbers.
+struct PrefixKey {
+    quint64 high;
+    quint64 low;
+    qint32 index;
+};
+
+PrefixKey MakePrefixKey(QStringView word, qint32 index) {
+    const char16_t* p = word.utf16();
+    const qsizetype n = word.size();
+    quint64 part[2] = {0, 0};
+    for (qsizetype i = 0; i < 8; ++i) {
+        const quint64 unit = i < n ? p[i] : 0;
+        part[i / 4] = part[i / 4] << 16 | unit;
+    }
+    return {part[0], part[1], index};
+}
+
 }  // namespace
 
 // Word -> entry index.
@@ -178,21 +197,27 @@ void WordTable::Recreate() {
 }
 
 qint32 WordTable::Lookup(QStringView word, qint32 count) {
-    if (!index_ || static_cast<qint32>(index_->set.size()) != count) {
-        index_ = std::make_unique<WordIndex>();
-        index_->set.reserve(static_cast<size_t>(count) + kGrowth);
-        bool unique = true;
-        for (qint32 i = 1; i <= count && unique; ++i)
-            unique = index_->Add(entries_[size_t(i)].strWord, i);
-        if (!unique) {
-            // Entries with equal words (never made by this program): index the first only
-            // and keep the index from being rebuilt on every look-up.
-            index_.reset();
-            for (qint32 i = 1; i <= count; ++i) {
-                if (QStringView(entries_[size_t(i)].strWord) == word) return i;
-            }
-            return 0;
+    if (!index_ || static_cast<qint32>(index_->set.size()) != count) [[unlikely]] {
+        return RebuildAndLookup(word, count);
+    }
+    const auto it = index_->set.find(word);
+    return it == index_->set.end() ? 0 : it->index;
+}
+
+qint32 WordTable::RebuildAndLookup(QStringView word, qint32 count) {
+    index_ = std::make_unique<WordIndex>();
+    index_->set.reserve(static_cast<size_t>(count) + kGrowth);
+    bool unique = true;
+    for (qint32 i = 1; i <= count && unique; ++i)
+        unique = index_->Add(entries_[size_t(i)].strWord, i);
+    if (!unique) {
+        // Entries with equal words (never made by this program): index the first only
+        // and keep the index from being rebuilt on every look-up.
+        index_.reset();
+        for (qint32 i = 1; i <= count; ++i) {
+            if (QStringView(entries_[size_t(i)].strWord) == word) return i;
         }
+        return 0;
     }
     const auto it = index_->set.find(word);
     return it == index_->set.end() ? 0 : it->index;
@@ -207,6 +232,42 @@ void WordTable::ForgetIndex() {
     index_.reset();
 }
 
+void WordTable::SortEntries(qint32 count) {
+    // Sorting (prefix number, index) pairs touches the words' text only where the first
+    // eight code units are equal; the entries are then moved into place along the cycles of
+    // the permutation, without a second table.
+    std::vector<PrefixKey> keys;
+    keys.reserve(static_cast<size_t>(count));
+    for (qint32 i = 1; i <= count; ++i)
+        keys.push_back(MakePrefixKey(entries_[size_t(i)].strWord, i));
+    std::sort(keys.begin(), keys.end(), [this](const PrefixKey& a, const PrefixKey& b) {
+        if (a.high != b.high) return a.high < b.high;
+        if (a.low != b.low) return a.low < b.low;
+        const int c =
+            CompareOrdinal(entries_[size_t(a.index)].strWord, entries_[size_t(b.index)].strWord);
+        return c != 0 ? c < 0 : a.index < b.index;
+    });
+    // source[i]: the entry that goes to index i; set to i once index i holds it.
+    std::vector<qint32> source(static_cast<size_t>(count) + 1);
+    for (qint32 i = 1; i <= count; ++i) source[size_t(i)] = keys[size_t(i - 1)].index;
+    keys = {};
+    for (qint32 start = 1; start <= count; ++start) {
+        if (source[size_t(start)] == start) continue;
+        WordEntry held = std::move(entries_[size_t(start)]);
+        qint32 at = start;
+        for (;;) {
+            const qint32 from = source[size_t(at)];
+            source[size_t(at)] = at;
+            if (from == start) {
+                entries_[size_t(at)] = std::move(held);
+                break;
+            }
+            entries_[size_t(at)] = std::move(entries_[size_t(from)]);
+            at = from;
+        }
+    }
+}
+
 qint32 WordTable::SortByWord(qint32 count) {
     index_.reset();
     if (count < 2) return count;
@@ -215,7 +276,7 @@ qint32 WordTable::SortByWord(qint32 count) {
     const auto less = [](const WordEntry& a, const WordEntry& b) {
         return CompareOrdinal(a.strWord, b.strWord) < 0;
     };
-    if (!std::is_sorted(first, last, less)) std::sort(first, last, less);
+    if (!std::is_sorted(first, last, less)) SortEntries(count);
     // Entries with equal words (never made by the word list) become one.
     qint32 out = 1;
     for (qint32 i = 2; i <= count; ++i) {

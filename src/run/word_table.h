@@ -42,6 +42,11 @@ class WordTable {
     qint32 SortByWord(qint32 count);
 
   private:
+    // Lookup when the hash index must first be (re)built from entries 1..count.
+    [[gnu::noinline]] qint32 RebuildAndLookup(QStringView word, qint32 count);
+    // Puts entries 1..count in ordinal order of strWord (equal words by their index).
+    void SortEntries(qint32 count);
+
     std::vector<WordEntry> entries_;
     std::unique_ptr<WordIndex> index_;
 };
