@@ -171,6 +171,7 @@ class FrmParams : public QWidget {
     void SetBoxByProgram(QCheckBox* box, bool ticked);
     // Reads the common-words file named by strCommonWordsFile and hides the run figures.
     void ReadCommonWords();
+    void TakeOverCommonWordsFile(const QString& previousFile);
     // The common-words file chosen with a select button: shown, read, and the box ticked
     // when it loaded.
     void LoadChosenCommonWords(const QString& path);

@@ -80,6 +80,19 @@ void FrmParams::ReadCommonWords() {
     ConcealNumWords(run, true);
 }
 
+// A settings file that names another common-words file than the one in memory: the list
+// in memory no longer belongs to the box, so the named file is read when the box is ticked
+// (and the box cleared when it cannot be read); otherwise it is read when the box is ticked.
+void FrmParams::TakeOverCommonWordsFile(const QString& previousFile) {
+    RunState& run = Run();
+    if (run.strCommonWordsFile == previousFile) return;
+    run.blnCommonWordsLoaded = false;
+    run.strCommonWords.clear();
+    if (!chkIgnoreCommonWords->isChecked() || run.strCommonWordsFile.isEmpty()) return;
+    ReadCommonWords();
+    if (!run.blnCommonWordsLoaded) SetIgnoreCommonWordsByProgram(false);
+}
+
 void FrmParams::chkIgnoreCommonWords_Click() {
     RunState& run = Run();
     if (!run.blnStartUpCompleted || blnSettingByProgram || run.blnReadingWords) return;
@@ -240,11 +253,13 @@ void FrmParams::cmdSaveLoadState_Click(int index) {
         }
         return;
     }
+    const QString commonWordsBefore = Run().strCommonWordsFile;
     blnSettingByProgram = true;
     const QString error = main_.RestoreSavedState(path);
     blnSettingByProgram = false;
     if (error.isEmpty()) {
         lblParameters->setText(QLatin1String(kSettingsLoadedFrom));
+        TakeOverCommonWordsFile(commonWordsBefore);
     } else {
         TheUi().MsgBox(error, QLatin1String(kLoadSettingsTitle), MsgButtons::Ok,
                        MsgIcon::Exclamation);

@@ -342,6 +342,40 @@ TEST_F(FrmParamsTest, SettingsFileSavedAndLoadedBack) {
     EXPECT_TRUE(ui.shown.empty());
 }
 
+TEST_F(FrmParamsTest, SettingsFileNamingOtherCommonWordsReplacesTheListInMemory) {
+    FrmParams& p = Params();
+    const QString first = CommonWordsFile(QStringLiteral("first.txt"), "alpha\r\n");
+    const QString second = CommonWordsFile(QStringLiteral("second.txt"), "beta gamma\r\n");
+    p.txbCommonWordsFile->setText(first);
+    ui.Expect(QStringLiteral("One common word loaded from ") + first);
+    p.chkIgnoreCommonWords->click();
+    ASSERT_EQ(Run().strCommonWords, QStringList({"alpha"}));
+
+    // A settings file with the box ticked and the second file: that file is read.
+    Settings stored = frm->CollectSettings();
+    stored.strCommonWordsFile = second;
+    const QString ticked = files.Write(QStringLiteral("ticked.lxt"), SettingsFileBytes(stored));
+    AnswerFileDialogs({ticked});
+    ui.Expect(QStringLiteral("Two common words loaded from ") + second);
+    p.cmdSaveLoadState[1]->click();
+    EXPECT_EQ(p.txbCommonWordsFile->text(), second);
+    EXPECT_EQ(Run().strCommonWords, QStringList({"beta", "gamma"}));
+    EXPECT_TRUE(p.chkIgnoreCommonWords->isChecked());
+
+    // With the box clear and the first file named, the second list is not used any more.
+    stored.strCommonWordsFile = first;
+    stored.chkIgnoreCommonWords = 0;
+    const QString clear = files.Write(QStringLiteral("clear.lxt"), SettingsFileBytes(stored));
+    AnswerFileDialogs({clear});
+    p.cmdSaveLoadState[1]->click();
+    EXPECT_FALSE(Run().blnCommonWordsLoaded);
+    EXPECT_TRUE(Run().strCommonWords.isEmpty());
+    ui.Expect(QStringLiteral("One common word loaded from ") + first);
+    p.chkIgnoreCommonWords->click();
+    EXPECT_EQ(Run().strCommonWords, QStringList({"alpha"}));
+    EXPECT_TRUE(ui.AllExpectedShown());
+}
+
 TEST_F(FrmParamsTest, SettingsFileWithAnInvalidThresholdIsRefused) {
     FrmParams& p = Params();
     Settings stored = frm->CollectSettings();
