@@ -72,23 +72,37 @@ struct Ends {
     return static_cast<size_t>(Fold(Fold(a, kMultiplier) ^ b, kFinal));
 }
 
-// One word of the index: words of up to kInlineUnits code units are held in the slot itself,
-// so that a look-up reads no other memory; longer ones by the address of their characters
-// (kept alive by WordIndex::longWords).
+// The hash of a word of up to eight code units from its bytes' ends (the same number
+// HashUnits gives for it).
+[[gnu::always_inline]] inline size_t HashEnds(qsizetype size, quint64 front, quint64 back) {
+    const quint64 a = kSeed ^ (static_cast<size_t>(size) * sizeof(char16_t)) ^ front;
+    return static_cast<size_t>(Fold(Fold(a, kMultiplier) ^ back, kFinal));
+}
+
+// One word of the index: words of up to kInlineUnits code units are held in the slot itself
+// as the two numbers ReadEnds gives (which, with the size, tell the word), so that a look-up
+// reads no other memory and compares two numbers; longer ones by the address of their
+// characters (kept alive by WordIndex::longWords).
 constexpr qsizetype kInlineUnits = 8;
 
+// The ends of a word of up to kInlineUnits code units (a single unit as `back`).
+[[gnu::always_inline]] inline Ends InlineEnds(const char16_t* p, qsizetype size) noexcept {
+    if (size >= 2) return ReadEnds(reinterpret_cast<const unsigned char*>(p), size_t(size) * 2);
+    return {0, size == 1 ? quint64(p[0]) : 0};
+}
+
 struct Slot {
-    char16_t units[kInlineUnits] = {};
+    quint64 front = 0;  // for a longer word, the address of its characters
+    quint64 back = 0;
     qint32 size = 0;
     qint32 index = 0;
 
-    const char16_t* Data() const noexcept {
-        if (size <= kInlineUnits) return units;
+    bool Inline() const noexcept { return size <= kInlineUnits; }
+    const char16_t* LongData() const noexcept {
         const char16_t* address;
-        std::memcpy(&address, units, sizeof address);
+        std::memcpy(&address, &front, sizeof address);
         return address;
     }
-    QStringView View() const noexcept { return QStringView(Data(), size); }
 };
 
 Slot MakeSlot(QStringView word, qint32 index) {
@@ -96,49 +110,75 @@ Slot MakeSlot(QStringView word, qint32 index) {
     slot.size = static_cast<qint32>(word.size());
     slot.index = index;
     if (word.size() <= kInlineUnits) {
-        std::copy(word.utf16(), word.utf16() + word.size(), slot.units);
+        const Ends ends = InlineEnds(word.utf16(), word.size());
+        slot.front = ends.front;
+        slot.back = ends.back;
     } else {
         const char16_t* address = word.utf16();
-        std::memcpy(slot.units, &address, sizeof address);
+        std::memcpy(&slot.front, &address, sizeof address);
     }
     return slot;
+}
+
+// A word being looked up, with its ends and hash worked out once.
+struct Probe {
+    QStringView view;
+    quint64 front = 0;
+    quint64 back = 0;
+    size_t hash = 0;
+};
+
+[[gnu::always_inline]] inline Probe MakeProbe(QStringView word) noexcept {
+    Probe probe;
+    probe.view = word;
+    if (word.size() <= kInlineUnits) {
+        const Ends ends = InlineEnds(word.utf16(), word.size());
+        probe.front = ends.front;
+        probe.back = ends.back;
+        probe.hash = HashEnds(word.size(), ends.front, ends.back);
+    } else {
+        probe.hash = HashUnits(word);
+    }
+    return probe;
 }
 
 struct SlotHash {
     using is_transparent = void;
     using is_avalanching = void;
-    size_t operator()(QStringView v) const noexcept { return HashUnits(v); }
-    size_t operator()(const Slot& s) const noexcept { return HashUnits(s.View()); }
+    size_t operator()(const Probe& p) const noexcept { return p.hash; }
+    size_t operator()(const Slot& s) const noexcept {
+        return s.Inline() ? HashEnds(s.size, s.front, s.back)
+                          : HashUnits(QStringView(s.LongData(), s.size));
+    }
 };
 
-// Equal code units, compared eight bytes at a time (the last eight may overlap).
-[[gnu::always_inline]] inline bool SameUnits(const char16_t* a, const char16_t* b,
-                                             qsizetype size) noexcept {
+// Equal code units, compared eight bytes at a time (the last eight may overlap); for texts
+// longer than 16 bytes.
+[[gnu::always_inline]] inline bool SameLongUnits(const char16_t* a, const char16_t* b,
+                                                 qsizetype size) noexcept {
     const auto* x = reinterpret_cast<const unsigned char*>(a);
     const auto* y = reinterpret_cast<const unsigned char*>(b);
     const size_t bytes = static_cast<size_t>(size) * sizeof(char16_t);
-    if (bytes > 16) {
-        for (size_t i = 0; i + 8 < bytes; i += 8) {
-            if (Load8(x + i) != Load8(y + i)) return false;
-        }
-        return Load8(x + bytes - 8) == Load8(y + bytes - 8);
+    for (size_t i = 0; i + 8 < bytes; i += 8) {
+        if (Load8(x + i) != Load8(y + i)) return false;
     }
-    if (bytes >= 4) {
-        const Ends ex = ReadEnds(x, bytes);
-        const Ends ey = ReadEnds(y, bytes);
-        return ((ex.front ^ ey.front) | (ex.back ^ ey.back)) == 0;
-    }
-    return bytes == 0 || (x[0] == y[0] && x[1] == y[1]);
+    return Load8(x + bytes - 8) == Load8(y + bytes - 8);
 }
 
 struct SlotEqual {
     using is_transparent = void;
-    static bool Same(QStringView v, const Slot& s) noexcept {
-        return v.size() == s.size && SameUnits(v.utf16(), s.Data(), s.size);
+    static bool Same(const Probe& p, const Slot& s) noexcept {
+        if (p.view.size() != s.size) return false;
+        if (s.Inline()) return ((p.front ^ s.front) | (p.back ^ s.back)) == 0;
+        return SameLongUnits(p.view.utf16(), s.LongData(), s.size);
     }
-    bool operator()(QStringView v, const Slot& s) const noexcept { return Same(v, s); }
-    bool operator()(const Slot& s, QStringView v) const noexcept { return Same(v, s); }
-    bool operator()(const Slot& a, const Slot& b) const noexcept { return Same(a.View(), b); }
+    bool operator()(const Probe& p, const Slot& s) const noexcept { return Same(p, s); }
+    bool operator()(const Slot& s, const Probe& p) const noexcept { return Same(p, s); }
+    bool operator()(const Slot& a, const Slot& b) const noexcept {
+        if (a.size != b.size) return false;
+        if (a.Inline()) return ((a.front ^ b.front) | (a.back ^ b.back)) == 0;
+        return SameLongUnits(a.LongData(), b.LongData(), a.size);
+    }
 };
 
 // The first eight code units of a word as a 128-bit number in two halves (a shorter word
@@ -200,7 +240,7 @@ qint32 WordTable::Lookup(QStringView word, qint32 count) {
     if (!index_ || static_cast<qint32>(index_->set.size()) != count) [[unlikely]] {
         return RebuildAndLookup(word, count);
     }
-    const auto it = index_->set.find(word);
+    const auto it = index_->set.find(MakeProbe(word));
     return it == index_->set.end() ? 0 : it->index;
 }
 
@@ -219,7 +259,7 @@ qint32 WordTable::RebuildAndLookup(QStringView word, qint32 count) {
         }
         return 0;
     }
-    const auto it = index_->set.find(word);
+    const auto it = index_->set.find(MakeProbe(word));
     return it == index_->set.end() ? 0 : it->index;
 }
 

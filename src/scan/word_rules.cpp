@@ -87,6 +87,21 @@ std::vector<std::vector<QStringView>> EndingsByLength() {
     return endings;
 }
 const std::vector<std::vector<QStringView>> kEndingsByLength = EndingsByLength();
+// For each length, the characters below 128 that lower-case to the first character of an
+// ending of that length: most candidates that end like a stem are ruled out by their first
+// character.
+std::vector<std::array<bool, 128>> EndingStartsByLength() {
+    std::vector<std::array<bool, 128>> starts(kEndingsByLength.size());
+    for (size_t n = 1; n < kEndingsByLength.size(); ++n) {
+        for (char16_t c = 0; c < 128; ++c) {
+            for (QStringView ending : kEndingsByLength[n]) {
+                if (LowerChar(QChar(c)) == ending[0]) starts[n][c] = true;
+            }
+        }
+    }
+    return starts;
+}
+const std::vector<std::array<bool, 128>> kEndingStartsByLength = EndingStartsByLength();
 
 // True when `text` lower-cased character by character equals `lower`.
 bool LowerEquals(QStringView text, QStringView lower) {
@@ -133,6 +148,8 @@ bool IsContractionPart(QStringView candidate) {
     const bool stemEnding =
         last < 128 ? kAsciiStemEndings.member[last] : kStemEndings.Has(LowerChar(QChar(last)));
     if (!(stemEnding & (candidate.size() <= kLongestStem))) return false;  // the usual case
+    const char16_t first = candidate[0].unicode();
+    if (first < 128 && !kEndingStartsByLength[size_t(candidate.size())][first]) return false;
     for (QStringView ending : kEndingsByLength[size_t(candidate.size())]) {
         if (LowerEquals(candidate, ending)) return true;
     }
