@@ -4,6 +4,7 @@
 #include <boost/unordered/unordered_flat_set.hpp>
 #include <cstring>
 #include <limits>
+#include <string_view>
 #include <vector>
 
 #include "run/run_error.h"
@@ -186,6 +187,8 @@ struct SlotEqual {
 struct PrefixKey {
     quint64 high;
     quint64 low;
+    const char16_t* units;  // the whole word, for the tie-break
+    qint32 size;
     qint32 index;
 };
 
@@ -197,7 +200,7 @@ PrefixKey MakePrefixKey(QStringView word, qint32 index) {
         const quint64 unit = i < n ? p[i] : 0;
         part[i / 4] = part[i / 4] << 16 | unit;
     }
-    return {part[0], part[1], index};
+    return {part[0], part[1], p, static_cast<qint32>(n), index};
 }
 
 }  // namespace
@@ -273,18 +276,20 @@ void WordTable::ForgetIndex() {
 }
 
 void WordTable::SortEntries(qint32 count) {
-    // Sorting (prefix number, index) pairs touches the words' text only where the first
+    // Sorting (prefix number, text, index) keys touches the words' text only where the first
     // eight code units are equal; the entries are then moved into place along the cycles of
     // the permutation, without a second table.
     std::vector<PrefixKey> keys;
     keys.reserve(static_cast<size_t>(count));
     for (qint32 i = 1; i <= count; ++i)
         keys.push_back(MakePrefixKey(entries_[size_t(i)].strWord, i));
-    std::sort(keys.begin(), keys.end(), [this](const PrefixKey& a, const PrefixKey& b) {
+    std::sort(keys.begin(), keys.end(), [](const PrefixKey& a, const PrefixKey& b) {
         if (a.high != b.high) return a.high < b.high;
         if (a.low != b.low) return a.low < b.low;
-        const int c =
-            CompareOrdinal(entries_[size_t(a.index)].strWord, entries_[size_t(b.index)].strWord);
+        // Equal prefix numbers: the first `from` code units of both words are equal.
+        const qint32 from = std::min({8, a.size, b.size});
+        const int c = std::u16string_view(a.units + from, size_t(a.size - from))
+                          .compare(std::u16string_view(b.units + from, size_t(b.size - from)));
         return c != 0 ? c < 0 : a.index < b.index;
     });
     // source[i]: the entry that goes to index i; set to i once index i holds it.
