@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include "bench_text.h"
 #include "input/docx_extraction.h"
 #include "input/docx_text_runs.h"
 #include "input/file_scan.h"
@@ -21,33 +22,11 @@
 namespace {
 
 using namespace lxt;
-
-class SilentUi : public Ui {
-  public:
-    MsgResult MsgBox(const QString&, const QString&, MsgButtons, MsgIcon, int) override {
-        return MsgResult::No;
-    }
-    std::optional<QString> InputBox(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    void DoEvents() override {}
-};
-
-constexpr qsizetype kCorpusBytes = 8 * 1024 * 1024;
+using bench::kCorpusBytes;
+using bench::SilentUi;
 
 QByteArray Prose() {
-    QByteArray text;
-    const QByteArray own = qgetenv("LXT_BENCH_TEXT");
-    const QStringList files =
-        own.isEmpty() ? QStringList{QStringLiteral("/usr/share/common-licenses/GPL-3"),
-                                    QStringLiteral("/usr/share/common-licenses/Apache-2.0"),
-                                    QStringLiteral("/usr/share/common-licenses/GFDL-1.3")}
-                      : QStringList{QString::fromLocal8Bit(own)};
-    for (const QString& name : files) {
-        QFile f(name);
-        if (f.open(QIODevice::ReadOnly)) text += f.readAll();
-    }
-    if (text.isEmpty()) text = "The quick brown fox jumps over the lazy dog, doesn't it?\n";
+    QByteArray text = bench::BenchProse();
     text.replace("\r\n", "\n");
     text.replace("\n", "\r\n");
     QByteArray corpus;
@@ -67,7 +46,7 @@ void BM_FileScan(benchmark::State& state) {
         }
         f.write(corpus);
     }
-    SilentUi ui;
+    SilentUi ui(MsgResult::No);
     RunState run(ui);
     run.blnStartUpCompleted = true;
     run.settings.chkSuppressWords = 1;
@@ -91,7 +70,7 @@ void BM_TextRunScan(benchmark::State& state) {
                DecodeWin1252(line.trimmed()) + QStringLiteral("</w:t></w:r></w:p>");
     }
     xml += QStringLiteral("</w:body></w:document>");
-    SilentUi ui;
+    SilentUi ui(MsgResult::No);
     RunState run(ui);
     QStringList pieces;
     for (auto _ : state) {

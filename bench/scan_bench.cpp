@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "bench_text.h"
 #include "run/run_state.h"
 #include "run/word_list.h"
 #include "scan/line_scanner.h"
@@ -23,34 +24,12 @@
 namespace {
 
 using namespace lxt;
-
-class SilentUi : public Ui {
-  public:
-    MsgResult MsgBox(const QString&, const QString&, MsgButtons, MsgIcon, int) override {
-        return MsgResult::Ok;
-    }
-    std::optional<QString> InputBox(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    void DoEvents() override {}
-};
-
-constexpr qsizetype kCorpusBytes = 8 * 1024 * 1024;
+using bench::kCorpusBytes;
+using bench::SilentUi;
 
 // Lines of English prose in Windows-1252, about kCorpusBytes in all.
 std::vector<QByteArray> ProseLines() {
-    QByteArray text;
-    const QByteArray own = qgetenv("LXT_BENCH_TEXT");
-    const QStringList files =
-        own.isEmpty() ? QStringList{QStringLiteral("/usr/share/common-licenses/GPL-3"),
-                                    QStringLiteral("/usr/share/common-licenses/Apache-2.0"),
-                                    QStringLiteral("/usr/share/common-licenses/GFDL-1.3")}
-                      : QStringList{QString::fromLocal8Bit(own)};
-    for (const QString& name : files) {
-        QFile f(name);
-        if (f.open(QIODevice::ReadOnly)) text += f.readAll();
-    }
-    if (text.isEmpty()) text = "The quick brown fox jumps over the lazy dog, doesn't it?\n";
+    QByteArray text = bench::BenchProse();
     std::vector<QByteArray> lines;
     qsizetype total = 0;
     while (total < kCorpusBytes) {
