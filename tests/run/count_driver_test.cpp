@@ -67,6 +67,19 @@ class CountDriverTest : public ::testing::Test {
         return path;
     }
 
+    // Lets events run at every yield until the 25th word is counted, then presses the
+    // Stop button once.
+    void PressStopAtTheTwentyFifthWord() {
+        ui.OnDoEvents([this, pressed = false]() mutable {
+            if (run.lngNumWords < 25) {
+                run.eventPump.Restart();
+            } else if (!pressed) {
+                pressed = true;
+                cmdListWords_Click(run);
+            }
+        });
+    }
+
     // The line of the by-frequency listing for a word, as the output box shows it.
     static QString Line(int rank, int freq, const char* word) {
         return QStringLiteral(" %1  %2  %3")
@@ -171,16 +184,7 @@ TEST_F(CountDriverTest, StopAnsweredNoListsNothingAndKeepsTheTable) {
     Input(TwentyFiveWords());
     ui.Expect(Message(kMsgStopQuestion), MsgResult::Yes)
         .Expect("The operation was stopped before all words were counted.", MsgResult::No);
-    bool pressed = false;
-    ui.OnDoEvents([&] {
-        // Pumps at every yield until the 25th word, then presses the Stop button.
-        if (run.lngNumWords < 25) {
-            run.eventPump.Restart();
-        } else if (!pressed) {
-            pressed = true;
-            cmdListWords_Click(run);
-        }
-    });
+    PressStopAtTheTwentyFifthWord();
     EXPECT_EQ(cmdListWords_Click(run), RunOutcome::NotListed);
     EXPECT_TRUE(ui.AllExpectedShown()) << ui.PendingExpectations().join('|').toStdString();
     EXPECT_TRUE(ui.OutputText().endsWith("Stopped with 25 words found."));
@@ -206,15 +210,7 @@ TEST_F(CountDriverTest, StopAnsweredYesListsTheWordsFoundAsAPartialResult) {
     Input(TwentyFiveWords());
     ui.Expect(Message(kMsgStopQuestion), MsgResult::Yes)
         .Expect("Do you wish to list the words which were found?", MsgResult::Yes);
-    bool pressed = false;
-    ui.OnDoEvents([&] {
-        if (run.lngNumWords < 25) {
-            run.eventPump.Restart();
-        } else if (!pressed) {
-            pressed = true;
-            cmdListWords_Click(run);
-        }
-    });
+    PressStopAtTheTwentyFifthWord();
     EXPECT_EQ(cmdListWords_Click(run), RunOutcome::Listed);
     EXPECT_TRUE(ui.AllExpectedShown());
     EXPECT_TRUE(run.blnRunInterrupted);
