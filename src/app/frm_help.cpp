@@ -7,6 +7,7 @@
 #include "app/cv_common.h"
 #include "app/web_link.h"
 #include "support/catalogue.h"
+#include "support/message_numbers.h"
 
 namespace lxt {
 
@@ -107,7 +108,7 @@ FrmHelp::FrmHelp(QWidget& mainWindow, std::function<void()> setTheFocus)
            mainWindow.height() - TwipsToPixels(kHeightLess));
     setWindowTitle(QLatin1String(kHelpCaption));
     cmdClose->setText(QLatin1String(kHelpCloseCaption));
-    txbHelpScreen->setPlainText(HelpText(WebTargetDisplayText(Message(kMsgManualAddress))));
+    txbHelpScreen->setPlainText(HelpText(WebTargetDisplayText(Message(kMsgOnlineManual))));
     Form_Resize();
 }
 

@@ -2,6 +2,7 @@
 // filled once when it is created and afterwards only hidden and shown again, keeping its
 // text, size and place.
 #pragma once
+#include "support/message_numbers.h"
 
 #include <QString>
 #include <QWidget>
@@ -15,7 +16,6 @@ namespace lxt {
 inline constexpr char kHelpCaption[] = "LXT Help";
 inline constexpr char kHelpCloseCaption[] = "Close";
 // Catalogue message holding the address of the online manual page.
-inline constexpr int kMsgManualAddress = 15;
 
 // The help text: eleven paragraphs, each followed by CR LF twice. `manualAddress` is
 // shown in the first.

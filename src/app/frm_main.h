@@ -13,6 +13,7 @@
 #include "app/file_dialog.h"
 #include "run/run_state.h"
 #include "scan/settings.h"
+#include "support/message_numbers.h"
 
 class QApplication;
 class QCheckBox;
@@ -40,12 +41,6 @@ inline constexpr char kMainWindowTag[] = "LXT";
 // The program's title, the window caption.
 inline constexpr char kProgramTitle[] = "LXT word frequency counter";
 // Catalogue messages of the window.
-inline constexpr int kMsgPublisherSite = 14;
-inline constexpr int kMsgOnlineManual = 15;
-inline constexpr int kMsgQuestionCommonWords = 40;
-inline constexpr int kMsgTitleCommonWords = 42;
-inline constexpr int kMsgSettingsSaved = 50;
-inline constexpr int kMsgEmptyOutputTip = 76;
 // Introduction paragraphs, in the order shown.
 inline constexpr std::array<int, 6> kIntroMessages{19, 20, 21, 30, 22, 23};
 // Tooltip of chkSuppressWords while it is not ticked.

@@ -6,6 +6,7 @@
 #include "run/run_state.h"
 #include "run/run_statistics.h"
 #include "support/catalogue.h"
+#include "support/message_numbers.h"
 
 namespace lxt::cli {
 
@@ -118,7 +119,7 @@ MsgResult ConsoleUi::Answer(const QString& text, const QString& title, MsgButton
     if (text.contains(QLatin1String(kInvalidChecksum))) return MsgResult::No;
     if (title == QLatin1String(kCountingInterruptedTitle)) return MsgResult::Yes;
     // The stop questions are asked only after Ctrl-C: the answer is to stop.
-    if (title == QLatin1String(kStopTitle) || title == Message(74)) {
+    if (title == QLatin1String(kStopTitle) || title == Message(kMsgStopCaption)) {
         return Interrupted() ? MsgResult::Yes : MsgResult::No;
     }
     return NthButton(buttons, defaultButton);
@@ -138,7 +139,7 @@ MsgResult ConsoleUi::MsgBox(const QString& text, const QString& title, MsgButton
         PrintMessage(text);
     } else if (answer != MsgResult::Yes && title != QLatin1String(kEncodingTitle) &&
                title != QLatin1String(kLargeInputTitle) && title != QLatin1String(kStopTitle) &&
-               title != Message(74)) {
+               title != Message(kMsgStopCaption)) {
         PrintMessage(text);
     }
     return answer;

@@ -19,8 +19,10 @@
 #include "run/run_state.h"
 #include "run/settings_file.h"
 #include "support/catalogue.h"
+#include "support/error_numbers.h"
 #include "support/file_proc.h"
 #include "support/language_tables.h"
+#include "support/message_numbers.h"
 #include "support/win1252.h"
 
 namespace lxt::cli {
@@ -30,10 +32,7 @@ namespace {
 constexpr char kAllLanguages[] = "all";
 constexpr char kUsageHint[] = "Try 'lxt-count --help'.";
 // The catalogue message of the Count button's idle caption.
-constexpr int kMsgCountCaption = 73;
 // Error numbers the output-file test gives for a file that cannot be written.
-constexpr int kErrPathFileAccess = 75;
-constexpr int kErrPathNotFound = 76;
 
 void WriteTo(std::FILE* stream, const QString& text) {
     const QByteArray bytes = text.toUtf8();

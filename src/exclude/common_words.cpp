@@ -12,8 +12,10 @@
 #include "scan/line_scanner.h"
 #include "scan/markup.h"
 #include "support/catalogue.h"
+#include "support/error_numbers.h"
 #include "support/file_proc.h"
 #include "support/language_tables.h"
+#include "support/message_numbers.h"
 #include "support/str_proc.h"
 #include "support/ui.h"
 #include "support/win1252.h"
@@ -23,7 +25,6 @@ namespace lxt {
 namespace {
 
 constexpr char kProcedure[] = "AttemptToReadCommonWords";
-constexpr int kMsgCountCaptionIdle = 73;
 constexpr char16_t kBlank = u' ';
 
 QString TrimBlanks(const QString& text) {
@@ -150,7 +151,7 @@ bool ReadCommonWords(RunState& run) {
     }
 
     SetSuppressWords(run, savedSuppressWords);
-    ui.SetCountCaption(Message(kMsgCountCaptionIdle));
+    ui.SetCountCaption(Message(kMsgCountCaption));
     ui.OutputReplace(QString());
     run.blnStop = false;
     return completed;

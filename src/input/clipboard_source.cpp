@@ -10,6 +10,8 @@
 #include "run/word_list.h"
 #include "scan/line_scanner.h"
 #include "support/catalogue.h"
+#include "support/error_numbers.h"
+#include "support/message_numbers.h"
 #include "support/str_proc.h"
 #include "support/ui.h"
 
@@ -19,9 +21,6 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 constexpr char kProcedure[] = "DoItFromClipboard";
-constexpr int kMsgTitleError = 34;
-constexpr int kMsgStopCaption = 74;
-constexpr int kErrOutOfMemory = 7;
 // Marker pairs emptied so that no comment skipping applies to clipboard text.
 constexpr int kMarkerPairsCleared = 2;
 

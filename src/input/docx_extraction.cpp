@@ -11,8 +11,10 @@
 #include "run/run_error.h"
 #include "run/run_state.h"
 #include "support/catalogue.h"
+#include "support/error_numbers.h"
 #include "support/file_proc.h"
 #include "support/folder_proc.h"
+#include "support/message_numbers.h"
 #include "support/ui.h"
 #include "support/win1252.h"
 
@@ -21,7 +23,6 @@ namespace lxt {
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
-constexpr int kMsgTitleError = 34;
 
 QString WordFolder(const DocxState& docx) {
     return docx.strTempFolder + QStringLiteral("word");

@@ -18,7 +18,9 @@
 #include "scan/line_scanner.h"
 #include "scan/markup.h"
 #include "support/catalogue.h"
+#include "support/error_numbers.h"
 #include "support/file_proc.h"
+#include "support/message_numbers.h"
 #include "support/str_proc.h"
 #include "support/ui.h"
 
@@ -28,10 +30,6 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 constexpr char kProcedure[] = "DoItFromFile";
-constexpr int kMsgTitleError = 34;
-constexpr int kMsgCountCaption = 73;
-constexpr int kMsgStopCaption = 74;
-constexpr int kErrOutOfMemory = 7;
 
 QString L(const char* text) {
     return QString::fromLatin1(text);

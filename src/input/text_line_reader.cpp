@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "run/run_error.h"
+#include "support/error_numbers.h"
 #include "support/file_proc.h"
 #include "support/win1252.h"
 
@@ -26,10 +27,10 @@ TextLineReader::TextLineReader(const QString& path, Encoding encoding)
     errno = 0;
     if (!file_.open(QIODevice::ReadOnly)) {
         if (errno == EACCES || errno == EPERM) {
-            throw RunError{kErrorPermissionDenied, QStringLiteral("Permission denied")};
+            throw RunError{kErrPermissionDenied, QStringLiteral("Permission denied")};
         }
-        if (!FileExists(path)) throw RunError{kErrorFileNotFound, QStringLiteral("File not found")};
-        throw RunError{kErrorFileAccess, QStringLiteral("Path/File access error")};
+        if (!FileExists(path)) throw RunError{kErrFileNotFound, QStringLiteral("File not found")};
+        throw RunError{kErrPathFileAccess, QStringLiteral("Path/File access error")};
     }
 }
 
@@ -37,7 +38,7 @@ bool TextLineReader::Refill() {
     block_ = file_.read(kBlockSize);
     pos_ = 0;
     if (block_.isEmpty() && file_.error() != QFileDevice::NoError) {
-        throw RunError{kErrorDeviceIo, QStringLiteral("Device I/O error")};
+        throw RunError{kErrDeviceIo, QStringLiteral("Device I/O error")};
     }
     return !block_.isEmpty();
 }

@@ -7,8 +7,10 @@
 #include "run/report_error.h"
 #include "run/run_state.h"
 #include "support/catalogue.h"
+#include "support/error_numbers.h"
 #include "support/file_proc.h"
 #include "support/folder_proc.h"
+#include "support/message_numbers.h"
 #include "support/str_proc.h"
 #include "support/ui.h"
 #include "support/win1252.h"
@@ -21,10 +23,6 @@ const QString kCrLf = QStringLiteral("\r\n");
 const QString kProcedure = QStringLiteral("ListWords");
 
 // Error numbers and descriptions of a file that cannot be opened or written.
-constexpr int kErrDeviceIo = 57;
-constexpr int kErrDiskFull = 61;
-constexpr int kErrPathFileAccess = 75;
-constexpr int kErrPathNotFound = 76;
 
 struct FileError {
     int number;
@@ -85,7 +83,7 @@ bool AskOverwrite(RunState& run, bool& writing) {
     // An answer of blanks alone names no folder at all.
     const QString folder = answer.isEmpty() ? QString() : QFileInfo(answer).absolutePath();
     if (!FolderExists(folder)) {
-        run.ui.MsgBox(QString::fromUtf16(kFolderDoesNotExist), Message(kMsgWarningTitle),
+        run.ui.MsgBox(QString::fromUtf16(kFolderDoesNotExist), Message(kMsgTitleError),
                       MsgButtons::Ok, MsgIcon::Exclamation);
         return false;
     }

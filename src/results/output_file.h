@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "results/word_listing.h"
+#include "support/message_numbers.h"
 
 namespace lxt {
 
@@ -33,7 +34,6 @@ inline constexpr char16_t kWritingOutputFile[] = u"Now processing and writing to
 inline constexpr char16_t kOutputTerminated[] = u"Output to file was terminated.";
 inline constexpr char16_t kListingStopped[] = u"Listing stopped.";
 // Catalogue message used as the title of warnings.
-inline constexpr int kMsgWarningTitle = 34;
 
 // Lists the included words to the output file (when wanted) and then to the screen, in the
 // word order and display format in force. Errors are reported through ReportError with the

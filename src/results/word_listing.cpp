@@ -7,6 +7,7 @@
 #include "run/report_error.h"
 #include "run/run_state.h"
 #include "run/word_table.h"
+#include "support/error_numbers.h"
 #include "support/ui.h"
 #include "support/win1252.h"
 
@@ -19,7 +20,6 @@ const QString kCrLf = QStringLiteral("\r\n");
 constexpr qsizetype kFileChunk = 1 << 18;
 
 // Error number and description of a lack of memory in a listing.
-constexpr int kErrOutOfMemory = 7;
 const QString kOutOfMemory = QStringLiteral("Out of memory");
 
 const QString kAlphabeticalA = QStringLiteral("ListWordsAlphabetically A");

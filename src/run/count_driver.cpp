@@ -24,6 +24,8 @@
 #include "run/run_statistics.h"
 #include "scan/scan_options.h"
 #include "support/catalogue.h"
+#include "support/error_numbers.h"
+#include "support/message_numbers.h"
 #include "support/ui.h"
 
 namespace lxt {
@@ -37,9 +39,6 @@ constexpr char kPhaseSuffix[] = " ...";
 // intMinWidth of the listing at the start of every run.
 constexpr int kStartMinWidth = 6;
 // Error numbers and descriptions of the output-file test.
-constexpr int kErrPathFileAccess = 75;
-constexpr int kErrPathNotFound = 76;
-constexpr int kErrOutOfMemory = 7;
 constexpr char kPermissionDenied[] = "Permission denied";
 constexpr char kPathFileAccessError[] = "Path/File access error";
 constexpr char kPathNotFound[] = "Path not found";

@@ -7,19 +7,13 @@
 #include <QString>
 
 #include "results/word_listing.h"
+#include "support/message_numbers.h"
 
 namespace lxt {
 
 struct RunState;
 
 // Catalogue messages of the driver.
-inline constexpr int kMsgTitleError = 34;      // title of the missing-input warning
-inline constexpr int kMsgCountCaption = 73;    // cmdListWords when idle
-inline constexpr int kMsgStopCaption = 74;     // cmdListWords while counting or listing
-inline constexpr int kMsgStopQuestion = 75;    // whether to stop
-inline constexpr int kMsgPhaseInclusion = 77;  // the three ordering phases
-inline constexpr int kMsgPhaseStatistics = 78;
-inline constexpr int kMsgPhaseFrequencyOrder = 79;
 
 inline constexpr char kInputFileNotSpecified[] = "Input file not specified.";
 inline constexpr char kCountingInterruptedTitle[] = "Counting interrupted";

@@ -2,6 +2,7 @@
 
 #include "run/run_state.h"
 #include "support/catalogue.h"
+#include "support/message_numbers.h"
 #include "support/ui.h"
 
 namespace lxt {
@@ -14,21 +15,21 @@ void ReportError(RunState& run, int number, const QString& description, const QS
     QString text;
     QString title;
     if (number == kErrOutputBoxFull) {
-        text = Message(27) + QStringLiteral("  ");
+        text = Message(kMsgOutputBoxFull) + QStringLiteral("  ");
         if (run.settings.txbFile[1].isEmpty()) {
-            text += Message(31);
+            text += Message(kMsgNameAnOutputFile);
         } else if (run.settings.chkDisableOutputToFile == 1) {
-            text += Message(32);
+            text += Message(kMsgUntickDisable);
         } else if (run.blnOutputFileWritten) {
-            text += crlf + Message(33);
+            text += crlf + Message(kMsgListInOutputFile);
         }
-        title = Message(27);
+        title = Message(kMsgOutputBoxFull);
     } else {
         text = QStringLiteral("At ") + procedure + QStringLiteral(" error #") +
                QString::number(number) + QStringLiteral(".") + crlf +
                QStringLiteral("Description: ") + description;
-        if (run.blnOutputFileWritten) text += crlf + Message(33);
-        title = Message(34);
+        if (run.blnOutputFileWritten) text += crlf + Message(kMsgListInOutputFile);
+        title = Message(kMsgTitleError);
     }
     run.ui.MsgBox(text, title, MsgButtons::Ok, MsgIcon::Exclamation);
 }

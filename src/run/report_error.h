@@ -4,18 +4,11 @@
 
 #include <QString>
 
+#include "support/error_numbers.h"
+
 namespace lxt {
 
 struct RunState;
-
-// Error number of a full output box, raised by the listing.
-inline constexpr int kErrOutputBoxFull = -6;
-// Error number of permission denied (a locked or read-only file).
-inline constexpr int kErrPermissionDenied = 70;
-// Error number of an arithmetic overflow (a count past 2,147,483,647).
-inline constexpr int kErrOverflow = 6;
-// Error number of a file that is not there.
-inline constexpr int kErrFileNotFound = 53;
 
 void ReportError(RunState& run, int number, const QString& description, const QString& procedure);
 

@@ -7,13 +7,13 @@
 #include <QString>
 
 #include "scan/settings.h"
+#include "support/message_numbers.h"
 
 namespace lxt {
 
 inline constexpr int kSettingsFileLines = 39;
 inline constexpr char kStateFileName[] = "lxt.usr";
 // Catalogue message naming the per-user data folder.
-inline constexpr int kMsgUserFolderName = 310;
 
 inline constexpr char kSaveErrorPrefix[] = "Error when attempting to save settings: ";
 inline constexpr char kRestoreErrorPrefix[] = "Error when attempting to restore settings: ";

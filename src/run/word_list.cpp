@@ -5,6 +5,7 @@
 #include "run/run_error.h"
 #include "run/run_state.h"
 #include "scan/char_case.h"
+#include "support/error_numbers.h"
 #include "support/str_proc.h"
 #include "support/ui.h"
 
@@ -13,7 +14,6 @@ namespace lxt {
 namespace {
 
 // VB's "Out of memory" error, raised when the table cannot grow.
-constexpr int kErrOutOfMemory = 7;
 constexpr char16_t kOutOfMemoryDescription[] = u"Out of memory";
 
 // The word lower-cased as LowerCaseFull does it; the word itself (no copy) when it is

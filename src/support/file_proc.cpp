@@ -6,6 +6,7 @@
 #include <QThread>
 
 #include "scan/markup.h"
+#include "support/error_numbers.h"
 #include "support/str_proc.h"
 #include "support/win1252.h"
 
@@ -181,13 +182,13 @@ QString ReadFirstLines(const QString& path, QString& errorDescription, int& erro
     lineCount = 0;
     QFile file(path);
     if (!FileExists(path)) {
-        errorNumber = kErrorFileNotFound;
+        errorNumber = kErrFileNotFound;
         errorDescription = QStringLiteral("File not found");
         return {};
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        errorNumber = file.error() == QFileDevice::PermissionsError ? kErrorPermissionDenied
-                                                                    : kErrorFileAccess;
+        errorNumber = file.error() == QFileDevice::PermissionsError ? kErrPermissionDenied
+                                                                    : kErrPathFileAccess;
         errorDescription = file.errorString();
         return {};
     }
@@ -210,7 +211,7 @@ QString ReadFirstLines(const QString& path, QString& errorDescription, int& erro
         if (maxLines > 0 && lineCount >= maxLines) break;
     }
     if (reader.Failed()) {
-        errorNumber = kErrorDeviceIo;
+        errorNumber = kErrDeviceIo;
         errorDescription = file.errorString();
         lineCount = 0;
         return {};

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "support/error_numbers.h"
+
 namespace lxt {
 
 // Further deletion attempts after the first one fails, and the wait between them.
@@ -15,12 +17,6 @@ inline constexpr int kDeleteRetryWaitMs = 500;
 inline constexpr int kGuessHeadLines = 10;
 inline constexpr int kGuessLetterLines = 40;
 inline constexpr int kGuessLetterThreshold = 3;
-
-// Error numbers of ReadFirstLines.
-inline constexpr int kErrorFileNotFound = 53;
-inline constexpr int kErrorPermissionDenied = 70;
-inline constexpr int kErrorFileAccess = 75;
-inline constexpr int kErrorDeviceIo = 57;
 
 // True for an existing file (not a folder); false for an empty path.
 bool FileExists(const QString& path);

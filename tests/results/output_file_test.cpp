@@ -8,6 +8,7 @@
 #include "common/temp_dir.h"
 #include "run/run_state.h"
 #include "support/catalogue.h"
+#include "support/message_numbers.h"
 #include "table_fixture.h"
 
 namespace lxt::test {
@@ -119,7 +120,7 @@ TEST_F(OutputFile, MissingFolderInTheAnswerListsNothing) {
     ListWords(run);
     EXPECT_TRUE(ui.AllExpectedShown());
     EXPECT_EQ(ui.shown.back().icon, MsgIcon::Exclamation);
-    EXPECT_EQ(ui.shown.back().title, Message(kMsgWarningTitle));
+    EXPECT_EQ(ui.shown.back().title, Message(kMsgTitleError));
     EXPECT_TRUE(ui.OutputText().isEmpty());
     EXPECT_EQ(TempDir::Read(dir.File("out.txt")), "old");
     // An answer of blanks alone is no Cancel: it names no folder.

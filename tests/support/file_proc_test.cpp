@@ -1,4 +1,5 @@
 #include "support/file_proc.h"
+#include "support/error_numbers.h"
 
 #include <gtest/gtest.h>
 
@@ -123,7 +124,7 @@ TEST(ReadFirstLines, MissingFileGivesAnError) {
     TempDir dir;
     const ReadResult r = Read(dir.File("missing.txt"), false, 0);
     EXPECT_TRUE(r.text.isEmpty());
-    EXPECT_EQ(r.number, kErrorFileNotFound);
+    EXPECT_EQ(r.number, kErrFileNotFound);
     EXPECT_FALSE(r.description.isEmpty());
     EXPECT_EQ(r.count, 0);
 }
