@@ -2,6 +2,12 @@
 
 #include <csignal>
 
+#include "exclude/words_to_ignore.h"
+#include "input/docx_extraction.h"
+#include "input/docx_text_runs.h"
+#include "input/file_scan.h"
+#include "input/is_text_file.h"
+#include "run/count_driver.h"
 #include "run/progress_bar.h"
 #include "run/run_state.h"
 #include "run/run_statistics.h"
@@ -20,16 +26,6 @@ extern "C" void OnInterrupt(int) {
     std::signal(SIGINT, SIG_DFL);
 }
 
-// Titles and texts of the questions that get a fixed answer.
-constexpr char kEncodingTitle[] = "UTF-8 or ANSI file?";
-constexpr char kSeemsUtf8[] = "This file seems to be UTF-8 encoded.";
-constexpr char kLargeInputTitle[] = "Large input file";
-constexpr char kUnixStyleTitle[] = "This is a Unix-style text file";
-constexpr char kBigFileTitle[] = "Big file";
-constexpr char kInvalidChecksum[] = "Invalid checksum found";
-constexpr char kCountingInterruptedTitle[] = "Counting interrupted";
-constexpr char kStopTitle[] = "Stop";
-constexpr char kCharacterNotAllowedTitle[] = "Character not allowed";
 constexpr char kErrorReportStart[] = "At ";
 constexpr char kErrorReportMid[] = " error #";
 // Timer2's interval.
@@ -103,23 +99,24 @@ void ConsoleUi::PrintMessage(const QString& text) {
 MsgResult ConsoleUi::Answer(const QString& text, const QString& title, MsgButtons buttons,
                             int defaultButton) const {
     if (buttons == MsgButtons::Ok) return MsgResult::Ok;
-    if (title == QLatin1String(kEncodingTitle)) {
+    if (title == QLatin1String(kEncodingQuestionTitle)) {
         switch (encoding_) {
             case EncodingChoice::Utf8:
                 return MsgResult::Yes;
             case EncodingChoice::Ansi:
                 return MsgResult::No;
             case EncodingChoice::FollowDetection:
-                return text.startsWith(QLatin1String(kSeemsUtf8)) ? MsgResult::Yes : MsgResult::No;
+                return text.startsWith(QLatin1String(kSeemsUtf8Text)) ? MsgResult::Yes
+                                                                      : MsgResult::No;
         }
     }
     if (title == QLatin1String(kLargeInputTitle)) return MsgResult::No;
-    if (title == QLatin1String(kUnixStyleTitle)) return MsgResult::Yes;
+    if (title == QLatin1String(kUnixStyleQuestionTitle)) return MsgResult::Yes;
     if (title == QLatin1String(kBigFileTitle)) return MsgResult::Yes;
-    if (text.contains(QLatin1String(kInvalidChecksum))) return MsgResult::No;
+    if (text.contains(QLatin1String(kInvalidChecksumText))) return MsgResult::No;
     if (title == QLatin1String(kCountingInterruptedTitle)) return MsgResult::Yes;
     // The stop questions are asked only after Ctrl-C: the answer is to stop.
-    if (title == QLatin1String(kStopTitle) || title == Message(kMsgStopCaption)) {
+    if (title == QLatin1String(kDocxStopTitle) || title == Message(kMsgStopCaption)) {
         return Interrupted() ? MsgResult::Yes : MsgResult::No;
     }
     return NthButton(buttons, defaultButton);
@@ -137,8 +134,8 @@ MsgResult ConsoleUi::MsgBox(const QString& text, const QString& title, MsgButton
     const bool question = buttons != MsgButtons::Ok;
     if (!question) {
         PrintMessage(text);
-    } else if (answer != MsgResult::Yes && title != QLatin1String(kEncodingTitle) &&
-               title != QLatin1String(kLargeInputTitle) && title != QLatin1String(kStopTitle) &&
+    } else if (answer != MsgResult::Yes && title != QLatin1String(kEncodingQuestionTitle) &&
+               title != QLatin1String(kLargeInputTitle) && title != QLatin1String(kDocxStopTitle) &&
                title != Message(kMsgStopCaption)) {
         PrintMessage(text);
     }

@@ -53,8 +53,8 @@ qint32 PrepareDocx(RunState& run, DocxState& docx, const QString& fileName, cons
             break;
         case MemberExtraction::ChecksumError: {
             if (!askOnChecksum) return Fail(docx, kDocxChecksumError);
-            const QString question = QStringLiteral("Invalid checksum found when processing") +
-                                     kCrLf + fileName + kCrLf + kCrLf +
+            const QString question = QLatin1String(kInvalidChecksumText) + kCrLf + fileName +
+                                     kCrLf + kCrLf +
                                      QStringLiteral("Do you wish to scan this file anyway?");
             if (run.ui.MsgBox(question, QString::fromLatin1(kApplicationTitle), MsgButtons::YesNo,
                               MsgIcon::None) != MsgResult::Yes) {
@@ -75,7 +75,7 @@ qint32 PrepareDocx(RunState& run, DocxState& docx, const QString& fileName, cons
     docx.lngDocumentSize = QFileInfo(docx.strDocumentPath).size();
     if (docx.lngDocumentSize > docx.lngMaximumSize) return Fail(docx, kDocxTooBig);
     if (docx.lngDocumentSize > docx.lngWarningSize && askOnSize) {
-        const QString title = QStringLiteral("Big file");
+        const QString title = QLatin1String(kBigFileTitle);
         const QString question = fileName + kCrLf +
                                  QStringLiteral("is rather large.  It may take awhile to scan.") +
                                  kCrLf + QStringLiteral("Do you wish to continue?");
@@ -97,8 +97,8 @@ void ShowDocxPreparationFailure(Ui& ui, qint32 result, const QString& fileName) 
                       MsgButtons::Ok, MsgIcon::Exclamation);
             break;
         case kDocxChecksumError:
-            ui.MsgBox(QStringLiteral("Invalid checksum found when processing") + kCrLf + fileName,
-                      error, MsgButtons::Ok, MsgIcon::Exclamation);
+            ui.MsgBox(QLatin1String(kInvalidChecksumText) + kCrLf + fileName, error, MsgButtons::Ok,
+                      MsgIcon::Exclamation);
             break;
         case kDocxTooBig:
             ui.MsgBox(fileName + kCrLf + QStringLiteral("is too large to be scanned directly.") +

@@ -10,6 +10,10 @@
 
 namespace lxt {
 
+// Title of the large-document question and the opening of the checksum question.
+inline constexpr char kBigFileTitle[] = "Big file";
+inline constexpr char kInvalidChecksumText[] = "Invalid checksum found when processing";
+
 struct RunState;
 class Ui;
 

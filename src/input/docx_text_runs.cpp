@@ -27,7 +27,7 @@ bool StopRequested(RunState& run) {
     if (run.lngSecondsElapsed < kQuietStopSeconds) return true;
     const MsgResult answer = run.ui.MsgBox(
         QStringLiteral("Many different words have been found.\r\nDo you really wish to stop?"),
-        QStringLiteral("Stop"), MsgButtons::YesNo, MsgIcon::None);
+        QLatin1String(kDocxStopTitle), MsgButtons::YesNo, MsgIcon::None);
     if (answer == MsgResult::Yes) return true;
     run.blnStop = false;
     run.blnElapsedTimeRunning = true;

@@ -9,6 +9,9 @@
 
 namespace lxt {
 
+// Title of the stop question while a document's text is read.
+inline constexpr char kDocxStopTitle[] = "Stop";
+
 struct RunState;
 
 inline constexpr char16_t kTextRunStart[] = u"<w:t";

@@ -48,11 +48,11 @@ bool AskEncoding(RunState& run, bool& utf8) {
         ticked ? QStringLiteral("This file does not seem to be UTF-8 encoded.") + kCrLf +
                      QStringLiteral("Click 'Yes' to scan it as UTF-8 encoded (not advisable)") +
                      kCrLf + QStringLiteral("or 'No' to scan it as ANSI.")
-               : QStringLiteral("This file seems to be UTF-8 encoded.") + kCrLf +
+               : QLatin1String(kSeemsUtf8Text) + kCrLf +
                      QStringLiteral(
                          "Click 'Yes' to scan it as UTF-8 encoded or 'No' to scan it "
                          "as ANSI.");
-    const MsgResult answer = run.ui.MsgBox(text, QStringLiteral("UTF-8 or ANSI file?"),
+    const MsgResult answer = run.ui.MsgBox(text, QLatin1String(kEncodingQuestionTitle),
                                            MsgButtons::YesNoCancel, MsgIcon::None);
     if (answer == MsgResult::Cancel) return false;
     const bool yes = answer == MsgResult::Yes;
@@ -272,7 +272,7 @@ bool DoItFromFile(RunState& run, DocxState& docx) {
                 QStringLiteral("before continuing, in case the text window will not hold the "
                                "result. ") +
                 QStringLiteral("Do you wish to specify an output file?"),
-            QStringLiteral("Large input file"), MsgButtons::YesNoCancel, MsgIcon::None);
+            QLatin1String(kLargeInputTitle), MsgButtons::YesNoCancel, MsgIcon::None);
         if (answer == MsgResult::Cancel) return false;
         if (answer == MsgResult::Yes) {
             const QString chosen = ui.ChooseOutputFile();

@@ -9,6 +9,11 @@
 
 namespace lxt {
 
+// Titles and opening text of the questions a file scan asks.
+inline constexpr char kEncodingQuestionTitle[] = "UTF-8 or ANSI file?";
+inline constexpr char kSeemsUtf8Text[] = "This file seems to be UTF-8 encoded.";
+inline constexpr char kLargeInputTitle[] = "Large input file";
+
 struct RunState;
 struct DocxState;
 class TextLineReader;

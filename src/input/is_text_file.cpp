@@ -306,7 +306,7 @@ bool InspectInputFile(Ui& ui, const QString& fileName, bool silent, bool& utf8, 
             return true;
         }
         text += kCrLf + kCrLf + QStringLiteral("Do you wish to continue processing this file?");
-        const QString title = QStringLiteral("This is a Unix-style text file");
+        const QString title = QLatin1String(kUnixStyleQuestionTitle);
         if (ui.MsgBox(text, title, MsgButtons::YesNo, MsgIcon::None, 2) == MsgResult::Yes) {
             return true;
         }

@@ -9,6 +9,9 @@
 
 namespace lxt {
 
+// Title of the question about a large file with Unix line ends.
+inline constexpr char kUnixStyleQuestionTitle[] = "This is a Unix-style text file";
+
 class Ui;
 
 // Header and text codes.
