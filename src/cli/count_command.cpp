@@ -13,6 +13,7 @@
 #include "cli/console_ui.h"
 #include "exclude/common_words.h"
 #include "exclude/words_to_ignore.h"
+#include "input/is_text_file.h"
 #include "results/word_listing.h"
 #include "run/count_driver.h"
 #include "run/report_error.h"
@@ -132,6 +133,8 @@ int RunCountCommand(const QStringList& arguments) {
 
     if (!o.saveSettingsFile.isEmpty()) {
         Settings saved = run.settings;
+        // The counter never shows words as found; the file keeps the windows' own choice.
+        saved.chkSuppressWords = Settings{}.chkSuppressWords;
         if (!o.inputFile.isEmpty()) saved.txbFile[0] = QFileInfo(o.inputFile).absoluteFilePath();
         if (!saved.txbFile[1].isEmpty()) {
             saved.txbFile[1] = QFileInfo(saved.txbFile[1]).absoluteFilePath();
@@ -162,6 +165,11 @@ int RunCountCommand(const QStringList& arguments) {
         WriteTo(stdout, Unix(piece));
     };
 
+    // A docx document is always scanned as UTF-8, which allowing only 7-bit ASCII excludes:
+    // the run is refused as in the windows, where choosing a docx ticks the UTF-8 box.
+    if (run.settings.chkOnly7bitASCII == 1 && IsDocxFile(run.settings.txbFile[0].trimmed())) {
+        run.settings.chkUTF8 = 1;
+    }
     const bool utf8AndSevenBit = run.settings.chkUTF8 == 1 && run.settings.chkOnly7bitASCII == 1;
     const RunOutcome outcome = cmdListWords_Click(run, target);
     std::fflush(stdout);
@@ -175,6 +183,12 @@ int RunCountCommand(const QStringList& arguments) {
             if (utf8AndSevenBit || ui.SettingsRefused()) return kExitUsage;
             return kExitInputRefused;
         case RunOutcome::Abandoned:
+            // Ctrl-C before any word was counted (while a docx is unpacked): a stopped count
+            // with nothing to list.
+            if (ConsoleUi::Interrupted() && !run.blnRunInterrupted) {
+                ui.PrintMessage(StoppedText(run.lngNumWords));
+                return kExitCounted;
+            }
             return kExitInputRefused;
         case RunOutcome::Failed: {
             // The driver's hint about a locked output file is left in the output box.
