@@ -2,12 +2,12 @@
 
 #include <csignal>
 
+#include "count/count_driver.h"
 #include "exclude/words_to_ignore.h"
 #include "input/docx_extraction.h"
 #include "input/docx_text_runs.h"
 #include "input/file_scan.h"
 #include "input/is_text_file.h"
-#include "run/count_driver.h"
 #include "run/progress_bar.h"
 #include "run/run_state.h"
 #include "run/run_statistics.h"
