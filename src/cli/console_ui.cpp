@@ -13,6 +13,7 @@
 #include "run/run_statistics.h"
 #include "support/catalogue.h"
 #include "support/message_numbers.h"
+#include "support/private_temp_folder.h"
 
 namespace lxt::cli {
 
@@ -21,9 +22,14 @@ namespace {
 volatile std::sig_atomic_t gInterrupted = 0;
 
 extern "C" void OnInterrupt(int) {
-    gInterrupted = 1;
-    // A second Ctrl-C ends the program at once.
+    if (gInterrupted == 0) {
+        gInterrupted = 1;
+        return;
+    }
+    // A second Ctrl-C ends the program at once, leaving no temporary files behind.
+    RemovePrivateTempFoldersNow();
     std::signal(SIGINT, SIG_DFL);
+    std::raise(SIGINT);
 }
 
 constexpr char kErrorReportStart[] = "At ";
