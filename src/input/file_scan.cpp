@@ -6,6 +6,7 @@
 #include <optional>
 #include <utility>
 
+#include "input/counting_sink.h"
 #include "input/docx_extraction.h"
 #include "input/is_text_file.h"
 #include "input/text_line_reader.h"
@@ -105,6 +106,7 @@ void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, 
     int barShown = -1;
     QString line;
     bool ended = false;
+    CountingSink sink(run);
     for (;;) {
         run.eventPump.Pump(ui);
         if (!reader.ReadLine(line, ended)) break;
@@ -128,7 +130,7 @@ void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, 
         // The line's buffer and the previous line's change places: the next line is read
         // into the old buffer, without a new allocation.
         std::swap(run.strLine, line);
-        ScanLine(run);
+        ScanLine(run, sink);
         if (run.blnStop) {
             if (run.lngNumWords < kStopQuestionWords) break;
             const QString question = QStringLiteral(" ") + QString::number(run.lngNumWords) +
@@ -208,11 +210,11 @@ DocxState& ProgramDocxState() {
     return state;
 }
 
-bool DoItFromFile(RunState& run) {
-    return DoItFromFile(run, ProgramDocxState());
+bool DoItFromFile(RunState& run, WordTableStart start) {
+    return DoItFromFile(run, ProgramDocxState(), start);
 }
 
-bool DoItFromFile(RunState& run, DocxState& docx) {
+bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
     Ui& ui = run.ui;
     const QString input = run.settings.txbFile[0];
     auto abandon = [&ui]() {
@@ -299,12 +301,11 @@ bool DoItFromFile(RunState& run, DocxState& docx) {
     run.strClipboardText.clear();
     if (!docx.blnDocx) ClearOutputBox(run);
     const int suppress = run.settings.chkSuppressWords;
-    ResetWordTable(run);
+    if (start == WordTableStart::Fresh) ResetWordTable(run);
     // Whatever the table held, it is no longer a complete count (a docx input too).
     run.blnWordsGot = false;
     SetMarkupMode(run, extension);
     run.blnStop = false;
-    run.lngNumWords = 0;
     ui.SetCountCaption(Message(kMsgStopCaption));
     ui.EnableControls(false);
     if (fileLength > kProgressBarMinFileSize) SetTotalNumOccurrencesForFileProgressBar(run);
