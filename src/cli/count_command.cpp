@@ -107,7 +107,6 @@ int RunCountCommand(const QStringList& arguments) {
     ui.Attach(&run);
     run.settings = o.settings;
     run.blnStartUpCompleted = true;
-    ui.SetCountCaption(Message(kMsgCountCaption));
 
     // The words to ignore, normalised and checked as the Settings window does.
     if (!TakeOverWordsToIgnore(run)) return kExitUsage;
