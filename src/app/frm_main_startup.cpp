@@ -30,6 +30,7 @@
 #include "scan/markup.h"
 #include "settings/settings_file.h"
 #include "support/catalogue.h"
+#include "support/data_folder.h"
 #include "support/file_proc.h"
 #include "support/language_tables.h"
 #include "support/str_proc.h"
@@ -75,9 +76,8 @@ QString Latin(const char* text) {
 bool FrmMain::Form_Load(const QString& programFolder) {
     run_->blnStartUpCompleted = false;
     const QString programTextFile = QString::fromLatin1(kMainWindowTag).toLower() + ".dat";
-    // The catalogue is named after the window's tag and lives beside the program.
-    QString catalogue = CataloguePath(
-        programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder);
+    // The catalogue is named after the window's tag and lives in the program's data folder.
+    QString catalogue = CataloguePath(programFolder.isEmpty() ? DataFolder() : programFolder);
     catalogue = catalogue.left(catalogue.size() - programTextFile.size()) + programTextFile;
     const int loaded = LoadCatalogue(catalogue);
     if (loaded <= 0) {

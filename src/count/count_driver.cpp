@@ -102,6 +102,26 @@ RunOutcome OrderAndList(RunState& run, const ListingTarget& target) {
     return RunOutcome::Listed;
 }
 
+// The scan of several files as one text; true when at least one was read.
+bool ScanFiles(RunState& run, const InputFiles& inputs) {
+    const int utf8Box = run.settings.chkUTF8;
+    bool anyRead = false;
+    for (const QString& name : inputs.names) {
+        run.settings.txbFile[0] = name;
+        run.settings.chkUTF8 = utf8Box;
+        run.ui.SetInputFileText(name);
+        if (DoItFromFile(run, anyRead ? WordTableStart::AddToCount : WordTableStart::Fresh)) {
+            anyRead = true;
+        } else if (inputs.refused != nullptr) {
+            inputs.refused->append(name);
+        }
+        if (run.blnStop) break;
+    }
+    // What follows the scans (the listing) is about no one of the files.
+    run.ui.SetInputFileText(QString());
+    return anyRead;
+}
+
 }  // namespace
 
 QString StoppedText(qint32 numWords) {
@@ -138,7 +158,7 @@ OutputFileTest TestOutputFile(const QString& path) {
 #endif
 }
 
-RunOutcome DoIt(RunState& run, const ListingTarget& target) {
+RunOutcome DoIt(RunState& run, const ListingTarget& target, const InputFiles& inputs) {
     Ui& ui = run.ui;
     if (!CheckAllowedExtraChars(run)) {
         ui.ShowSettingsWindow();
@@ -166,7 +186,9 @@ RunOutcome DoIt(RunState& run, const ListingTarget& target) {
         ui.SetElapsedTimerEnabled(true);
 
         bool scanned = false;
-        if (run.settings.optInFile) {
+        if (run.settings.optInFile && !inputs.names.isEmpty()) {
+            scanned = ScanFiles(run, inputs);
+        } else if (run.settings.optInFile) {
             const QString inputName = run.settings.txbFile[0].trimmed();
             run.settings.txbFile[0] = inputName;
             ui.SetInputFileText(inputName);
@@ -194,7 +216,8 @@ RunOutcome DoIt(RunState& run, const ListingTarget& target) {
     }
 }
 
-RunOutcome cmdListWords_Click(RunState& run, const ListingTarget& target) {
+RunOutcome cmdListWords_Click(RunState& run, const ListingTarget& target,
+                              const InputFiles& inputs) {
     Ui& ui = run.ui;
     if (RunInProgress(run)) {
         if (ui.MsgBox(Message(kMsgStopQuestion), Message(kMsgStopCaption), MsgButtons::YesNo,
@@ -211,7 +234,7 @@ RunOutcome cmdListWords_Click(RunState& run, const ListingTarget& target) {
         return RunOutcome::NotStarted;
     }
     run.intThresholdFrequency = run.settings.cboThresholdFrequency + 2;
-    const RunOutcome outcome = DoIt(run, target);
+    const RunOutcome outcome = DoIt(run, target, inputs);
     ui.SetElapsedTimerEnabled(false);
     run.blnElapsedTimeRunning = false;
     if (run.lngSecondsElapsed < kMinSecondsShown) ui.SetLabel(UiLabel::TimeElapsed, QString());

@@ -210,11 +210,11 @@ DocxState& ProgramDocxState() {
     return state;
 }
 
-bool DoItFromFile(RunState& run) {
-    return DoItFromFile(run, ProgramDocxState());
+bool DoItFromFile(RunState& run, WordTableStart start) {
+    return DoItFromFile(run, ProgramDocxState(), start);
 }
 
-bool DoItFromFile(RunState& run, DocxState& docx) {
+bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
     Ui& ui = run.ui;
     const QString input = run.settings.txbFile[0];
     auto abandon = [&ui]() {
@@ -301,12 +301,11 @@ bool DoItFromFile(RunState& run, DocxState& docx) {
     run.strClipboardText.clear();
     if (!docx.blnDocx) ClearOutputBox(run);
     const int suppress = run.settings.chkSuppressWords;
-    ResetWordTable(run);
+    if (start == WordTableStart::Fresh) ResetWordTable(run);
     // Whatever the table held, it is no longer a complete count (a docx input too).
     run.blnWordsGot = false;
     SetMarkupMode(run, extension);
     run.blnStop = false;
-    run.lngNumWords = 0;
     EnterRunPhase(run, RunPhase::Counting);
     if (fileLength > kProgressBarMinFileSize) SetTotalNumOccurrencesForFileProgressBar(run);
 

@@ -7,6 +7,9 @@
 #include <zip.h>
 #include <QCoreApplication>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <csignal>
 #include <functional>
@@ -40,9 +43,14 @@ QString Program() {
     return QCoreApplication::applicationDirPath() + "/lxt-count";
 }
 
-Result RunLxtCount(const QStringList& args) {
+// Runs lxt-count with `input` on its standard input (closed at its end).
+Result RunLxtCount(const QStringList& args, const QByteArray& input = {}) {
     QProcess process;
     process.start(Program(), args);
+    if (process.waitForStarted()) {
+        process.write(input);
+        process.closeWriteChannel();
+    }
     EXPECT_TRUE(process.waitForFinished(120000));
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             process.readAllStandardOutput(), process.readAllStandardError()};
@@ -130,8 +138,8 @@ TEST_F(LxtCountTest, HelpExplainsEveryOptionWithAnExample) {
 TEST_F(LxtCountTest, UsageErrorsExitWithTwo) {
     const QString in = dir.Write("in.txt", Story());
     for (const QStringList& args :
-         {QStringList{}, QStringList{"--bogus", in}, QStringList{"--threshold", "1", in},
-          QStringList{"--format", "12", in}, QStringList{in, in}, QStringList{"--output"},
+         {QStringList{"--bogus", in}, QStringList{"--threshold", "1", in},
+          QStringList{"--format", "12", in}, QStringList{"--output"},
           QStringList{"--utf8", "--only-7bit", in}, QStringList{"--ignore", "don't", in},
           QStringList{"--common-words", dir.File("none.txt"), in}}) {
         const Result r = RunLxtCount(args);
@@ -415,6 +423,88 @@ TEST_F(LxtCountTest, AsClipboardCountsTheTextAsOneLineWithTheClipboardChecks) {
     EXPECT_EQ(tooMuch.status, kExitInputRefused);
     EXPECT_TRUE(tooMuch.err.contains("There are 100,001 characters in the text on the clipboard."));
 }
+
+TEST_F(LxtCountTest, SeveralFilesAreCountedAsOneTextEachReadOnItsOwn) {
+    const QString plain = dir.Write("plain.txt", "apple pear apple\r\n");
+    // Markup is skipped in the web page only; the marked file is read as UTF-8 on its own.
+    const QString page = dir.Write("page.htm", "<p class=\"apple\">pear plum</p>\r\n");
+    const QString marked = dir.Write("marked.txt",
+                                     "\xEF\xBB\xBF"
+                                     "caf\xC3\xA9 apple\r\n");
+    const QString missing = dir.File("missing.txt");
+    const Result r = RunLxtCount({"--tsv", plain, missing, page, marked, plain});
+    EXPECT_EQ(r.status, kExitInputRefused) << r.err.constData();
+    EXPECT_EQ(r.out, QByteArray("apple\t5\npear\t3\ncaf\xC3\xA9\t1\nplum\t1\n"));
+    const QString err = QString::fromUtf8(r.err);
+    EXPECT_TRUE(err.contains("lxt-count: " + missing + ": Input file does not exist.\n"))
+        << r.err.constData();
+    EXPECT_TRUE(err.contains("lxt-count: " + plain + ": given 2 times, counted 2 times\n"));
+
+    // All refused: nothing is listed.
+    const Result none = RunLxtCount({missing, dir.Write("empty.txt", "")});
+    EXPECT_EQ(none.status, kExitInputRefused);
+    EXPECT_TRUE(none.out.isEmpty());
+    EXPECT_TRUE(none.err.contains(": Input file is zero-length.\n")) << none.err.constData();
+}
+
+TEST_F(LxtCountTest, TsvAndJsonHoldTheListedWordsInTheChosenOrder) {
+    const QString in = dir.Write("in.txt", "beta alpha beta gamma gamma gamma delta the the\r\n");
+    const QStringList rules{"--threshold", "2", "--ignore", "the"};
+    const Result tsv = RunLxtCount(rules + QStringList{"--tsv", "--stats", in});
+    EXPECT_EQ(tsv.status, kExitCounted);
+    EXPECT_EQ(tsv.out, QByteArray("gamma\t3\nbeta\t2\n"));
+    // Nothing else on standard output: the statistics go to standard error.
+    EXPECT_TRUE(tsv.err.contains("Number of words in this list: 2\n")) << tsv.err.constData();
+    const Result alphabetical =
+        RunLxtCount(rules + QStringList{"--tsv", "--order", "alphabetical", in});
+    EXPECT_EQ(alphabetical.out, QByteArray("beta\t2\ngamma\t3\n"));
+
+    const Result json = RunLxtCount(rules + QStringList{"--json", in});
+    EXPECT_EQ(json.status, kExitCounted);
+    EXPECT_TRUE(json.out.endsWith("}\n"));
+    EXPECT_EQ(json.out.count('\n'), 1);
+    const QJsonObject object = QJsonDocument::fromJson(json.out).object();
+    EXPECT_EQ(object["wordsInList"].toInt(), 2);
+    EXPECT_EQ(object["wordsIgnored"].toInt(), 2);  // alpha and delta
+    EXPECT_EQ(object["instancesInList"].toInt(), 5);
+    EXPECT_EQ(object["totalInstances"].toInt(), 9);
+    const QJsonArray words = object["words"].toArray();
+    ASSERT_EQ(words.size(), 2);
+    EXPECT_EQ(words[0].toObject()["word"].toString(), QStringLiteral("gamma"));
+    EXPECT_EQ(words[0].toObject()["frequency"].toInt(), 3);
+    EXPECT_EQ(words[1].toObject()["word"].toString(), QStringLiteral("beta"));
+
+    // No words: an empty list, and the object still.
+    const Result empty = RunLxtCount({"--json", dir.Write("none.txt", "a b\r\n")});
+    EXPECT_EQ(QJsonDocument::fromJson(empty.out).object()["words"].toArray().size(), 0);
+    EXPECT_TRUE(RunLxtCount({"--tsv", dir.File("none.txt")}).out.isEmpty());
+}
+
+#ifdef Q_OS_UNIX
+TEST_F(LxtCountTest, StandardOutputThatCannotBeWrittenExitsWithThree) {
+    const QString in = dir.Write("in.txt", Story());
+    for (const QStringList& args :
+         {QStringList{in}, QStringList{"--json", in}, QStringList{"-h"}}) {
+        QProcess process;
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(Program(), args);
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), kExitOutputFailed) << args.join(' ').toStdString();
+        EXPECT_EQ(process.readAllStandardError(),
+                  QByteArray("lxt-count: standard output: No space left on device\n"));
+    }
+    // A reader that stops early ends the count quietly.
+    QByteArray many;
+    for (int i = 0; i < 20000; ++i)
+        many += "w" + QByteArray::number(i, 26).replace('0', 'z') + "ord ";
+    const QString big = dir.Write("big.txt", many + "\r\n");
+    QProcess pipeline;
+    pipeline.start("sh", {"-c", "\"$0\" \"$1\" | head -c 10 >/dev/null", Program(), big});
+    ASSERT_TRUE(pipeline.waitForFinished(60000));
+    EXPECT_EQ(pipeline.exitCode(), 0);
+    EXPECT_TRUE(pipeline.readAllStandardError().isEmpty());
+}
+#endif
 
 // A docx archive holding `documentXml` as word/document.xml.
 QString WriteDocx(const QString& path, const QByteArray& documentXml) {
