@@ -135,7 +135,8 @@ bool ReadCommonWords(RunState& run) {
     ResetWordTable(run);
     ConcealNumWords(run, true);
     ui.OutputReplace(QLatin1String(kNowReadingCommonWords));
-    ui.SetCountCaption(QLatin1String(kReadingStopCaption));
+    const RunPhase phaseBefore = run.phase;
+    EnterRunPhase(run, RunPhase::ReadingCommonWords);
     run.intWithinComment = -1;
     run.eventPump.Restart();
 
@@ -163,7 +164,7 @@ bool ReadCommonWords(RunState& run) {
     }
 
     SetSuppressWords(run, savedSuppressWords);
-    ui.SetCountCaption(Message(kMsgCountCaption));
+    EnterRunPhase(run, phaseBefore);
     ui.OutputReplace(QString());
     run.blnStop = false;
     return completed;
@@ -171,10 +172,8 @@ bool ReadCommonWords(RunState& run) {
 
 void AttemptToReadCommonWords(RunState& run) {
     Ui& ui = run.ui;
-    ui.EnableFileControls(false);
     const bool loaded = ReadCommonWords(run);
     run.blnCommonWordsLoaded = loaded;
-    ui.EnableFileControls(true);
     if (loaded) {
         const QString text = CommonWordsCountText(static_cast<qint32>(run.strCommonWords.size())) +
                              QLatin1String(kLoadedFrom) + run.strCommonWordsFile;

@@ -85,8 +85,7 @@ bool ContainsUtf8Charset(const QString& line) {
 bool EndBeforeReading(RunState& run, int suppress) {
     run.ui.OutputReplace(QString());
     run.blnStop = false;
-    run.ui.EnableControls(true);
-    run.ui.SetCountCaption(Message(kMsgCountCaption));
+    EnterRunPhase(run, RunPhase::Idle);
     RestoreTotalLabel(run);
     run.settings.chkSuppressWords = suppress;
     run.ui.SetCheckBox(UiCheckBox::SuppressWords, suppress == 1);
@@ -188,10 +187,9 @@ bool CheckInputFile(RunState& run, const QString& path) {
 
 void ClearOutputBox(RunState& run) {
     run.ui.OutputReplace(QString());
-    if (run.ui.CountCaption() == Message(kMsgStopCaption)) return;
+    if (RunInProgress(run)) return;
     ConcealNumWords(run, true);
     run.blnWordsGot = false;
-    if (run.blnStartUpCompleted) run.ui.SetTheFocus();
 }
 
 QString SkipHtmlHead(const QString& line, TextLineReader& reader, bool& utf8) {
@@ -306,8 +304,7 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
     run.blnWordsGot = false;
     SetMarkupMode(run, extension);
     run.blnStop = false;
-    ui.SetCountCaption(Message(kMsgStopCaption));
-    ui.EnableControls(false);
+    EnterRunPhase(run, RunPhase::Counting);
     if (fileLength > kProgressBarMinFileSize) SetTotalNumOccurrencesForFileProgressBar(run);
 
     // The scan. Whatever ends it, a docx's temporary folder goes with it.

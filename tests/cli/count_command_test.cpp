@@ -80,7 +80,6 @@ class LxtCountTest : public ::testing::Test {
         settings.chkSuppressWords = 1;
         run.settings = settings;
         run.blnStartUpCompleted = true;
-        ui.SetCountCaption(Message(kMsgCountCaption));
         EXPECT_TRUE(TakeOverWordsToIgnore(run));
         if (settings.chkIgnoreCommonWords == 1) {
             run.strCommonWordsFile = settings.txbCommonWordsFile;
