@@ -23,10 +23,10 @@
 #include "app/frm_pop_up.h"
 #include "app/qt_ui.h"
 #include "app/web_link.h"
+#include "count/count_driver.h"
 #include "results/output_file.h"
-#include "run/count_driver.h"
 #include "run/run_statistics.h"
-#include "run/settings_file.h"
+#include "settings/settings_file.h"
 #include "support/catalogue.h"
 
 namespace lxt {

@@ -13,7 +13,7 @@
 
 #include "app/file_dialog.h"
 #include "run/run_state.h"
-#include "scan/settings.h"
+#include "settings/settings.h"
 #include "support/message_numbers.h"
 
 class QApplication;

@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "run/settings_file.h"
+#include "settings/settings_file.h"
 
 namespace lxt::cli {
 

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "scan/settings.h"
+#include "settings/settings.h"
 
 namespace lxt::cli {
 

@@ -2,17 +2,18 @@
 
 #include <csignal>
 
+#include "count/count_driver.h"
 #include "exclude/words_to_ignore.h"
 #include "input/docx_extraction.h"
 #include "input/docx_text_runs.h"
 #include "input/file_scan.h"
 #include "input/is_text_file.h"
-#include "run/count_driver.h"
 #include "run/progress_bar.h"
 #include "run/run_state.h"
 #include "run/run_statistics.h"
 #include "support/catalogue.h"
 #include "support/message_numbers.h"
+#include "support/private_temp_folder.h"
 
 namespace lxt::cli {
 
@@ -21,9 +22,14 @@ namespace {
 volatile std::sig_atomic_t gInterrupted = 0;
 
 extern "C" void OnInterrupt(int) {
-    gInterrupted = 1;
-    // A second Ctrl-C ends the program at once.
+    if (gInterrupted == 0) {
+        gInterrupted = 1;
+        return;
+    }
+    // A second Ctrl-C ends the program at once, leaving no temporary files behind.
+    RemovePrivateTempFoldersNow();
     std::signal(SIGINT, SIG_DFL);
+    std::raise(SIGINT);
 }
 
 constexpr char kErrorReportStart[] = "At ";

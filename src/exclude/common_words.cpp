@@ -11,6 +11,7 @@
 #include "run/word_list.h"
 #include "scan/line_scanner.h"
 #include "scan/markup.h"
+#include "scan/word_sink.h"
 #include "support/catalogue.h"
 #include "support/error_numbers.h"
 #include "support/file_proc.h"
@@ -52,7 +53,18 @@ void SetSuppressWords(RunState& run, int value) {
 
 // Feeds the lines of the file's text to the scanner: a line ends at CR or CR LF only, so a
 // lone LF stays inside its line. Stops after any line once blnStop is set.
+// Reads each accepted word into the list, without counting an occurrence.
+class ReadingSink final : public WordSink {
+  public:
+    explicit ReadingSink(RunState& run) : run_(run) {}
+    void Accept(QStringView word) override { AddWordToList(run_, word); }
+
+  private:
+    RunState& run_;
+};
+
 void ScanCommonWordsText(RunState& run, const QString& text, bool utf8) {
+    ReadingSink sink(run);
     const qsizetype n = text.size();
     qsizetype start = 0;
     while (start < n && !run.blnStop) {
@@ -71,7 +83,7 @@ void ScanCommonWordsText(RunState& run, const QString& text, bool utf8) {
             if (utf8) run.strLine = RepairUtf8Pairs(run.strLine);
             run.strLine = LowerCaseFull(run.strLine);
             run.strLine += kBlank;
-            ScanLine(run);
+            ScanLine(run, sink);
         }
         if (run.blnStartUpCompleted) LetEventsRun(run);
     }

@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "input/counting_sink.h"
 #include "input/file_scan.h"
 #include "run/report_error.h"
 #include "run/run_error.h"
@@ -124,7 +125,8 @@ bool DoItFromClipboard(RunState& run, const QString& text) {
             QString line = run.settings.chkCaseSignificant == 1 ? text : LowerCaseFull(text);
             line += u' ';
             run.strLine = std::move(line);
-            ScanLine(run);
+            CountingSink sink(run);
+            ScanLine(run, sink);
         }
     } catch (const RunError& error) {
         ui.SetLabel(UiLabel::Twirler, QStringLiteral(" "));

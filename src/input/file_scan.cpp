@@ -6,6 +6,7 @@
 #include <optional>
 #include <utility>
 
+#include "input/counting_sink.h"
 #include "input/docx_extraction.h"
 #include "input/is_text_file.h"
 #include "input/text_line_reader.h"
@@ -105,6 +106,7 @@ void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, 
     int barShown = -1;
     QString line;
     bool ended = false;
+    CountingSink sink(run);
     for (;;) {
         run.eventPump.Pump(ui);
         if (!reader.ReadLine(line, ended)) break;
@@ -130,7 +132,7 @@ void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, 
         // The line's buffer and the previous line's change places: the next line is read
         // into the old buffer, without a new allocation.
         std::swap(run.strLine, line);
-        ScanLine(run);
+        ScanLine(run, sink);
         if (run.blnStop) {
             if (run.lngNumWords < kStopQuestionWords) break;
             const QString question = QStringLiteral(" ") + QString::number(run.lngNumWords) +

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <QThread>
 
-#include "scan/markup.h"
+#include "support/character_entities.h"
 #include "support/error_numbers.h"
 #include "support/str_proc.h"
 #include "support/win1252.h"

@@ -16,7 +16,7 @@
 #include "app/frm_main.h"
 #include "frm_main_test_fixture.h"
 #include "run/run_state.h"
-#include "run/settings_file.h"
+#include "settings/settings_file.h"
 
 namespace lxt {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/temp_dir.h"
-#include "run/settings_file.h"
+#include "settings/settings_file.h"
 
 namespace lxt::cli {
 namespace {

@@ -20,11 +20,11 @@
 
 #include "common/scripted_ui.h"
 #include "common/temp_dir.h"
+#include "count/count_driver.h"
 #include "exclude/common_words.h"
 #include "exclude/words_to_ignore.h"
-#include "run/count_driver.h"
 #include "run/run_state.h"
-#include "run/settings_file.h"
+#include "settings/settings_file.h"
 #include "support/catalogue.h"
 #include "support/language_tables.h"
 

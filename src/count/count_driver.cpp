@@ -1,4 +1,4 @@
-#include "run/count_driver.h"
+#include "count/count_driver.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "scan/settings.h"
+#include "settings/settings.h"
 #include "support/message_numbers.h"
 
 namespace lxt {

@@ -1,4 +1,4 @@
-#include "run/settings_file.h"
+#include "settings/settings_file.h"
 
 #include <QFile>
 #include <QSaveFile>
