@@ -1,6 +1,7 @@
 // lxt-count: the headless counter.
 #include <QCoreApplication>
 #include <QFile>
+#include <csignal>
 #include <cstdio>
 
 #include "cli/count_command.h"
@@ -28,6 +29,11 @@ bool ArgumentsRoundTrip(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGPIPE
+    // A reader that goes away ends the program quietly, as it ends other filters, even when
+    // the parent process ignored the signal.
+    std::signal(SIGPIPE, SIG_DFL);
+#endif
     QCoreApplication app(argc, argv);
     if (!ArgumentsRoundTrip(argc, argv)) return lxt::cli::kExitUsage;
     lxt::InitNumberLocale();

@@ -8,7 +8,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString path = fuzz::WriteInput(QStringLiteral("input.txt"), data, size);
     bool utf8 = false;
     int textCode = 0;
-    InspectInputFile(ui, path, false, utf8, textCode, true);
+    InspectInputFile(ui, path, false, utf8, textCode);
     IsDocxFile(path);
     return 0;
 }

@@ -1,6 +1,7 @@
 // The line scanner over any line, with the word options taken from the first byte, in the
 // plain, HTML and XML markup modes.
 #include "fuzz_support.h"
+#include "input/counting_sink.h"
 #include "run/run_state.h"
 #include "run/word_list.h"
 #include "scan/line_scanner.h"
@@ -27,6 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     SetMarkupMode(run, QString::fromLatin1(kExtensions[(flags >> 4) & 3]));
     ResetWordTable(run);
     run.intWithinComment = -1;
+    CountingSink sink(run);
     const QString text = DecodeWin1252(fuzz::Bytes(data + 1, size - 1));
     for (const QString& line : text.split(u'\n')) {
         QString cleaned = line;
@@ -34,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         SpaceDoubleHyphens(cleaned);
         run.strLine =
             (run.settings.chkCaseSignificant == 1 ? cleaned : LowerCaseFull(cleaned)) + u' ';
-        ScanLine(run);
+        ScanLine(run, sink);
     }
     SealWordTable(run);
     return 0;

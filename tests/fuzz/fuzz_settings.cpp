@@ -1,6 +1,6 @@
 // The settings reader over any file, and the writer of what it read.
 #include "fuzz_support.h"
-#include "run/settings_file.h"
+#include "settings/settings_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace lxt;
