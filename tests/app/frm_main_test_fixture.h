@@ -26,6 +26,7 @@
 #include "common/temp_dir.h"
 #include "settings/settings_file.h"
 #include "support/catalogue.h"
+#include "support/message_numbers.h"
 
 namespace lxt::test {
 
@@ -80,7 +81,7 @@ class FrmMainTest : public ::testing::Test {
         return frm->txbOutput->toPlainText();
     }
     // Answers the question whether to load the common words of the input's language.
-    void RefuseCommonWords() { ui.Expect(Message(40), MsgResult::No); }
+    void RefuseCommonWords() { ui.Expect(Message(kMsgQuestionCommonWords), MsgResult::No); }
 
     // Words of five letters, each with a vowel, all different: "abaaa", "abbaa", ...
     static QByteArray DistinctWords(int count) {
