@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <cstdio>
+#include <optional>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -12,6 +13,7 @@
 #include "cli/cli_options.h"
 #include "cli/console_ui.h"
 #include "cli/machine_listing.h"
+#include "cli/standard_input.h"
 #include "cli/standard_output.h"
 #include "count/count_driver.h"
 #include "exclude/common_words.h"
@@ -26,6 +28,7 @@
 #include "support/file_proc.h"
 #include "support/language_tables.h"
 #include "support/message_numbers.h"
+#include "support/private_temp_folder.h"
 #include "support/win1252.h"
 
 namespace lxt::cli {
@@ -177,6 +180,22 @@ int RunCount(const QStringList& arguments, StandardOutput& out) {
     }
 
     WarnAboutRepeatedFiles(inputs);
+
+    // Standard input becomes a file of a private folder, named as standard input in messages.
+    std::optional<PrivateTempFolder> stdinFolder;
+    if (inputs.contains(QLatin1String(kStandardInputName))) {
+        stdinFolder.emplace();
+        const StandardInputCopy copy = CopyStandardInput(*stdinFolder);
+        if (!copy.error.isEmpty()) {
+            WriteTo(stderr, QLatin1String(kMessagePrefix) + QLatin1String(kStandardInputShownName) +
+                                QStringLiteral(": ") + copy.error + QLatin1Char('\n'));
+            return kExitInputRefused;
+        }
+        for (QString& name : inputs) {
+            if (name == QLatin1String(kStandardInputName)) name = copy.path;
+        }
+        ui.NameFile(copy.path, QLatin1String(kStandardInputShownName));
+    }
 
     if (o.asClipboard) {
         QFile file(inputs.first());
