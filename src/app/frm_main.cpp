@@ -39,6 +39,8 @@ constexpr int kSavedPopUpHeight = 300;
 constexpr int kSavedPopUpInterval = 2000;
 constexpr int kSavedPopUpTop = 6500;
 constexpr int kSavedPopUpLeft = 5200;
+// The Count button's caption while common words are read.
+constexpr char kReadingStopCaption[] = "Stop";
 
 }  // namespace
 
@@ -48,7 +50,6 @@ FrmMain::FrmMain(Ui* dialogs, QWidget* parent) : QMainWindow(parent) {
     BuildLayout();
     ui_ = std::make_unique<QtUi>(*this, dialogs);
     run_ = std::make_unique<RunState>(*ui_);
-    ui_->SetCountCaption(cmdListWords->text());
     frmParams_ = std::make_unique<FrmParams>(*this);
     endProcess_ = [this] {
         if (IsCounting()) {
@@ -240,7 +241,7 @@ void FrmMain::SetOutputFilePath(const QString& path) {
 }
 
 bool FrmMain::IsCounting() const {
-    return ui_->CountCaption() == Message(kMsgStopCaption);
+    return RunInProgress(*run_);
 }
 
 // ---- Focus and enabling ----
@@ -265,6 +266,45 @@ void FrmMain::EnableControls(bool enable) {
     EnableListOptions(enable);
     EnableSourceOptions(enable);
     if (isVisible()) repaint();
+}
+
+void FrmMain::ShowRunPhase(RunPhase phase) {
+    const RunPhase before = shownPhase_;
+    shownPhase_ = phase;
+    const auto caption = [this](const QString& text) {
+        cmdListWords->setText(text);
+        if (isVisible()) cmdListWords->repaint();
+    };
+    switch (phase) {
+        case RunPhase::Counting:
+            caption(Message(kMsgStopCaption));
+            EnableControls(false);
+            break;
+        case RunPhase::Ordering:
+            cmdListWords->setEnabled(false);
+            break;
+        case RunPhase::Listing:
+            if (before == RunPhase::Idle) {
+                caption(Message(kMsgStopCaption));
+                EnableControls(false);
+            }
+            cmdListWords->setEnabled(true);
+            break;
+        case RunPhase::ReadingCommonWords:
+            caption(QString::fromLatin1(kReadingStopCaption));
+            EnableFileControls(false);
+            break;
+        case RunPhase::Idle:
+            caption(Message(kMsgCountCaption));
+            if (before == RunPhase::ReadingCommonWords) {
+                EnableFileControls(true);
+                break;
+            }
+            EnableControls(true);
+            cmdListWords->setEnabled(true);
+            SetTheFocus();
+            break;
+    }
 }
 
 void FrmMain::EnableFileControls(bool enable) {
@@ -365,11 +405,9 @@ void FrmMain::RelistIfWordsGot() {
         TakeSettingsIntoRun();
         // A listing stopped before must not stop this one at its first entry.
         run_->blnStop = false;
-        ui_->SetCountCaption(Message(kMsgStopCaption));
-        EnableControls(false);
+        EnterRunPhase(*run_, RunPhase::Listing);
         ListWords(*run_);
-        EnableControls(true);
-        ui_->SetCountCaption(Message(kMsgCountCaption));
+        EnterRunPhase(*run_, RunPhase::Idle);
         run_->blnStop = false;
         ui_->FlushOutput();
     }

@@ -133,6 +133,9 @@ class FrmMain : public QMainWindow {
     void Timer2_Timer();
 
     void EnableControls(bool enable);
+    // What the controls show while the engine is in `phase`: the Count button's caption and
+    // whether it can be pressed, which controls are usable, and the focus once a run ends.
+    void ShowRunPhase(RunPhase phase);
     // Only the input- and output-file controls (browse buttons, path boxes, Clear buttons); a
     // Clear button comes back only with a path in its box.
     void EnableFileControls(bool enable);
@@ -188,6 +191,7 @@ class FrmMain : public QMainWindow {
     std::function<void()> endProcess_;
     FileChooser fileChooser_;
     QString strStateFile_;
+    RunPhase shownPhase_ = RunPhase::Idle;
     QString strInputLanguage_;
     QString storedClipboardText_;
     bool blnMainFormActivated_ = false;

@@ -140,7 +140,6 @@ int RunCount(const QStringList& arguments, StandardOutput& out) {
     ui.Attach(&run);
     run.settings = o.settings;
     run.blnStartUpCompleted = true;
-    ui.SetCountCaption(Message(kMsgCountCaption));
 
     // The words to ignore, normalised and checked as the Settings window does.
     if (!TakeOverWordsToIgnore(run)) return kExitUsage;

@@ -56,12 +56,8 @@ RunOutcome HandleError(RunState& run, int number, const QString& description) {
         ui.OutputReplace(QStringLiteral("Error: ") + description + kCrLf + kCrLf +
                          Latin(kOutputFileLockedHint));
     }
-    ui.EnableControls(true);
-    ui.SetCountCaption(Message(kMsgCountCaption));
-    // The button may have been disabled for the ordering phases: it must come back usable.
-    ui.SetCountEnabled(true);
     ui.SetLabel(UiLabel::Twirler, QStringLiteral(" "));
-    ui.SetTheFocus();
+    EnterRunPhase(run, RunPhase::Idle);
     return RunOutcome::Failed;
 }
 
@@ -80,16 +76,14 @@ RunOutcome OrderAndList(RunState& run, const ListingTarget& target) {
             ui.MsgBox(Latin(kCountingInterruptedText), Latin(kCountingInterruptedTitle),
                       MsgButtons::YesNo, MsgIcon::None, 1);
         if (answer != MsgResult::Yes) {
-            ui.EnableControls(true);
-            ui.SetCountCaption(Message(kMsgCountCaption));
+            EnterRunPhase(run, RunPhase::Idle);
             return RunOutcome::NotListed;
         }
         run.blnRunInterrupted = true;
     }
 
     run.blnWordsGot = !run.blnRunInterrupted;
-    ui.SetCountCaption(Message(kMsgStopCaption));
-    ui.SetCountEnabled(false);
+    EnterRunPhase(run, RunPhase::Ordering);
 
     ui.OutputReplace(Message(kMsgPhaseInclusion) + Latin(kPhaseSuffix));
     MarkIncludedWords(run);
@@ -100,13 +94,11 @@ RunOutcome OrderAndList(RunState& run, const ListingTarget& target) {
 
     ShowRunStatistics(run);
     run.blnListShown = true;
-    ui.SetCountEnabled(true);
+    EnterRunPhase(run, RunPhase::Listing);
 
     ListWords(run, target);
-    ui.EnableControls(true);
-    ui.SetCountCaption(Message(kMsgCountCaption));
     ui.SetLabel(UiLabel::Twirler, QStringLiteral(" "));
-    ui.SetTheFocus();
+    EnterRunPhase(run, RunPhase::Idle);
     return RunOutcome::Listed;
 }
 
@@ -227,7 +219,7 @@ RunOutcome DoIt(RunState& run, const ListingTarget& target, const InputFiles& in
 RunOutcome cmdListWords_Click(RunState& run, const ListingTarget& target,
                               const InputFiles& inputs) {
     Ui& ui = run.ui;
-    if (ui.CountCaption() == Message(kMsgStopCaption)) {
+    if (RunInProgress(run)) {
         if (ui.MsgBox(Message(kMsgStopQuestion), Message(kMsgStopCaption), MsgButtons::YesNo,
                       MsgIcon::None, 2) == MsgResult::Yes) {
             run.blnStop = true;

@@ -90,7 +90,6 @@ bool Paste(RunState& run, bool show) {
     ConcealNumWords(run, true);
     run.blnWordsGot = false;
     run.blnListShown = false;
-    ui.SetTheFocus();
     return success;
 }
 
@@ -118,8 +117,7 @@ bool DoItFromClipboard(RunState& run, const QString& text) {
         run.blnWordsGot = false;
         run.blnStop = false;
         run.lngNumWords = 0;
-        ui.SetCountCaption(Message(kMsgStopCaption));
-        ui.EnableControls(false);
+        EnterRunPhase(run, RunPhase::Counting);
         ClearOutputBox(run);
         if (!text.isEmpty()) {
             QString line = run.settings.chkCaseSignificant == 1 ? text : LowerCaseFull(text);
@@ -143,7 +141,6 @@ bool DoItFromClipboard(RunState& run, const QString& text) {
     }
     run.settings.chkSuppressWords = suppress;
     ui.SetCheckBox(UiCheckBox::SuppressWords, suppress == 1);
-    ui.SetTheFocus();
     return true;
 }
 

@@ -85,8 +85,7 @@ bool ContainsUtf8Charset(const QString& line) {
 bool EndBeforeReading(RunState& run, int suppress) {
     run.ui.OutputReplace(QString());
     run.blnStop = false;
-    run.ui.EnableControls(true);
-    run.ui.SetCountCaption(Message(kMsgCountCaption));
+    EnterRunPhase(run, RunPhase::Idle);
     RestoreTotalLabel(run);
     run.settings.chkSuppressWords = suppress;
     run.ui.SetCheckBox(UiCheckBox::SuppressWords, suppress == 1);
@@ -110,10 +109,8 @@ void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, 
     for (;;) {
         run.eventPump.Pump(ui);
         if (!reader.ReadLine(line, ended)) break;
-        // One character per byte of the file, and its line end: two for a CR LF text, one
-        // otherwise (also after the last line, as if it had one).
-        charactersRead += reader.LastLineBytes();
-        if (!reader.LastWasPart()) charactersRead += run.intTextKind < 2 ? 2 : 1;
+        // One character per byte of the file, its line end included, whichever it is.
+        charactersRead += reader.LastLineBytes() + reader.LastLineEndBytes();
         if (htmlFile && !headHandled &&
             line.contains(QStringLiteral("<!DOCTYPE"), Qt::CaseInsensitive) &&
             line.contains(QStringLiteral("HTML"), Qt::CaseInsensitive)) {
@@ -190,10 +187,9 @@ bool CheckInputFile(RunState& run, const QString& path) {
 
 void ClearOutputBox(RunState& run) {
     run.ui.OutputReplace(QString());
-    if (run.ui.CountCaption() == Message(kMsgStopCaption)) return;
+    if (RunInProgress(run)) return;
     ConcealNumWords(run, true);
     run.blnWordsGot = false;
-    if (run.blnStartUpCompleted) run.ui.SetTheFocus();
 }
 
 QString SkipHtmlHead(const QString& line, TextLineReader& reader, bool& utf8) {
@@ -239,7 +235,7 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
         }
         if (!CheckInputFile(run, input)) return abandon();
         int textCode = kTextNotText;
-        const bool readable = InspectInputFile(ui, input, false, utf8, textCode, true);
+        const bool readable = InspectInputFile(ui, input, false, utf8, textCode);
         run.intTextKind = textCode;
         if (!readable) return abandon();
         if (!AskEncoding(run, utf8)) return abandon();
@@ -308,8 +304,7 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
     run.blnWordsGot = false;
     SetMarkupMode(run, extension);
     run.blnStop = false;
-    ui.SetCountCaption(Message(kMsgStopCaption));
-    ui.EnableControls(false);
+    EnterRunPhase(run, RunPhase::Counting);
     if (fileLength > kProgressBarMinFileSize) SetTotalNumOccurrencesForFileProgressBar(run);
 
     // The scan. Whatever ends it, a docx's temporary folder goes with it.

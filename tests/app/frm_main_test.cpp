@@ -274,7 +274,7 @@ TEST_F(FrmMainTest, ClearingTheOutputWhileCountingKeepsTheWords) {
     Start();
     frm->TheUi().OutputReplace(QStringLiteral("words"));
     frm->Run().blnWordsGot = true;
-    frm->TheUi().SetCountCaption(Message(74));
+    frm->Run().phase = RunPhase::Counting;
     frm->cmdClearOutput_Click();
     EXPECT_TRUE(Output().isEmpty());
     EXPECT_TRUE(frm->Run().blnWordsGot);
@@ -283,7 +283,7 @@ TEST_F(FrmMainTest, ClearingTheOutputWhileCountingKeepsTheWords) {
     frm->Timer1_Timer();
     EXPECT_FALSE(frm->cmdClearOutput->isEnabled());
     EXPECT_TRUE(frm->txbOutput->toolTip().isEmpty());
-    frm->TheUi().SetCountCaption(Message(73));
+    frm->Run().phase = RunPhase::Idle;
     frm->cmdClearOutput_Click();
     EXPECT_FALSE(frm->Run().blnWordsGot);
 }
