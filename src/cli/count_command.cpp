@@ -49,11 +49,18 @@ QString Unix(QString text) {
     return text;
 }
 
-bool StderrIsTerminal() {
+constexpr int kStandardInputFd = 0;
+constexpr int kStandardErrorFd = 2;
+
+// True when the stream with descriptor `fd` is a terminal (`otherwise` where that cannot
+// be told).
+bool IsTerminal(int fd, bool otherwise) {
 #ifdef Q_OS_UNIX
-    return ::isatty(STDERR_FILENO) == 1;
+    Q_UNUSED(otherwise);
+    return ::isatty(fd) == 1;
 #else
-    return false;
+    Q_UNUSED(fd);
+    return otherwise;
 #endif
 }
 
@@ -82,14 +89,6 @@ int UsageError(const QString& error) {
     WriteTo(stderr, QLatin1String(kMessagePrefix) + error + QLatin1Char('\n') +
                         QLatin1String(kUsageHint) + QLatin1Char('\n'));
     return kExitUsage;
-}
-
-bool StdinIsTerminal() {
-#ifdef Q_OS_UNIX
-    return ::isatty(STDIN_FILENO) == 1;
-#else
-    return true;
-#endif
 }
 
 // A file named more than once is counted as often as it is named, with a warning.
@@ -122,7 +121,8 @@ int RunCount(const QStringList& arguments, StandardOutput& out) {
 
     QStringList inputs = o.inputFiles;
     if (inputs.isEmpty() && o.saveSettingsFile.isEmpty()) {
-        if (StdinIsTerminal()) return UsageError(QStringLiteral("no input file given"));
+        if (IsTerminal(kStandardInputFd, true))
+            return UsageError(QStringLiteral("no input file given"));
         inputs << QLatin1String(kStandardInputName);
     }
 
@@ -135,7 +135,7 @@ int RunCount(const QStringList& arguments, StandardOutput& out) {
 
     // From here Ctrl-C asks the count to stop (at its first chance) instead of ending it.
     ConsoleUi::InstallInterruptHandler();
-    ConsoleUi ui(o.encoding, o.quiet, StderrIsTerminal());
+    ConsoleUi ui(o.encoding, o.quiet, IsTerminal(kStandardErrorFd, false));
     RunState run(ui);
     ui.Attach(&run);
     run.settings = o.settings;
