@@ -63,6 +63,7 @@ FrmMain::FrmMain(Ui* dialogs, QWidget* parent) : QMainWindow(parent) {
         return ShowFileDialog(this, request);
     };
     ConnectHandlers();
+    SetUpDesktopHabits();
 }
 
 FrmMain::~FrmMain() {
@@ -429,6 +430,8 @@ void FrmMain::Timer2_Timer() {
 int RunMainWindow(QApplication& app) {
     FrmMain frmMain;
     if (!frmMain.Form_Load()) return EXIT_FAILURE;
+    const QString file = InputFileArgument(app.arguments());
+    if (!file.isEmpty()) frmMain.OpenInputFile(file);
     return app.exec();
 }
 

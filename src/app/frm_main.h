@@ -4,6 +4,7 @@
 // and ends it; closing it in any way runs cmdQuit_Click.
 #pragma once
 
+#include <QKeyCombination>
 #include <QMainWindow>
 #include <QString>
 #include <array>
@@ -22,6 +23,7 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMimeData;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -52,6 +54,10 @@ inline constexpr int kLongPathToolTip = 76;
 inline constexpr int kPathBoxToolTip = 70;
 // The common-words path box shows its text as its tooltip from this length on.
 inline constexpr int kCommonWordsPathToolTip = 58;
+// The window's shortcuts: choose the input file, quit, help.
+inline constexpr QKeyCombination kOpenKeys = Qt::CTRL | Qt::Key_O;
+inline constexpr QKeyCombination kQuitKeys = Qt::CTRL | Qt::Key_Q;
+inline constexpr QKeyCombination kHelpKeys{Qt::Key_F1};
 
 class FrmMain : public QMainWindow {
     Q_OBJECT
@@ -144,9 +150,16 @@ class FrmMain : public QMainWindow {
     // Ticks or clears the Settings window's "Ignore common words" without its handler.
     void SetIgnoreCommonWords(bool ticked);
 
+    // Takes `path` as the input file with the checks of a file chosen in the dialog: a file
+    // named on the command line or dropped onto the window. Ignored while a count runs.
+    void OpenInputFile(const QString& path);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     friend class QtUi;
@@ -162,6 +175,13 @@ class FrmMain : public QMainWindow {
     void ResetCommonWordsChoice();
     void RelistIfWordsGot();
     void TakeSettingsIntoRun();
+    // Ctrl+O, Ctrl+Q and F1 anywhere in the window; drops of files onto any part of it.
+    void SetUpDesktopHabits();
+    // The window's colours: the grey, white boxes and blue links on a light desktop; the
+    // desktop's own colours on a dark one, where they would make text unreadable.
+    void ApplyDesktopColours();
+    // The input file a drop carries, empty when it carries none or none can be taken now.
+    QString DroppedInputFile(const QMimeData* data) const;
 
     std::unique_ptr<QtUi> ui_;
     std::unique_ptr<RunState> run_;
@@ -217,7 +237,12 @@ class FrmMain : public QMainWindow {
     QTimer* Timer2 = nullptr;
 };
 
-// Loads the catalogue, shows the main window and runs the event loop.
+// The file named on the command line (the first argument after the program's name that is
+// not an option, or the one after "--"); empty when none is named.
+QString InputFileArgument(const QStringList& arguments);
+
+// Loads the catalogue, shows the main window, takes the file named on the command line as
+// the input file and runs the event loop.
 int RunMainWindow(QApplication& app);
 
 }  // namespace lxt

@@ -129,7 +129,7 @@ bool FrmMain::Form_Load(const QString& programFolder) {
     } else {
         bool utf8 = false;
         int textCode = 0;
-        InspectInputFile(*ui_, input, false, utf8, textCode, false);
+        InspectInputFile(*ui_, input, false, utf8, textCode);
         if (utf8) chkUTF8->setChecked(true);
         ChooseCommonWordsForInput();
     }
@@ -268,7 +268,7 @@ void FrmMain::ChooseFile(int index, const QString& chosen) {
 void FrmMain::InspectAfterChoice(const QString& path) {
     bool utf8 = false;
     int textCode = 0;
-    InspectInputFile(*ui_, path, false, utf8, textCode, false);
+    InspectInputFile(*ui_, path, false, utf8, textCode);
     if (isVisible()) repaint();
     if (utf8) chkUTF8->setChecked(true);
     ChooseCommonWordsForInput();

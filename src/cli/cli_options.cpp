@@ -144,6 +144,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
                 o.encoding = EncodingChoice::Ansi;
                 s.chkUTF8 = 0;
             }
+        } else if (arg == QLatin1String("--no-comment-markers")) {
+            if (noValue()) s.chkAllowCommentMarkers = 0;
         } else if (arg == QLatin1String("--ignore")) {
             if (takeValue()) s.txbWordsToIgnore = value;
         } else if (arg == QLatin1String("--common-words")) {
@@ -264,7 +266,8 @@ QString HelpText() {
 Counts how often each different word occurs in FILE (text, HTML, XML, PHP or docx) and
 lists the words with their counts on standard output, exactly as the window's output box
 would, without its 65,000-character limit. Messages go to standard error, those about a
-file as "lxt-count: FILE: message" on one line.
+file as "lxt-count: FILE: message" on one line. A line of text ends at CR LF, CR or LF, so
+Windows, Unix and Macintosh files (and mixtures) count alike.
 
 Several FILEs are counted together as one text: each is checked and read on its own (its
 own encoding and markup), a file that is refused is reported and skipped, and one listing
@@ -290,9 +293,18 @@ Words (the Settings window; defaults as there):
                           lxt-count --only-7bit book.txt
   --utf8, --ansi        Scan the file as UTF-8, or as ANSI (Windows-1252). Without either,
                         the file is scanned as its inspection finds it: as UTF-8 when it
-                        starts with a byte-order mark (or a web page declares
-                        charset=UTF-8), otherwise as ANSI.
-                          lxt-count --utf8 notes.txt
+                        starts with a byte-order mark, when a web page declares
+                        charset=UTF-8, or when the whole file is valid UTF-8 with at least
+                        one non-ASCII character; otherwise as ANSI. Scanning as UTF-8
+                        drops --only-7bit, as answering Yes in the window does.
+                          lxt-count --ansi legacy.txt
+  --no-comment-markers  Count what stands between comment markers too: plain text and
+                        docx files are read without any (clears "Allow start- and
+                        end-comment markers"). Ticked, the box uses its two marker pairs,
+                        "/*" ... "*/" and "//" to the end of the line unless a settings
+                        file gives others. HTML, XML and PHP files always skip their
+                        markup.
+                          lxt-count --no-comment-markers notes.txt
 
 Words left out:
   --ignore "WORDS"      Words to ignore, separated by blanks (case does not matter).
@@ -329,9 +341,10 @@ Listing:
                           lxt-count --json --common-words en book.txt
 
 Settings files:
-  --settings FILE       Start from a saved 39-line settings file (*.lxt); the options
-                        after it override it, those before it are overridden by it. The
-                        file names saved in it are not used.
+  --settings FILE       Start from a saved 39-line settings file (*.lxt), with its comment
+                        markers and marker box; the options after it override it, those
+                        before it are overridden by it. The file names saved in it are
+                        not used.
                           lxt-count --settings mine.lxt --threshold 4 book.txt
   --save-settings FILE  Write the settings in force as a 39-line settings file (the count
                         runs too when FILE is given).
@@ -352,8 +365,6 @@ Questions never wait for an answer:
   - "UTF-8 or ANSI file?": answered by --utf8 / --ansi, otherwise by what the inspection
     detected (Yes for a file that seems to be UTF-8, No for one that does not).
   - "Large input file" (no output file for a big input): not asked; the count goes on.
-  - "This is a Unix-style text file" (256,000 to 512,000 bytes with LF line ends): Yes,
-    the count goes on. Larger LF-only files are refused, as in the windows.
   - "Big file" (a large docx document): Yes, the count goes on.
   - Invalid checksum in a docx file: No, the file is refused.
   - "The output file exists.": overwrite it.

@@ -135,7 +135,6 @@ MsgResult ConsoleUi::Answer(const QString& text, const QString& title, MsgButton
         }
     }
     if (title == QLatin1String(kLargeInputTitle)) return MsgResult::No;
-    if (title == QLatin1String(kUnixStyleQuestionTitle)) return MsgResult::Yes;
     if (title == QLatin1String(kBigFileTitle)) return MsgResult::Yes;
     if (text.contains(QLatin1String(kInvalidChecksumText))) return MsgResult::No;
     if (title == QLatin1String(kCountingInterruptedTitle)) return MsgResult::Yes;

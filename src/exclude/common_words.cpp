@@ -17,6 +17,7 @@
 #include "support/error_numbers.h"
 #include "support/file_proc.h"
 #include "support/language_tables.h"
+#include "support/line_ends.h"
 #include "support/message_numbers.h"
 #include "support/str_proc.h"
 #include "support/ui.h"
@@ -52,8 +53,6 @@ void SetSuppressWords(RunState& run, int value) {
     run.ui.SetCheckBox(UiCheckBox::SuppressWords, value == 1);
 }
 
-// Feeds the lines of the file's text to the scanner: a line ends at CR or CR LF only, so a
-// lone LF stays inside its line. Stops after any line once blnStop is set.
 // Reads each accepted word into the list, without counting an occurrence.
 class ReadingSink final : public WordSink {
   public:
@@ -64,20 +63,21 @@ class ReadingSink final : public WordSink {
     RunState& run_;
 };
 
+// Feeds the lines of the file's text to the scanner (a line ends at CR LF, CR or LF). Stops
+// after any line once blnStop is set.
 void ScanCommonWordsText(RunState& run, const QString& text, bool utf8) {
     ReadingSink sink(run);
     const ScanOptions options = ScanOptionsOf(run);
     const qsizetype n = text.size();
     qsizetype start = 0;
     while (start < n && !run.blnStop) {
-        qsizetype end = text.indexOf(u'\r', start);
+        qsizetype end = IndexOfLineEnd(text, start);
         qsizetype next = 0;
         if (end < 0) {
             end = n;
             next = n;
         } else {
-            next = end + 1;
-            if (next < n && text[next] == u'\n') ++next;
+            next = end + LineEndLength(text, end);
         }
         run.strLine = TrimBlanks(text.mid(start, end - start));
         start = next;
@@ -127,7 +127,7 @@ bool ReadCommonWords(RunState& run) {
     }
     bool utf8 = false;
     int textCode = 0;
-    if (!InspectInputFile(ui, path, true, utf8, textCode, false)) return false;
+    if (!InspectInputFile(ui, path, true, utf8, textCode)) return false;
 
     run.blnReadingWords = true;
     const int savedSuppressWords = run.settings.chkSuppressWords;

@@ -111,10 +111,8 @@ void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, 
     for (;;) {
         run.eventPump.Pump(ui);
         if (!reader.ReadLine(line, ended)) break;
-        // One character per byte of the file, and its line end: two for a CR LF text, one
-        // otherwise (also after the last line, as if it had one).
-        charactersRead += reader.LastLineBytes();
-        if (!reader.LastWasPart()) charactersRead += run.intTextKind < 2 ? 2 : 1;
+        // One character per byte of the file, its line end included, whichever it is.
+        charactersRead += reader.LastLineBytes() + reader.LastLineEndBytes();
         if (htmlFile && !headHandled &&
             line.contains(QStringLiteral("<!DOCTYPE"), Qt::CaseInsensitive) &&
             line.contains(QStringLiteral("HTML"), Qt::CaseInsensitive)) {
@@ -239,7 +237,7 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
         }
         if (!CheckInputFile(run, input)) return abandon();
         int textCode = kTextNotText;
-        const bool readable = InspectInputFile(ui, input, false, utf8, textCode, true);
+        const bool readable = InspectInputFile(ui, input, false, utf8, textCode);
         run.intTextKind = textCode;
         if (!readable) return abandon();
         if (!AskEncoding(run, utf8)) return abandon();

@@ -98,8 +98,20 @@ void SetMarkupMode(RunState& run, const QString& extensionLowerCase) {
         SetCommentMarkers(run, kModeHtml);
         run.blnCharacterEntitiesPossible = true;
     } else {
-        SetCommentMarkers(run, kModeC);
+        SetUserCommentMarkers(run);
     }
+}
+
+void SetUserCommentMarkers(RunState& run) {
+    const Settings& settings = run.settings;
+    SetCommentMarkers(run, QStringView());
+    if (settings.chkAllowCommentMarkers != 1) return;
+    for (size_t i = 0; i < settings.txbStartComment.size(); ++i) {
+        run.strStartMarker[i] = settings.txbStartComment[i].trimmed();
+        run.strEndMarker[i] = settings.txbEndComment[i].trimmed();
+    }
+    // A pair whose start marker is empty is never matched.
+    run.intNumCommentMarkers = static_cast<int>(settings.txbStartComment.size());
 }
 
 void SetCommentMarkers(RunState& run, QStringView mode) {

@@ -23,8 +23,13 @@ inline constexpr char16_t kModePhp[] = u"PHP";
 inline constexpr int kCdataIndex = 3;
 
 // Chooses the mode from the input file's lower-case extension ("php", "xml", anything
-// containing "htm", otherwise "C") and sets blnCharacterEntitiesPossible with it.
+// containing "htm", otherwise "C") and sets blnCharacterEntitiesPossible with it. In mode
+// "C" (plain text and docx) the markers are the user's (SetUserCommentMarkers).
 void SetMarkupMode(RunState& run, const QString& extensionLowerCase);
+// The comment markers of plain text: with "Allow start- and end-comment markers" ticked the
+// two pairs of the settings (blanks trimmed; an empty end marker ends the comment with its
+// line, an empty start marker is never matched), cleared none at all.
+void SetUserCommentMarkers(RunState& run);
 // Fills strStartMarker, strEndMarker and intNumCommentMarkers for mode "C", "XML", "HTML"
 // or "PHP"; any other mode (the clipboard passes an empty one) clears pairs 0 and 1 and
 // leaves no pairs in use.

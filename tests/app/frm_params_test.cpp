@@ -242,6 +242,11 @@ TEST_F(FrmParamsTest, CommentMarkersAreTrimmedAndForceARecount) {
     EXPECT_EQ(p.txbStartComment[1]->text(), "{");
     EXPECT_EQ(Run().settings.txbStartComment[1], "{");
     EXPECT_FALSE(Run().blnWordsGot);
+    // The box, too: cleared, plain text is counted without comment markers.
+    Run().blnWordsGot = true;
+    p.chkAllowCommentMarkers->click();
+    EXPECT_EQ(Run().settings.chkAllowCommentMarkers, 0);
+    EXPECT_FALSE(Run().blnWordsGot);
 }
 
 TEST_F(FrmParamsTest, ReinitializeEmptiesPathsAndWordsToIgnore) {

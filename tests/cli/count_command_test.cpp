@@ -107,6 +107,7 @@ TEST_F(LxtCountTest, HelpExplainsEveryOptionWithAnExample) {
                                "--only-7bit",
                                "--utf8",
                                "--ansi",
+                               "--no-comment-markers",
                                "--ignore",
                                "--common-words",
                                "--threshold",
@@ -266,24 +267,18 @@ TEST_F(LxtCountTest, RefusedOrUnreadableInputExitsWithOne) {
     const Result notText = RunLxtCount({dir.Write("data.txt", binary)});
     EXPECT_EQ(notText.status, kExitInputRefused);
     EXPECT_TRUE(notText.err.contains("is not an ANSI or UTF-8 encoded text file."));
-
-    // Unix line ends above 512,000 bytes are refused, as in the windows.
-    QByteArray unix;
-    while (unix.size() <= 520000) unix += "some words on a line\n";
-    const Result big = RunLxtCount({dir.Write("unix.txt", unix)});
-    EXPECT_EQ(big.status, kExitInputRefused);
-    EXPECT_TRUE(big.err.contains("has Unix-type line endings (LF)."));
-    EXPECT_TRUE(big.out.isEmpty());
 }
 
 TEST_F(LxtCountTest, FixedAnswersLetTheCountGoOn) {
-    // 256,000 to 512,000 bytes with Unix line ends: "Yes"; the large-input question is not
-    // asked; both silently.
+    // Unix line ends at any size: counted line by line without a word; the large-input
+    // question is not asked.
     QByteArray unix;
-    while (unix.size() <= 300000) unix += "some words on a line\n";
+    int lines = 0;
+    for (; unix.size() <= 600000; ++lines) unix += "some words on a line // not this\n";
     const Result r = RunLxtCount({dir.Write("unix.txt", unix)});
     EXPECT_EQ(r.status, kExitCounted) << r.err.constData();
-    EXPECT_TRUE(r.out.contains("  some"));
+    EXPECT_TRUE(r.out.contains(QByteArray::number(lines) + "  some\n")) << r.out.left(200).data();
+    EXPECT_FALSE(r.out.contains("this"));
     EXPECT_TRUE(r.err.isEmpty()) << r.err.constData();
 
     // Macintosh line ends: the information goes to standard error, the count goes on.
@@ -320,12 +315,81 @@ TEST_F(LxtCountTest, EncodingFollowsTheDetectionUnlessAnOptionSaysOtherwise) {
     EXPECT_EQ(ansi.status, kExitCounted);
     EXPECT_TRUE(ansi.out.contains("caf\xC3\xA3\n")) << ansi.out.constData();
 
-    // Without a mark the inspection finds no UTF-8: ANSI unless --utf8 says otherwise.
-    const QString plain = dir.Write("plain.txt", "caf\xC3\xA9 caf\xC3\xA9\r\n");
-    EXPECT_TRUE(RunLxtCount({plain}).out.contains("caf\xC3\xA3\n"));
-    const Result forced = RunLxtCount({"--utf8", plain});
+    // Without a mark, valid UTF-8 throughout is UTF-8 all the same; --ansi says otherwise,
+    // and Yes drops the 7-bit rule as the window's Yes does.
+    const QString plain = dir.Write("plain.txt", "caf\xC3\xA9 caf\xC3\xA9 tea\n");
+    EXPECT_TRUE(RunLxtCount({plain}).out.contains("      1       2  caf\xC3\xA9\n"));
+    EXPECT_TRUE(RunLxtCount({"--ansi", plain}).out.contains("caf\xC3\xA3\n"));
+    EXPECT_TRUE(RunLxtCount({"--only-7bit", plain}).out.contains("caf\xC3\xA9\n"));
+    // One Windows-1252 byte among it: ANSI unless --utf8 says otherwise.
+    const QString mixed = dir.Write("mixed.txt", "caf\xC3\xA9 caf\xC3\xA9 th\xE9\r\n");
+    EXPECT_TRUE(RunLxtCount({mixed}).out.contains("caf\xC3\xA3\n"));
+    const Result forced = RunLxtCount({"--utf8", mixed});
     EXPECT_EQ(forced.status, kExitCounted);
     EXPECT_TRUE(forced.out.contains("      1       2  caf\xC3\xA9\n")) << forced.out.constData();
+}
+
+TEST_F(LxtCountTest, SameTextWithAnyLineEndsOrMarkGivesTheSameOutputFile) {
+    const QByteArray lines[] = {
+        "Gr\xC3\xBC\xC3\x9F"
+        "e aus M\xC3\xBCnchen, siehe https://example.org/x",
+        "\xC3\x9C"
+        "ber /* nicht das */ alles \xC3\xBC"
+        "ber",
+        "Stra\xC3\x9F"
+        "e und Stra\xC3\x9F"
+        "en // Ende"};
+    QByteArray first;
+    int n = 0;
+    for (const char* end : {"\r\n", "\n", "\r"}) {
+        QByteArray text;
+        for (const QByteArray& line : lines) text += line + end;
+        for (const bool mark : {false, true}) {
+            const QString in =
+                dir.Write(QString("in%1.txt").arg(++n), mark ? "\xEF\xBB\xBF" + text : text);
+            const QString out = dir.File(QString("out%1.txt").arg(n));
+            const Result r = RunLxtCount(mark ? QStringList{"--utf8", "--output", out, in}
+                                              : QStringList{"--output", out, in});
+            ASSERT_EQ(r.status, kExitCounted) << r.err.constData();
+            const QByteArray file = TempDir::Read(out);
+            if (first.isEmpty()) first = file;
+            EXPECT_EQ(file, first) << n;
+        }
+    }
+    EXPECT_TRUE(
+        first.contains("\xFC"
+                       "ber"));  // Windows-1252 in the output file
+    EXPECT_FALSE(first.contains("nicht"));
+    EXPECT_FALSE(first.contains("example"));
+}
+
+TEST_F(LxtCountTest, CommentMarkersFollowTheBoxAndTheSettingsFile) {
+    const QString in = dir.Write("c.txt", "one // two\nthree /* four */ five\nsix # seven\n");
+    auto words = [](const QByteArray& out) {
+        QStringList found;
+        for (const QByteArray& line : out.split('\n')) {
+            const QByteArray trimmed = line.trimmed();
+            if (!trimmed.isEmpty() && trimmed[0] >= '0' && trimmed[0] <= '9') {
+                found << QString::fromLatin1(trimmed.split(' ').last());
+            }
+        }
+        found.sort();
+        return found.join(' ');
+    };
+    EXPECT_EQ(words(RunLxtCount({in}).out), "five one seven six three");
+    EXPECT_EQ(words(RunLxtCount({"--no-comment-markers", in}).out),
+              "five four one seven six three two");
+    Settings own;
+    own.txbStartComment = {QStringLiteral("#"), QString()};
+    own.txbEndComment = {QString(), QString()};
+    const QString hash = dir.File("hash.lxt");
+    ASSERT_EQ(SaveState(own, hash), QString());
+    EXPECT_EQ(words(RunLxtCount({"--settings", hash, in}).out), "five four one six three two");
+    // A settings file saved with the box cleared restores it cleared.
+    own.chkAllowCommentMarkers = 0;
+    ASSERT_EQ(SaveState(own, hash), QString());
+    EXPECT_EQ(words(RunLxtCount({"--settings", hash, in}).out),
+              "five four one seven six three two");
 }
 
 TEST_F(LxtCountTest, OutputFileThatCannotBeWrittenExitsWithThree) {
