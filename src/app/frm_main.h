@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "app/file_dialog.h"
+#include "results/listed_words_chart.h"
 #include "run/run_state.h"
 #include "scan/settings.h"
 #include "support/message_numbers.h"
@@ -30,6 +31,7 @@ class QTimer;
 
 namespace lxt {
 
+class FrmChart;
 class FrmHelp;
 class FrmParams;
 class FrmPopUp;
@@ -101,6 +103,8 @@ class FrmMain : public QMainWindow {
     // True while a count or a listing runs (the Count button's caption is message 74).
     bool IsCounting() const;
     QString StrInputLanguage() const { return strInputLanguage_; }
+    // The Chart window, once it has been opened.
+    FrmChart* ChartWindow() const { return frmChart_.get(); }
 
     // Handlers of the window's controls (public so that the other windows and the tests can
     // run them as a click would).
@@ -116,6 +120,8 @@ class FrmMain : public QMainWindow {
     void cmdSetParameters_Click();
     void cmdSaveState_Click();
     void cmdHelp_Click();
+    // Opens the Chart window on the words of the last listing (also Ctrl+G).
+    void cmdChart_Click();
     void cmdQuit_Click();
     void chkSuppressWords_Click();
     void optInFile_Click();
@@ -159,12 +165,18 @@ class FrmMain : public QMainWindow {
     void ResetCommonWordsChoice();
     void RelistIfWordsGot();
     void TakeSettingsIntoRun();
+    // The chart of the words the last listing included: enables cmdChart when there are
+    // any and redraws an open Chart window.
+    void ShowListedWordsChart(ListedWordsChart chart);
+    void ChartTheListing();
 
     std::unique_ptr<QtUi> ui_;
     std::unique_ptr<RunState> run_;
     std::unique_ptr<FrmParams> frmParams_;
     std::unique_ptr<FrmHelp> frmHelp_;
     std::unique_ptr<FrmPopUp> frmPopUp_;
+    std::unique_ptr<FrmChart> frmChart_;
+    ListedWordsChart listedWordsChart_;
     std::function<void()> endProcess_;
     FileChooser fileChooser_;
     QString strStateFile_;
@@ -196,6 +208,7 @@ class FrmMain : public QMainWindow {
     QPushButton* cmdSaveState = nullptr;
     QPushButton* cmdClearOutput = nullptr;
     QPushButton* cmdHelp = nullptr;
+    QPushButton* cmdChart = nullptr;
     QPushButton* cmdQuit = nullptr;
     QTextEdit* txbIntro = nullptr;
     QPlainTextEdit* txbOutput = nullptr;

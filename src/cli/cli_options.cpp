@@ -218,6 +218,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
             if (noValue()) o.asClipboard = true;
         } else if (arg == QLatin1String("--stats")) {
             if (noValue()) o.stats = true;
+        } else if (arg == QLatin1String("--zipf")) {
+            if (noValue()) o.zipf = true;
         } else if (arg == QLatin1String("--quiet")) {
             if (noValue()) o.quiet = true;
         } else if (arg == QLatin1String("--help")) {
@@ -297,6 +299,11 @@ Listing:
                           lxt-count --output words.txt book.txt
   --stats               After the listing, print the four statistics lines.
                           lxt-count --stats book.txt
+  --zipf                After the listing, print on standard error the Zipf exponent s of
+                        the listed words (the least-squares line of log frequency on log
+                        rank over the ranks whose frequency is at least 2), its R² and the
+                        number of ranks used, or "too few ranks to fit".
+                          lxt-count --zipf book.txt
 
 Settings files:
   --settings FILE       Start from a saved 39-line settings file (*.lxt); the options

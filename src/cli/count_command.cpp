@@ -13,6 +13,7 @@
 #include "cli/console_ui.h"
 #include "exclude/common_words.h"
 #include "exclude/words_to_ignore.h"
+#include "results/listed_words_chart.h"
 #include "results/word_listing.h"
 #include "run/count_driver.h"
 #include "run/report_error.h"
@@ -206,6 +207,11 @@ int RunCountCommand(const QStringList& arguments) {
         }
     }
     std::fflush(stdout);
+    if (o.zipf) {
+        const ListedWordsChart chart =
+            ChartListedWords(run.WordTable, run.lngFirstFreq, run.lngNumWordsIncluded);
+        WriteTo(stderr, ZipfReportText(chart.fit) + QLatin1Char('\n'));
+    }
 
     if (ui.ReportedProcedures().contains(QStringLiteral("ListWords"))) return kExitOutputFailed;
     if (outputWanted && run.lngNumWordsIncluded > 0 && !run.blnOutputFileWritten &&
