@@ -25,10 +25,10 @@
 #include "app/frm_pop_up.h"
 #include "app/qt_ui.h"
 #include "app/web_link.h"
+#include "count/count_driver.h"
 #include "results/output_file.h"
-#include "run/count_driver.h"
 #include "run/run_statistics.h"
-#include "run/settings_file.h"
+#include "settings/settings_file.h"
 #include "support/catalogue.h"
 
 namespace lxt {
@@ -41,6 +41,8 @@ constexpr int kSavedPopUpHeight = 300;
 constexpr int kSavedPopUpInterval = 2000;
 constexpr int kSavedPopUpTop = 6500;
 constexpr int kSavedPopUpLeft = 5200;
+// The Count button's caption while common words are read.
+constexpr char kReadingStopCaption[] = "Stop";
 
 }  // namespace
 
@@ -50,7 +52,6 @@ FrmMain::FrmMain(Ui* dialogs, QWidget* parent) : QMainWindow(parent) {
     BuildLayout();
     ui_ = std::make_unique<QtUi>(*this, dialogs);
     run_ = std::make_unique<RunState>(*ui_);
-    ui_->SetCountCaption(cmdListWords->text());
     frmParams_ = std::make_unique<FrmParams>(*this);
     endProcess_ = [this] {
         if (IsCounting()) {
@@ -64,6 +65,7 @@ FrmMain::FrmMain(Ui* dialogs, QWidget* parent) : QMainWindow(parent) {
         return ShowFileDialog(this, request);
     };
     ConnectHandlers();
+    SetUpDesktopHabits();
 }
 
 FrmMain::~FrmMain() {
@@ -246,7 +248,7 @@ void FrmMain::SetOutputFilePath(const QString& path) {
 }
 
 bool FrmMain::IsCounting() const {
-    return ui_->CountCaption() == Message(kMsgStopCaption);
+    return RunInProgress(*run_);
 }
 
 // ---- Focus and enabling ----
@@ -271,6 +273,45 @@ void FrmMain::EnableControls(bool enable) {
     EnableListOptions(enable);
     EnableSourceOptions(enable);
     if (isVisible()) repaint();
+}
+
+void FrmMain::ShowRunPhase(RunPhase phase) {
+    const RunPhase before = shownPhase_;
+    shownPhase_ = phase;
+    const auto caption = [this](const QString& text) {
+        cmdListWords->setText(text);
+        if (isVisible()) cmdListWords->repaint();
+    };
+    switch (phase) {
+        case RunPhase::Counting:
+            caption(Message(kMsgStopCaption));
+            EnableControls(false);
+            break;
+        case RunPhase::Ordering:
+            cmdListWords->setEnabled(false);
+            break;
+        case RunPhase::Listing:
+            if (before == RunPhase::Idle) {
+                caption(Message(kMsgStopCaption));
+                EnableControls(false);
+            }
+            cmdListWords->setEnabled(true);
+            break;
+        case RunPhase::ReadingCommonWords:
+            caption(QString::fromLatin1(kReadingStopCaption));
+            EnableFileControls(false);
+            break;
+        case RunPhase::Idle:
+            caption(Message(kMsgCountCaption));
+            if (before == RunPhase::ReadingCommonWords) {
+                EnableFileControls(true);
+                break;
+            }
+            EnableControls(true);
+            cmdListWords->setEnabled(true);
+            SetTheFocus();
+            break;
+    }
 }
 
 void FrmMain::EnableFileControls(bool enable) {
@@ -407,12 +448,10 @@ void FrmMain::RelistIfWordsGot() {
         TakeSettingsIntoRun();
         // A listing stopped before must not stop this one at its first entry.
         run_->blnStop = false;
-        ui_->SetCountCaption(Message(kMsgStopCaption));
-        EnableControls(false);
+        EnterRunPhase(*run_, RunPhase::Listing);
         ListWords(*run_);
         ChartTheListing();
-        EnableControls(true);
-        ui_->SetCountCaption(Message(kMsgCountCaption));
+        EnterRunPhase(*run_, RunPhase::Idle);
         run_->blnStop = false;
         ui_->FlushOutput();
     }
@@ -435,6 +474,8 @@ void FrmMain::Timer2_Timer() {
 int RunMainWindow(QApplication& app) {
     FrmMain frmMain;
     if (!frmMain.Form_Load()) return EXIT_FAILURE;
+    const QString file = InputFileArgument(app.arguments());
+    if (!file.isEmpty()) frmMain.OpenInputFile(file);
     return app.exec();
 }
 

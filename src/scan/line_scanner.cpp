@@ -8,13 +8,12 @@
 #endif
 
 #include "run/event_pump.h"
-#include "run/run_error.h"
 #include "run/run_state.h"
-#include "run/word_list.h"
-#include "scan/char_case.h"
 #include "scan/markup.h"
 #include "scan/scan_options.h"
 #include "scan/word_rules.h"
+#include "scan/word_sink.h"
+#include "support/char_case.h"
 
 namespace lxt {
 
@@ -247,7 +246,7 @@ void SpaceDoubleHyphens(QString& line) {
     }
 }
 
-void ScanLine(RunState& run) {
+void ScanLine(RunState& run, WordSink& sink) {
     CleanLine(run.strLine);
     if (run.blnReadingWords) {
         run.blnCommentsPossible = true;
@@ -278,12 +277,7 @@ void ScanLine(RunState& run) {
         if (run.lngLP == before) ++run.lngLP;  // never stand still
         if (SurelyAccepted(candidate, run.intMaxPermittedWordLength) ||
             AcceptWord(run, candidate)) {
-            if (run.blnReadingWords) {
-                AddWordToList(run, candidate);
-            } else {
-                IncrementCounter(run.lngTotalNumOccurrences);
-                GetWords2(run, candidate);
-            }
+            sink.Accept(candidate);
         }
         Pump(run);
         if (run.blnStop) return;

@@ -9,7 +9,7 @@
 #endif
 
 #include "run/run_state.h"
-#include "scan/char_case.h"
+#include "support/char_case.h"
 
 namespace lxt {
 

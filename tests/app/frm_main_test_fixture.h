@@ -25,7 +25,7 @@
 #include "app/qt_ui.h"
 #include "common/scripted_ui.h"
 #include "common/temp_dir.h"
-#include "run/settings_file.h"
+#include "settings/settings_file.h"
 #include "support/catalogue.h"
 
 namespace lxt::test {

@@ -166,7 +166,7 @@ TEST_F(LineScanner, BadInputNeverCrashesOrLoops) {
 
 TEST_F(LineScanner, CandidatesWithoutSentinelStillEnd) {
     run.strLine = u"plain words"_s;  // no blank appended
-    ScanLine(run);
+    ScanLine(run, sink);
     SealWordTable(run);
     EXPECT_EQ(Table(), u"plain:1 words:1");
 }
@@ -184,7 +184,7 @@ TEST_F(LineScanner, OverflowOfTheOccurrenceCountIsRaised) {
     run.lngTotalNumOccurrences = std::numeric_limits<qint32>::max();
     run.strLine = u"word "_s;
     try {
-        ScanLine(run);
+        ScanLine(run, sink);
         FAIL() << "no overflow raised";
     } catch (const RunError& e) {
         EXPECT_EQ(e.number, 6);
