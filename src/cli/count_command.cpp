@@ -19,6 +19,7 @@
 #include "exclude/common_words.h"
 #include "exclude/words_to_ignore.h"
 #include "input/file_scan.h"
+#include "results/listed_words_chart.h"
 #include "results/word_listing.h"
 #include "run/report_error.h"
 #include "run/run_state.h"
@@ -267,6 +268,12 @@ int RunCount(const QStringList& arguments, StandardOutput& out) {
                 WriteTo(stderr, text + QLatin1Char('\n'));
             }
         }
+    }
+    if (o.zipf) {
+        out.Flush();
+        const ListedWordsChart chart =
+            ChartListedWords(run.WordTable, run.lngFirstFreq, run.lngNumWordsIncluded);
+        WriteTo(stderr, ZipfReportText(chart.fit) + QLatin1Char('\n'));
     }
 
     if (ui.ReportedProcedures().contains(QStringLiteral("ListWords"))) return kExitOutputFailed;

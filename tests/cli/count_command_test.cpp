@@ -120,6 +120,7 @@ TEST_F(LxtCountTest, HelpExplainsEveryOptionWithAnExample) {
                                "--save-settings",
                                "--as-clipboard",
                                "--stats",
+                               "--zipf",
                                "--quiet",
                                "--help",
                                "--version"}) {
@@ -245,6 +246,29 @@ TEST_F(LxtCountTest, StatsAddTheFourStatisticsLines) {
                        "Number of instances of words in this list: 5\n"
                        "Total number of instances of words: 6\n"))
         << r.out.constData();
+}
+
+TEST_F(LxtCountTest, ZipfPrintsTheFitOfTheListedWordsAfterTheListing) {
+    // Frequencies 60 / rank, and two words seen once that the fit leaves out.
+    QByteArray text = "alpha beta gamma\r\n";
+    for (const auto& [word, count] : {std::pair<const char*, int>{"zulu", 60},
+                                      {"yankee", 30},
+                                      {"xray", 20},
+                                      {"whiskey", 15},
+                                      {"victor", 12},
+                                      {"uniform", 10}}) {
+        for (int i = 0; i < count; ++i) text += QByteArray(word) + "\r\n";
+    }
+    const QString in = dir.Write("in.txt", text);
+    const Result r = RunLxtCount({"--zipf", "--order", "alphabetical", in});
+    EXPECT_EQ(r.status, kExitCounted);
+    EXPECT_TRUE(r.out.contains("uniform")) << r.out.constData();
+    EXPECT_EQ(r.err, QByteArray("Zipf exponent s = 1.0000, R² = 1.0000, ranks used: 6\n"));
+    // The threshold leaves one word: nothing to fit.
+    const Result few = RunLxtCount(
+        {"--zipf", "--threshold", "9",
+         dir.Write("few.txt", "alpha alpha beta\r\n" + QByteArray("zulu ").repeated(9))});
+    EXPECT_EQ(few.err, QByteArray("too few ranks to fit\n"));
 }
 
 TEST_F(LxtCountTest, NoWordsIsStillACount) {
