@@ -123,7 +123,7 @@ TEST_F(FrmMainTest, AFileNamedOnTheCommandLineOrDroppedIsCheckedAsAChosenOne) {
     QDragEnterEvent textEnter(QPoint(5, 5), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(frm.get(), &textEnter);
     EXPECT_FALSE(textEnter.isAccepted());
-    frm->TheUi().SetCountCaption(Message(kMsgStopCaption));
+    frm->Run().phase = RunPhase::Counting;
     frm->OpenInputFile(files.File(QStringLiteral("other.txt")));
     EXPECT_EQ(frm->txbFile[0]->text(), good);
 }
