@@ -12,6 +12,7 @@
 #include "run/word_list.h"
 #include "scan/line_scanner.h"
 #include "scan/markup.h"
+#include "scan/scan_options.h"
 #include "scan/word_sink.h"
 #include "support/catalogue.h"
 #include "support/error_numbers.h"
@@ -60,6 +61,7 @@ class ReadingSink final : public WordSink {
 // after any line once blnStop is set.
 void ScanCommonWordsText(RunState& run, const QString& text, bool utf8) {
     ReadingSink sink(run);
+    const ScanOptions options = ScanOptionsOf(run);
     const qsizetype n = text.size();
     qsizetype start = 0;
     while (start < n && !run.blnStop) {
@@ -77,7 +79,7 @@ void ScanCommonWordsText(RunState& run, const QString& text, bool utf8) {
             if (utf8) run.strLine = RepairUtf8Pairs(run.strLine);
             run.strLine = LowerCaseFull(run.strLine);
             run.strLine += kBlank;
-            ScanLine(run, sink);
+            ScanLine(run, options, sink);
         }
         if (run.blnStartUpCompleted) LetEventsRun(run);
     }

@@ -127,6 +127,7 @@ TEST_F(FrmMainTest, AFileNamedOnTheCommandLineOrDroppedIsCheckedAsAChosenOne) {
     EnterRunPhase(frm->Run(), RunPhase::Counting);
     frm->OpenInputFile(files.File(QStringLiteral("other.txt")));
     EXPECT_EQ(frm->txbFile[0]->text(), good);
+    EnterRunPhase(frm->Run(), RunPhase::Idle);
 }
 
 // The shortcut with `keys`, or null.
