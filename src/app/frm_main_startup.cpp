@@ -86,7 +86,6 @@ bool FrmMain::Form_Load(const QString& programFolder) {
         return false;
     }
     Message(kMsgUserFolderName);
-    ui_->SetCountCaption(cmdListWords->text());
 
     InitialSetUp();
     EnableOutputFileControls();

@@ -25,6 +25,7 @@
 #include "scan/scan_options.h"
 #include "support/catalogue.h"
 #include "support/error_numbers.h"
+#include "support/file_proc.h"
 #include "support/message_numbers.h"
 #include "support/ui.h"
 
@@ -56,12 +57,8 @@ RunOutcome HandleError(RunState& run, int number, const QString& description) {
         ui.OutputReplace(QStringLiteral("Error: ") + description + kCrLf + kCrLf +
                          Latin(kOutputFileLockedHint));
     }
-    ui.EnableControls(true);
-    ui.SetCountCaption(Message(kMsgCountCaption));
-    // The button may have been disabled for the ordering phases: it must come back usable.
-    ui.SetCountEnabled(true);
     ui.SetLabel(UiLabel::Twirler, QStringLiteral(" "));
-    ui.SetTheFocus();
+    EnterRunPhase(run, RunPhase::Idle);
     return RunOutcome::Failed;
 }
 
@@ -80,16 +77,14 @@ RunOutcome OrderAndList(RunState& run, const ListingTarget& target) {
             ui.MsgBox(Latin(kCountingInterruptedText), Latin(kCountingInterruptedTitle),
                       MsgButtons::YesNo, MsgIcon::None, 1);
         if (answer != MsgResult::Yes) {
-            ui.EnableControls(true);
-            ui.SetCountCaption(Message(kMsgCountCaption));
+            EnterRunPhase(run, RunPhase::Idle);
             return RunOutcome::NotListed;
         }
         run.blnRunInterrupted = true;
     }
 
     run.blnWordsGot = !run.blnRunInterrupted;
-    ui.SetCountCaption(Message(kMsgStopCaption));
-    ui.SetCountEnabled(false);
+    EnterRunPhase(run, RunPhase::Ordering);
 
     ui.OutputReplace(Message(kMsgPhaseInclusion) + Latin(kPhaseSuffix));
     MarkIncludedWords(run);
@@ -100,13 +95,11 @@ RunOutcome OrderAndList(RunState& run, const ListingTarget& target) {
 
     ShowRunStatistics(run);
     run.blnListShown = true;
-    ui.SetCountEnabled(true);
+    EnterRunPhase(run, RunPhase::Listing);
 
     ListWords(run, target);
-    ui.EnableControls(true);
-    ui.SetCountCaption(Message(kMsgCountCaption));
     ui.SetLabel(UiLabel::Twirler, QStringLiteral(" "));
-    ui.SetTheFocus();
+    EnterRunPhase(run, RunPhase::Idle);
     return RunOutcome::Listed;
 }
 
@@ -139,6 +132,11 @@ QString StoppedText(qint32 numWords) {
 }
 
 OutputFileTest TestOutputFile(const QString& path) {
+    // Opening a pipe for writing waits for a reader; a device is no file to list into.
+    if (IsSpecialFile(path)) {
+        return {kErrPathFileAccess, Latin(kPathFileAccessError) + QStringLiteral(": ") + path +
+                                        u' ' + Latin(kNotRegularFileText)};
+    }
 #ifdef Q_OS_UNIX
     const QByteArray native = QFile::encodeName(path);
     const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
@@ -227,7 +225,7 @@ RunOutcome DoIt(RunState& run, const ListingTarget& target, const InputFiles& in
 RunOutcome cmdListWords_Click(RunState& run, const ListingTarget& target,
                               const InputFiles& inputs) {
     Ui& ui = run.ui;
-    if (ui.CountCaption() == Message(kMsgStopCaption)) {
+    if (RunInProgress(run)) {
         if (ui.MsgBox(Message(kMsgStopQuestion), Message(kMsgStopCaption), MsgButtons::YesNo,
                       MsgIcon::None, 2) == MsgResult::Yes) {
             run.blnStop = true;

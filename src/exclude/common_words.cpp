@@ -1,6 +1,7 @@
 #include "exclude/common_words.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "input/is_text_file.h"
 #include "run/event_pump.h"
@@ -11,6 +12,7 @@
 #include "run/word_list.h"
 #include "scan/line_scanner.h"
 #include "scan/markup.h"
+#include "scan/scan_options.h"
 #include "scan/word_sink.h"
 #include "support/catalogue.h"
 #include "support/error_numbers.h"
@@ -66,6 +68,7 @@ class ReadingSink final : public WordSink {
 // after any line once blnStop is set.
 void ScanCommonWordsText(RunState& run, const QString& text, bool utf8) {
     ReadingSink sink(run);
+    const ScanOptions options = ScanOptionsOf(run);
     const qsizetype n = text.size();
     qsizetype start = 0;
     while (start < n && !run.blnStop) {
@@ -83,7 +86,7 @@ void ScanCommonWordsText(RunState& run, const QString& text, bool utf8) {
             if (utf8) run.strLine = RepairUtf8Pairs(run.strLine);
             run.strLine = LowerCaseFull(run.strLine);
             run.strLine += kBlank;
-            ScanLine(run, sink);
+            ScanLine(run, options, sink);
         }
         if (run.blnStartUpCompleted) LetEventsRun(run);
     }
@@ -123,6 +126,11 @@ bool ReadCommonWords(RunState& run) {
         }
         return false;
     }
+    if (QFileInfo(path).size() > kMaxCommonWordsFileBytes) {
+        ui.MsgBox(path + QStringLiteral("\r\n") + QLatin1String(kCommonWordsFileTooLarge),
+                  QStringLiteral("Fatal error"), MsgButtons::Ok, MsgIcon::Information);
+        return false;
+    }
     bool utf8 = false;
     int textCode = 0;
     if (!InspectInputFile(ui, path, true, utf8, textCode)) return false;
@@ -135,7 +143,8 @@ bool ReadCommonWords(RunState& run) {
     ResetWordTable(run);
     ConcealNumWords(run, true);
     ui.OutputReplace(QLatin1String(kNowReadingCommonWords));
-    ui.SetCountCaption(QLatin1String(kReadingStopCaption));
+    const RunPhase phaseBefore = run.phase;
+    EnterRunPhase(run, RunPhase::ReadingCommonWords);
     run.intWithinComment = -1;
     run.eventPump.Restart();
 
@@ -163,7 +172,7 @@ bool ReadCommonWords(RunState& run) {
     }
 
     SetSuppressWords(run, savedSuppressWords);
-    ui.SetCountCaption(Message(kMsgCountCaption));
+    EnterRunPhase(run, phaseBefore);
     ui.OutputReplace(QString());
     run.blnStop = false;
     return completed;
@@ -171,10 +180,8 @@ bool ReadCommonWords(RunState& run) {
 
 void AttemptToReadCommonWords(RunState& run) {
     Ui& ui = run.ui;
-    ui.EnableFileControls(false);
     const bool loaded = ReadCommonWords(run);
     run.blnCommonWordsLoaded = loaded;
-    ui.EnableFileControls(true);
     if (loaded) {
         const QString text = CommonWordsCountText(static_cast<qint32>(run.strCommonWords.size())) +
                              QLatin1String(kLoadedFrom) + run.strCommonWordsFile;

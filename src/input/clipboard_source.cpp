@@ -10,6 +10,7 @@
 #include "run/run_statistics.h"
 #include "run/word_list.h"
 #include "scan/line_scanner.h"
+#include "scan/scan_options.h"
 #include "support/catalogue.h"
 #include "support/error_numbers.h"
 #include "support/message_numbers.h"
@@ -90,7 +91,6 @@ bool Paste(RunState& run, bool show) {
     ConcealNumWords(run, true);
     run.blnWordsGot = false;
     run.blnListShown = false;
-    ui.SetTheFocus();
     return success;
 }
 
@@ -118,15 +118,14 @@ bool DoItFromClipboard(RunState& run, const QString& text) {
         run.blnWordsGot = false;
         run.blnStop = false;
         run.lngNumWords = 0;
-        ui.SetCountCaption(Message(kMsgStopCaption));
-        ui.EnableControls(false);
+        EnterRunPhase(run, RunPhase::Counting);
         ClearOutputBox(run);
         if (!text.isEmpty()) {
             QString line = run.settings.chkCaseSignificant == 1 ? text : LowerCaseFull(text);
             line += u' ';
             run.strLine = std::move(line);
             CountingSink sink(run);
-            ScanLine(run, sink);
+            ScanLine(run, ScanOptionsOf(run), sink);
         }
     } catch (const RunError& error) {
         ui.SetLabel(UiLabel::Twirler, QStringLiteral(" "));
@@ -143,7 +142,6 @@ bool DoItFromClipboard(RunState& run, const QString& text) {
     }
     run.settings.chkSuppressWords = suppress;
     ui.SetCheckBox(UiCheckBox::SuppressWords, suppress == 1);
-    ui.SetTheFocus();
     return true;
 }
 

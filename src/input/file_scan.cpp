@@ -18,6 +18,7 @@
 #include "run/word_list.h"
 #include "scan/line_scanner.h"
 #include "scan/markup.h"
+#include "scan/scan_options.h"
 #include "support/catalogue.h"
 #include "support/error_numbers.h"
 #include "support/file_proc.h"
@@ -85,8 +86,7 @@ bool ContainsUtf8Charset(const QString& line) {
 bool EndBeforeReading(RunState& run, int suppress) {
     run.ui.OutputReplace(QString());
     run.blnStop = false;
-    run.ui.EnableControls(true);
-    run.ui.SetCountCaption(Message(kMsgCountCaption));
+    EnterRunPhase(run, RunPhase::Idle);
     RestoreTotalLabel(run);
     run.settings.chkSuppressWords = suppress;
     run.ui.SetCheckBox(UiCheckBox::SuppressWords, suppress == 1);
@@ -107,6 +107,7 @@ void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, 
     QString line;
     bool ended = false;
     CountingSink sink(run);
+    const ScanOptions options = ScanOptionsOf(run);
     for (;;) {
         run.eventPump.Pump(ui);
         if (!reader.ReadLine(line, ended)) break;
@@ -130,7 +131,7 @@ void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, 
         // The line's buffer and the previous line's change places: the next line is read
         // into the old buffer, without a new allocation.
         std::swap(run.strLine, line);
-        ScanLine(run, sink);
+        ScanLine(run, options, sink);
         if (run.blnStop) {
             if (run.lngNumWords < kStopQuestionWords) break;
             const QString question = QStringLiteral(" ") + QString::number(run.lngNumWords) +
@@ -157,7 +158,8 @@ bool SameFile(const QString& first, const QString& second) {
         return QDir::cleanPath((folder.isEmpty() ? info.absolutePath() : folder) +
                                QStringLiteral("/") + info.fileName());
     };
-    return first == second || canonical(first) == canonical(second);
+    return first == second || canonical(first) == canonical(second) ||
+           SameFileOnDisk(first, second);
 }
 
 bool CheckInputFile(RunState& run, const QString& path) {
@@ -188,10 +190,9 @@ bool CheckInputFile(RunState& run, const QString& path) {
 
 void ClearOutputBox(RunState& run) {
     run.ui.OutputReplace(QString());
-    if (run.ui.CountCaption() == Message(kMsgStopCaption)) return;
+    if (RunInProgress(run)) return;
     ConcealNumWords(run, true);
     run.blnWordsGot = false;
-    if (run.blnStartUpCompleted) run.ui.SetTheFocus();
 }
 
 QString SkipHtmlHead(const QString& line, TextLineReader& reader, bool& utf8) {
@@ -306,8 +307,7 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
     run.blnWordsGot = false;
     SetMarkupMode(run, extension);
     run.blnStop = false;
-    ui.SetCountCaption(Message(kMsgStopCaption));
-    ui.EnableControls(false);
+    EnterRunPhase(run, RunPhase::Counting);
     if (fileLength > kProgressBarMinFileSize) SetTotalNumOccurrencesForFileProgressBar(run);
 
     // The scan. Whatever ends it, a docx's temporary folder goes with it.

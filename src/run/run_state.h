@@ -10,10 +10,9 @@
 #include "run/event_pump.h"
 #include "run/word_table.h"
 #include "settings/settings.h"
+#include "support/ui.h"
 
 namespace lxt {
-
-class Ui;
 
 struct RunState {
     explicit RunState(Ui& ui) : ui(ui) {}
@@ -34,6 +33,8 @@ struct RunState {
     bool blnDisplaySuppressed = false;
     bool blnOutputFileWritten = false;
     bool blnListShown = false;  // a run has listed its words into txbOutput
+    // What the engine is busy with; anything but Idle makes the Count button ask to stop.
+    RunPhase phase = RunPhase::Idle;
 
     // The scanner's position and marked-span state.
     QString strLine;
@@ -84,5 +85,16 @@ struct RunState {
     qint32 lngMaxClipboardLength = 100000;
     int intTextKind = 0;
 };
+
+// Enters `phase` and tells the Ui.
+inline void EnterRunPhase(RunState& run, RunPhase phase) {
+    run.phase = phase;
+    run.ui.ShowRunPhase(phase);
+}
+
+// True while a count, a listing or a common-words read goes on.
+inline bool RunInProgress(const RunState& run) {
+    return run.phase != RunPhase::Idle;
+}
 
 }  // namespace lxt

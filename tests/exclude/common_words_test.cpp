@@ -130,7 +130,8 @@ TEST_F(CommonWordsTest, ReadingRestoresTheDisplaySettingsAndCaption) {
     EXPECT_EQ(run.settings.chkSuppressWords, 0);
     EXPECT_FALSE(ui.checkBoxes[UiCheckBox::SuppressWords]);
     EXPECT_EQ(ui.OutputText(), QString());
-    EXPECT_NE(ui.CountCaption(), QStringLiteral("Stop"));
+    EXPECT_FALSE(RunInProgress(run));
+    EXPECT_EQ(ui.phases, (std::vector<RunPhase>{RunPhase::ReadingCommonWords, RunPhase::Idle}));
 }
 
 TEST_F(CommonWordsTest, MissingFileAfterStartUpIsReported) {

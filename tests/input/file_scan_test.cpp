@@ -84,7 +84,7 @@ TEST_F(FileScanTest, CountsLinesEndingAtCrLfCrOrLf) {
     EXPECT_FALSE(run.blnWordsGot);  // the new table is not complete until listed
     EXPECT_EQ(Table(), "apple:2 banana:2 cherry:1 last:1 line:1");
     EXPECT_EQ(run.intTextKind, kTextWindows);
-    EXPECT_EQ(ui.controlsEnabled, std::vector<bool>{false});
+    EXPECT_EQ(ui.phases, std::vector<RunPhase>{RunPhase::Counting});
     EXPECT_EQ(ui.labels[UiLabel::FileSize], "Filesize: 46 bytes");
     EXPECT_EQ(ui.labels[UiLabel::Twirler], " ");
     EXPECT_TRUE(ui.shown.empty());
@@ -105,7 +105,7 @@ TEST_F(FileScanTest, SameInputAndOutputNameIsRefusedBeforeReading) {
     EXPECT_FALSE(Scan(path, dir.Path() + "/./same.txt"));
     EXPECT_EQ(run.lngNumWords, 0);
     EXPECT_TRUE(ui.OutputText().isEmpty());
-    EXPECT_TRUE(ui.controlsEnabled.empty());
+    EXPECT_TRUE(ui.phases.empty());
     EXPECT_EQ(ui.shown.back().icon, MsgIcon::Exclamation);
     // A different output file is fine.
     EXPECT_TRUE(Scan(path, dir.File("out.txt")));
@@ -124,7 +124,7 @@ TEST_F(FileScanTest, InputChecksAndRefusedFiles) {
     ui.Expect("Output file cannot be a 'docx' file.");
     EXPECT_FALSE(Scan(dir.Write("in.txt", "words here\r\n"), dir.File("out.DOCX")));
     EXPECT_TRUE(ui.AllExpectedShown());
-    EXPECT_TRUE(ui.controlsEnabled.empty());
+    EXPECT_TRUE(ui.phases.empty());
 }
 
 TEST_F(FileScanTest, Utf8QuestionBothWays) {
@@ -389,7 +389,7 @@ TEST_F(FileScanTest, StopDuringTheDocxExtractionEndsTheRunBeforeReading) {
     EXPECT_FALSE(Scan(path));
     EXPECT_EQ(run.lngNumWords, 0);
     EXPECT_FALSE(run.blnStop);
-    EXPECT_EQ(ui.controlsEnabled, (std::vector<bool>{false, true}));
+    EXPECT_EQ(ui.phases, (std::vector<RunPhase>{RunPhase::Counting, RunPhase::Idle}));
     EXPECT_EQ(ui.labels[UiLabel::TotalNumOccurrences], "");
     EXPECT_TRUE(ui.shown.empty());
     EXPECT_FALSE(QFileInfo::exists(docx.strTempFolder));
@@ -404,7 +404,7 @@ TEST_F(FileScanTest, DamagedDocxDoesNotStartTheRun) {
     EXPECT_FALSE(Scan(cut));
     EXPECT_TRUE(ui.shown.back().text.contains(cut));
     EXPECT_TRUE(run.settings.txbFile[0].isEmpty());
-    EXPECT_TRUE(ui.controlsEnabled.empty());
+    EXPECT_TRUE(ui.phases.empty());
     EXPECT_FALSE(QFileInfo::exists(docx.strTempFolder));
 }
 
@@ -420,11 +420,11 @@ TEST_F(FileScanTest, DocxChecksumErrorIsAskedAtBothPreparations) {
     EXPECT_FALSE(QFileInfo::exists(docx.strTempFolder));
 
     // No at the second question: the run ends before reading, controls restored.
-    ui.controlsEnabled.clear();
+    ui.phases.clear();
     ui.Expect("Do you wish to scan this file anyway?", MsgResult::Yes);
     ui.Expect("Do you wish to scan this file anyway?", MsgResult::No);
     EXPECT_FALSE(Scan(path));
-    EXPECT_EQ((ui.controlsEnabled), (std::vector<bool>{false, true}));
+    EXPECT_EQ(ui.phases, (std::vector<RunPhase>{RunPhase::Counting, RunPhase::Idle}));
     EXPECT_FALSE(QFileInfo::exists(docx.strTempFolder));
 }
 
