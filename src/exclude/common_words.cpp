@@ -1,6 +1,7 @@
 #include "exclude/common_words.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "input/is_text_file.h"
 #include "run/event_pump.h"
@@ -123,6 +124,11 @@ bool ReadCommonWords(RunState& run) {
             SetDefaultCommonWordsFile(run);
             SetIgnoreCommonWords(run, false);
         }
+        return false;
+    }
+    if (QFileInfo(path).size() > kMaxCommonWordsFileBytes) {
+        ui.MsgBox(path + QStringLiteral("\r\n") + QLatin1String(kCommonWordsFileTooLarge),
+                  QStringLiteral("Fatal error"), MsgButtons::Ok, MsgIcon::Information);
         return false;
     }
     bool utf8 = false;

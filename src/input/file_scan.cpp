@@ -158,7 +158,8 @@ bool SameFile(const QString& first, const QString& second) {
         return QDir::cleanPath((folder.isEmpty() ? info.absolutePath() : folder) +
                                QStringLiteral("/") + info.fileName());
     };
-    return first == second || canonical(first) == canonical(second);
+    return first == second || canonical(first) == canonical(second) ||
+           SameFileOnDisk(first, second);
 }
 
 bool CheckInputFile(RunState& run, const QString& path) {
