@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTextEdit>
 #include <QTimer>
@@ -18,6 +19,7 @@
 #include <cstdlib>
 
 #include "app/cv_common.h"
+#include "app/frm_chart.h"
 #include "app/frm_help.h"
 #include "app/frm_params.h"
 #include "app/frm_pop_up.h"
@@ -104,6 +106,11 @@ void FrmMain::ConnectHandlers() {
     connect(cmdSetParameters, &QPushButton::clicked, this, [this] { cmdSetParameters_Click(); });
     connect(cmdSaveState, &QPushButton::clicked, this, [this] { cmdSaveState_Click(); });
     connect(cmdHelp, &QPushButton::clicked, this, [this] { cmdHelp_Click(); });
+    connect(cmdChart, &QPushButton::clicked, this, [this] { cmdChart_Click(); });
+    auto* chartKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this);
+    connect(chartKey, &QShortcut::activated, this, [this] {
+        if (cmdChart->isEnabled()) cmdChart_Click();
+    });
     connect(cmdQuit, &QPushButton::clicked, this, [this] { cmdQuit_Click(); });
     // A check box or option set by the program runs its handler too, as a click would.
     connect(chkSuppressWords, &QCheckBox::toggled, this, [this] { chkSuppressWords_Click(); });
@@ -340,9 +347,45 @@ void FrmMain::UpdateDisableOutputBox() {
 void FrmMain::cmdListWords_Click() {
     // While a run goes on the button asks whether to stop; the settings stay as the run took
     // them.
-    if (!IsCounting()) TakeSettingsIntoRun();
-    lxt::cmdListWords_Click(*run_);
+    if (IsCounting()) {
+        lxt::cmdListWords_Click(*run_);
+        ui_->FlushOutput();
+        return;
+    }
+    TakeSettingsIntoRun();
+    // A new count clears the chart until it lists its words; a count refused before it
+    // began leaves the table, and so the chart, as they were.
+    ListedWordsChart before = std::move(listedWordsChart_);
+    ShowListedWordsChart({});
+    const RunOutcome outcome = lxt::cmdListWords_Click(*run_);
     ui_->FlushOutput();
+    if (outcome == RunOutcome::Listed) {
+        ChartTheListing();
+    } else if (outcome == RunOutcome::NotStarted) {
+        ShowListedWordsChart(std::move(before));
+    }
+}
+
+void FrmMain::ChartTheListing() {
+    ShowListedWordsChart(
+        ChartListedWords(run_->WordTable, run_->lngFirstFreq, run_->lngNumWordsIncluded));
+}
+
+void FrmMain::ShowListedWordsChart(ListedWordsChart chart) {
+    listedWordsChart_ = std::move(chart);
+    cmdChart->setEnabled(!listedWordsChart_.IsEmpty());
+    if (frmChart_ && frmChart_->isVisible()) frmChart_->ShowChart(listedWordsChart_);
+}
+
+void FrmMain::cmdChart_Click() {
+    if (!frmChart_) {
+        frmChart_ = std::make_unique<FrmChart>(
+            *ui_, [this](const FileDialogRequest& request) { return ChooseFileName(request); });
+    }
+    frmChart_->ShowChart(listedWordsChart_);
+    frmChart_->show();
+    frmChart_->raise();
+    frmChart_->activateWindow();
 }
 
 void FrmMain::cmdClearFile_Click(int index) {
@@ -407,6 +450,7 @@ void FrmMain::RelistIfWordsGot() {
         run_->blnStop = false;
         EnterRunPhase(*run_, RunPhase::Listing);
         ListWords(*run_);
+        ChartTheListing();
         EnterRunPhase(*run_, RunPhase::Idle);
         run_->blnStop = false;
         ui_->FlushOutput();

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "app/file_dialog.h"
+#include "results/listed_words_chart.h"
 #include "run/run_state.h"
 #include "settings/settings.h"
 #include "support/message_numbers.h"
@@ -32,6 +33,7 @@ class QTimer;
 
 namespace lxt {
 
+class FrmChart;
 class FrmHelp;
 class FrmParams;
 class FrmPopUp;
@@ -107,6 +109,8 @@ class FrmMain : public QMainWindow {
     // True while a count or a listing runs (the Count button's caption is message 74).
     bool IsCounting() const;
     QString StrInputLanguage() const { return strInputLanguage_; }
+    // The Chart window, once it has been opened.
+    FrmChart* ChartWindow() const { return frmChart_.get(); }
 
     // Handlers of the window's controls (public so that the other windows and the tests can
     // run them as a click would).
@@ -122,6 +126,8 @@ class FrmMain : public QMainWindow {
     void cmdSetParameters_Click();
     void cmdSaveState_Click();
     void cmdHelp_Click();
+    // Opens the Chart window on the words of the last listing (also Ctrl+G).
+    void cmdChart_Click();
     void cmdQuit_Click();
     void chkSuppressWords_Click();
     void optInFile_Click();
@@ -175,6 +181,10 @@ class FrmMain : public QMainWindow {
     void ResetCommonWordsChoice();
     void RelistIfWordsGot();
     void TakeSettingsIntoRun();
+    // The chart of the words the last listing included: enables cmdChart when there are
+    // any and redraws an open Chart window.
+    void ShowListedWordsChart(ListedWordsChart chart);
+    void ChartTheListing();
     // Ctrl+O, Ctrl+Q and F1 anywhere in the window; drops of files onto any part of it.
     void SetUpDesktopHabits();
     // The window's colours: the grey, white boxes and blue links on a light desktop; the
@@ -188,6 +198,8 @@ class FrmMain : public QMainWindow {
     std::unique_ptr<FrmParams> frmParams_;
     std::unique_ptr<FrmHelp> frmHelp_;
     std::unique_ptr<FrmPopUp> frmPopUp_;
+    std::unique_ptr<FrmChart> frmChart_;
+    ListedWordsChart listedWordsChart_;
     std::function<void()> endProcess_;
     FileChooser fileChooser_;
     QString strStateFile_;
@@ -220,6 +232,7 @@ class FrmMain : public QMainWindow {
     QPushButton* cmdSaveState = nullptr;
     QPushButton* cmdClearOutput = nullptr;
     QPushButton* cmdHelp = nullptr;
+    QPushButton* cmdChart = nullptr;
     QPushButton* cmdQuit = nullptr;
     QTextEdit* txbIntro = nullptr;
     QPlainTextEdit* txbOutput = nullptr;

@@ -164,11 +164,16 @@ void FrmMain::BuildLayout() {
     cmdClearOutput =
         Named(new QPushButton(QStringLiteral("Clear textbox")), QStringLiteral("cmdClearOutput"));
     cmdHelp = Named(new QPushButton(QStringLiteral("Help")), QStringLiteral("cmdHelp"));
+    cmdChart = Named(new QPushButton(QStringLiteral("Chart")), QStringLiteral("cmdChart"));
+    cmdChart->setToolTip(QStringLiteral("Shows the listed words as a chart (Ctrl+G)"));
+    // Nothing is listed yet.
+    cmdChart->setEnabled(false);
     cmdQuit = Named(new QPushButton(QStringLiteral("Quit")), QStringLiteral("cmdQuit"));
     auto* buttons = new QGridLayout;
     buttons->addWidget(cmdSetParameters, 0, 0);
     buttons->addWidget(cmdSaveState, 0, 1);
     buttons->addWidget(cmdHelp, 0, 2);
+    buttons->addWidget(cmdChart, 0, 3);
     buttons->addWidget(cmdClearOutput, 1, 0);
     buttons->addWidget(cmdQuit, 1, 2);
 

@@ -237,6 +237,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
             if (noValue()) o.form = ListingForm::Json;
         } else if (arg == QLatin1String("--stats")) {
             if (noValue()) o.stats = true;
+        } else if (arg == QLatin1String("--zipf")) {
+            if (noValue()) o.zipf = true;
         } else if (arg == QLatin1String("--quiet")) {
             if (noValue()) o.quiet = true;
         } else if (arg == QLatin1String("--help")) {
@@ -333,6 +335,11 @@ Listing:
   --stats               After the listing, print the four statistics lines (to standard
                         error with --tsv or --json).
                           lxt-count --stats book.txt
+  --zipf                After the listing, print on standard error the Zipf exponent s of
+                        the listed words (the least-squares line of log frequency on log
+                        rank over the ranks whose frequency is at least 2), its R² and the
+                        number of ranks used, or "too few ranks to fit".
+                          lxt-count --zipf book.txt
   --tsv                 Instead of the listing, one line per listed word: the word, a
                         tab and its frequency, in the chosen order; UTF-8, no header.
                           lxt-count --tsv book.txt > words.tsv

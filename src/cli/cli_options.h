@@ -31,6 +31,7 @@ struct CliOptions {
     QString saveSettingsFile;  // --save-settings
     bool asClipboard = false;
     bool stats = false;
+    bool zipf = false;  // --zipf: the Zipf fit of the listed words on standard error
     bool quiet = false;
     bool help = false;
     bool version = false;

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <cstdio>
+#include <optional>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -12,11 +13,13 @@
 #include "cli/cli_options.h"
 #include "cli/console_ui.h"
 #include "cli/machine_listing.h"
+#include "cli/standard_input.h"
 #include "cli/standard_output.h"
 #include "count/count_driver.h"
 #include "exclude/common_words.h"
 #include "exclude/words_to_ignore.h"
 #include "input/file_scan.h"
+#include "results/listed_words_chart.h"
 #include "results/word_listing.h"
 #include "run/report_error.h"
 #include "run/run_state.h"
@@ -26,6 +29,7 @@
 #include "support/file_proc.h"
 #include "support/language_tables.h"
 #include "support/message_numbers.h"
+#include "support/private_temp_folder.h"
 #include "support/win1252.h"
 
 namespace lxt::cli {
@@ -46,11 +50,18 @@ QString Unix(QString text) {
     return text;
 }
 
-bool StderrIsTerminal() {
+constexpr int kStandardInputFd = 0;
+constexpr int kStandardErrorFd = 2;
+
+// True when the stream with descriptor `fd` is a terminal (`otherwise` where that cannot
+// be told).
+bool IsTerminal(int fd, bool otherwise) {
 #ifdef Q_OS_UNIX
-    return ::isatty(STDERR_FILENO) == 1;
+    Q_UNUSED(otherwise);
+    return ::isatty(fd) == 1;
 #else
-    return false;
+    Q_UNUSED(fd);
+    return otherwise;
 #endif
 }
 
@@ -79,14 +90,6 @@ int UsageError(const QString& error) {
     WriteTo(stderr, QLatin1String(kMessagePrefix) + error + QLatin1Char('\n') +
                         QLatin1String(kUsageHint) + QLatin1Char('\n'));
     return kExitUsage;
-}
-
-bool StdinIsTerminal() {
-#ifdef Q_OS_UNIX
-    return ::isatty(STDIN_FILENO) == 1;
-#else
-    return true;
-#endif
 }
 
 // A file named more than once is counted as often as it is named, with a warning.
@@ -119,7 +122,8 @@ int RunCount(const QStringList& arguments, StandardOutput& out) {
 
     QStringList inputs = o.inputFiles;
     if (inputs.isEmpty() && o.saveSettingsFile.isEmpty()) {
-        if (StdinIsTerminal()) return UsageError(QStringLiteral("no input file given"));
+        if (IsTerminal(kStandardInputFd, true))
+            return UsageError(QStringLiteral("no input file given"));
         inputs << QLatin1String(kStandardInputName);
     }
 
@@ -132,7 +136,7 @@ int RunCount(const QStringList& arguments, StandardOutput& out) {
 
     // From here Ctrl-C asks the count to stop (at its first chance) instead of ending it.
     ConsoleUi::InstallInterruptHandler();
-    ConsoleUi ui(o.encoding, o.quiet, StderrIsTerminal());
+    ConsoleUi ui(o.encoding, o.quiet, IsTerminal(kStandardErrorFd, false));
     RunState run(ui);
     ui.Attach(&run);
     run.settings = o.settings;
@@ -176,6 +180,22 @@ int RunCount(const QStringList& arguments, StandardOutput& out) {
     }
 
     WarnAboutRepeatedFiles(inputs);
+
+    // Standard input becomes a file of a private folder, named as standard input in messages.
+    std::optional<PrivateTempFolder> stdinFolder;
+    if (inputs.contains(QLatin1String(kStandardInputName))) {
+        stdinFolder.emplace();
+        const StandardInputCopy copy = CopyStandardInput(*stdinFolder);
+        if (!copy.error.isEmpty()) {
+            WriteTo(stderr, QLatin1String(kMessagePrefix) + QLatin1String(kStandardInputShownName) +
+                                QStringLiteral(": ") + copy.error + QLatin1Char('\n'));
+            return kExitInputRefused;
+        }
+        for (QString& name : inputs) {
+            if (name == QLatin1String(kStandardInputName)) name = copy.path;
+        }
+        ui.NameFile(copy.path, QLatin1String(kStandardInputShownName));
+    }
 
     if (o.asClipboard) {
         QFile file(inputs.first());
@@ -248,6 +268,12 @@ int RunCount(const QStringList& arguments, StandardOutput& out) {
                 WriteTo(stderr, text + QLatin1Char('\n'));
             }
         }
+    }
+    if (o.zipf) {
+        out.Flush();
+        const ListedWordsChart chart =
+            ChartListedWords(run.WordTable, run.lngFirstFreq, run.lngNumWordsIncluded);
+        WriteTo(stderr, ZipfReportText(chart.fit) + QLatin1Char('\n'));
     }
 
     if (ui.ReportedProcedures().contains(QStringLiteral("ListWords"))) return kExitOutputFailed;

@@ -123,9 +123,10 @@ TEST_F(FrmMainTest, AFileNamedOnTheCommandLineOrDroppedIsCheckedAsAChosenOne) {
     QDragEnterEvent textEnter(QPoint(5, 5), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(frm.get(), &textEnter);
     EXPECT_FALSE(textEnter.isAccepted());
-    frm->Run().phase = RunPhase::Counting;
+    EnterRunPhase(frm->Run(), RunPhase::Counting);
     frm->OpenInputFile(files.File(QStringLiteral("other.txt")));
     EXPECT_EQ(frm->txbFile[0]->text(), good);
+    EnterRunPhase(frm->Run(), RunPhase::Idle);
 }
 
 // The shortcut with `keys`, or null.

@@ -6,6 +6,7 @@
 
 #include <zip.h>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -119,6 +120,7 @@ TEST_F(LxtCountTest, HelpExplainsEveryOptionWithAnExample) {
                                "--save-settings",
                                "--as-clipboard",
                                "--stats",
+                               "--zipf",
                                "--quiet",
                                "--help",
                                "--version"}) {
@@ -244,6 +246,29 @@ TEST_F(LxtCountTest, StatsAddTheFourStatisticsLines) {
                        "Number of instances of words in this list: 5\n"
                        "Total number of instances of words: 6\n"))
         << r.out.constData();
+}
+
+TEST_F(LxtCountTest, ZipfPrintsTheFitOfTheListedWordsAfterTheListing) {
+    // Frequencies 60 / rank, and two words seen once that the fit leaves out.
+    QByteArray text = "alpha beta gamma\r\n";
+    for (const auto& [word, count] : {std::pair<const char*, int>{"zulu", 60},
+                                      {"yankee", 30},
+                                      {"xray", 20},
+                                      {"whiskey", 15},
+                                      {"victor", 12},
+                                      {"uniform", 10}}) {
+        for (int i = 0; i < count; ++i) text += QByteArray(word) + "\r\n";
+    }
+    const QString in = dir.Write("in.txt", text);
+    const Result r = RunLxtCount({"--zipf", "--order", "alphabetical", in});
+    EXPECT_EQ(r.status, kExitCounted);
+    EXPECT_TRUE(r.out.contains("uniform")) << r.out.constData();
+    EXPECT_EQ(r.err, QByteArray("Zipf exponent s = 1.0000, R² = 1.0000, ranks used: 6\n"));
+    // The threshold leaves one word: nothing to fit.
+    const Result few = RunLxtCount(
+        {"--zipf", "--threshold", "9",
+         dir.Write("few.txt", "alpha alpha beta\r\n" + QByteArray("zulu ").repeated(9))});
+    EXPECT_EQ(few.err, QByteArray("too few ranks to fit\n"));
 }
 
 TEST_F(LxtCountTest, NoWordsIsStillACount) {
@@ -542,6 +567,47 @@ TEST_F(LxtCountTest, TsvAndJsonHoldTheListedWordsInTheChosenOrder) {
     const Result empty = RunLxtCount({"--json", dir.Write("none.txt", "a b\r\n")});
     EXPECT_EQ(QJsonDocument::fromJson(empty.out).object()["words"].toArray().size(), 0);
     EXPECT_TRUE(RunLxtCount({"--tsv", dir.File("none.txt")}).out.isEmpty());
+}
+
+TEST_F(LxtCountTest, StandardInputIsCountedAsAFileWithTheSameChecks) {
+    // No FILE while standard input is not a terminal; "-" among other files.
+    const Result piped = RunLxtCount({"--tsv"}, "apple pear apple\r\n");
+    EXPECT_EQ(piped.status, kExitCounted) << piped.err.constData();
+    EXPECT_EQ(piped.out, QByteArray("apple\t2\npear\t1\n"));
+    const QString file = dir.Write("f.txt", "pear plum\r\n");
+    const Result dash = RunLxtCount({"--tsv", file, "-"}, "pear\n");
+    EXPECT_EQ(dash.status, kExitCounted);
+    EXPECT_EQ(dash.out, QByteArray("pear\t2\nplum\t1\n"));
+
+    // Refused as a file would be, and named as standard input.
+    const Result empty = RunLxtCount({});
+    EXPECT_EQ(empty.status, kExitInputRefused);
+    EXPECT_EQ(empty.err, QByteArray("lxt-count: (standard input): Input file is zero-length.\n"));
+    QByteArray binary;
+    for (int i = 0; i < 4000; ++i) binary += char(i % 7);
+    const Result notText = RunLxtCount({"-"}, binary);
+    EXPECT_EQ(notText.status, kExitInputRefused);
+    EXPECT_TRUE(notText.err.startsWith("lxt-count: (standard input): ")) << notText.err.constData();
+    EXPECT_TRUE(notText.err.contains("is not an ANSI or UTF-8 encoded text file."));
+    EXPECT_EQ(notText.err.count('\n'), 1);
+    const Result utf16 = RunLxtCount({"-"}, QByteArray("\xFF\xFEw\0o\0r\0d\0 \0w\0o\0r\0d\0", 20));
+    EXPECT_EQ(utf16.status, kExitInputRefused);
+    EXPECT_TRUE(utf16.err.contains("is a Unicode file but not UTF-8 encoded."))
+        << utf16.err.constData();
+
+    // The copy lives in a private folder that is gone when the program ends.
+    QDir(dir.Path()).mkpath("tmp");
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("TMPDIR", dir.File("tmp"));
+    process.setProcessEnvironment(env);
+    process.start(Program(), {"--tsv", "-"});
+    ASSERT_TRUE(process.waitForStarted());
+    process.write("word word\r\n");
+    process.closeWriteChannel();
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.readAllStandardOutput(), QByteArray("word\t2\n"));
+    EXPECT_TRUE(QDir(dir.File("tmp")).isEmpty());
 }
 
 #ifdef Q_OS_UNIX
