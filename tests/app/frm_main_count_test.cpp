@@ -296,6 +296,31 @@ TEST_F(FrmMainTest, AFullOutputBoxAfterWritingTheFileSaysSo) {
     frm->cmdListWords_Click();
 }
 
+TEST_F(FrmMainTest, TheSameTextWithAnyLineEndsGivesTheSameOutputFile) {
+    Start();
+    const QByteArray lines[] = {"The licence is at https://example.org/ online", "/* a comment",
+                                "over lines */ and the end of the text"};
+    QByteArray first;
+    int n = 0;
+    for (const char* end : {"\r\n", "\n", "\r"}) {
+        QByteArray text;
+        for (const QByteArray& line : lines) text += line + end;
+        if (QByteArray(end) == "\r") ui.Expect(QStringLiteral("has Macintosh-type line endings"));
+        frm->SetInputFilePath(files.Write(QStringLiteral("in%1.txt").arg(++n), text));
+        const QString outputFile = files.File(QStringLiteral("out%1.txt").arg(n));
+        frm->SetOutputFilePath(outputFile);
+        frm->cmdListWords->click();
+        const QByteArray written = TempDir::Read(outputFile);
+        if (first.isEmpty()) first = written;
+        EXPECT_EQ(written, first) << n;
+    }
+    EXPECT_TRUE(first.contains("licence"));
+    EXPECT_TRUE(first.contains("text"));
+    EXPECT_FALSE(first.contains("comment"));
+    EXPECT_FALSE(first.contains("online"));
+    EXPECT_TRUE(ui.AllExpectedShown());
+}
+
 TEST_F(FrmMainTest, ReportErrorOfAFullBoxNamesTheRemedyForTheSettingsInForce) {
     Start();
     RunState& run = frm->Run();
