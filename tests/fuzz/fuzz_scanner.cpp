@@ -29,6 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ResetWordTable(run);
     run.intWithinComment = -1;
     CountingSink sink(run);
+    const ScanOptions options = ScanOptionsOf(run);
     const QString text = DecodeWin1252(fuzz::Bytes(data + 1, size - 1));
     for (const QString& line : text.split(u'\n')) {
         QString cleaned = line;
@@ -36,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         SpaceDoubleHyphens(cleaned);
         run.strLine =
             (run.settings.chkCaseSignificant == 1 ? cleaned : LowerCaseFull(cleaned)) + u' ';
-        ScanLine(run, sink);
+        ScanLine(run, options, sink);
     }
     SealWordTable(run);
     return 0;
