@@ -50,6 +50,7 @@ void BM_ScanProse(benchmark::State& state) {
     run.blnStartUpCompleted = true;
     SetExtraChars(run);
     SetMarkupMode(run, QStringLiteral("txt"));
+    const ScanOptions options = ScanOptionsOf(run);
     qint64 bytes = 0;
     for (auto _ : state) {
         ResetWordTable(run);
@@ -62,7 +63,7 @@ void BM_ScanProse(benchmark::State& state) {
             AppendWin1252(line, decoded);
             decoded += u' ';
             run.strLine = LowerCaseFull(decoded);
-            ScanLine(run, sink);
+            ScanLine(run, options, sink);
             bytes += line.size() + 1;
         }
         SealWordTable(run);

@@ -3,7 +3,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -12,11 +14,13 @@
 #include "cli/cli_options.h"
 #include "cli/console_ui.h"
 #include "cli/machine_listing.h"
+#include "cli/standard_input.h"
 #include "cli/standard_output.h"
 #include "count/count_driver.h"
 #include "exclude/common_words.h"
 #include "exclude/words_to_ignore.h"
 #include "input/file_scan.h"
+#include "input/is_text_file.h"
 #include "results/listed_words_chart.h"
 #include "results/word_listing.h"
 #include "run/report_error.h"
@@ -27,6 +31,7 @@
 #include "support/file_proc.h"
 #include "support/language_tables.h"
 #include "support/message_numbers.h"
+#include "support/private_temp_folder.h"
 #include "support/win1252.h"
 
 namespace lxt::cli {
@@ -47,11 +52,18 @@ QString Unix(QString text) {
     return text;
 }
 
-bool StderrIsTerminal() {
+constexpr int kStandardInputFd = 0;
+constexpr int kStandardErrorFd = 2;
+
+// True when the stream with descriptor `fd` is a terminal (`otherwise` where that cannot
+// be told).
+bool IsTerminal(int fd, bool otherwise) {
 #ifdef Q_OS_UNIX
-    return ::isatty(STDERR_FILENO) == 1;
+    Q_UNUSED(otherwise);
+    return ::isatty(fd) == 1;
 #else
-    return false;
+    Q_UNUSED(fd);
+    return otherwise;
 #endif
 }
 
@@ -80,14 +92,6 @@ int UsageError(const QString& error) {
     WriteTo(stderr, QLatin1String(kMessagePrefix) + error + QLatin1Char('\n') +
                         QLatin1String(kUsageHint) + QLatin1Char('\n'));
     return kExitUsage;
-}
-
-bool StdinIsTerminal() {
-#ifdef Q_OS_UNIX
-    return ::isatty(STDIN_FILENO) == 1;
-#else
-    return true;
-#endif
 }
 
 // A file named more than once is counted as often as it is named, with a warning.
@@ -120,7 +124,8 @@ int RunCount(const QStringList& arguments, StandardOutput& out) {
 
     QStringList inputs = o.inputFiles;
     if (inputs.isEmpty() && o.saveSettingsFile.isEmpty()) {
-        if (StdinIsTerminal()) return UsageError(QStringLiteral("no input file given"));
+        if (IsTerminal(kStandardInputFd, true))
+            return UsageError(QStringLiteral("no input file given"));
         inputs << QLatin1String(kStandardInputName);
     }
 
@@ -133,7 +138,7 @@ int RunCount(const QStringList& arguments, StandardOutput& out) {
 
     // From here Ctrl-C asks the count to stop (at its first chance) instead of ending it.
     ConsoleUi::InstallInterruptHandler();
-    ConsoleUi ui(o.encoding, o.quiet, StderrIsTerminal());
+    ConsoleUi ui(o.encoding, o.quiet, IsTerminal(kStandardErrorFd, false));
     RunState run(ui);
     ui.Attach(&run);
     run.settings = o.settings;
@@ -162,6 +167,8 @@ int RunCount(const QStringList& arguments, StandardOutput& out) {
 
     if (!o.saveSettingsFile.isEmpty()) {
         Settings saved = run.settings;
+        // The counter never shows words as found; the file keeps the windows' own choice.
+        saved.chkSuppressWords = Settings{}.chkSuppressWords;
         if (!o.inputFiles.isEmpty() && o.inputFiles[0] != QLatin1String(kStandardInputName)) {
             saved.txbFile[0] = QFileInfo(o.inputFiles[0]).absoluteFilePath();
         }
@@ -177,6 +184,22 @@ int RunCount(const QStringList& arguments, StandardOutput& out) {
     }
 
     WarnAboutRepeatedFiles(inputs);
+
+    // Standard input becomes a file of a private folder, named as standard input in messages.
+    std::optional<PrivateTempFolder> stdinFolder;
+    if (inputs.contains(QLatin1String(kStandardInputName))) {
+        stdinFolder.emplace();
+        const StandardInputCopy copy = CopyStandardInput(*stdinFolder);
+        if (!copy.error.isEmpty()) {
+            WriteTo(stderr, QLatin1String(kMessagePrefix) + QLatin1String(kStandardInputShownName) +
+                                QStringLiteral(": ") + copy.error + QLatin1Char('\n'));
+            return kExitInputRefused;
+        }
+        for (QString& name : inputs) {
+            if (name == QLatin1String(kStandardInputName)) name = copy.path;
+        }
+        ui.NameFile(copy.path, QLatin1String(kStandardInputShownName));
+    }
 
     if (o.asClipboard) {
         QFile file(inputs.first());
@@ -197,6 +220,13 @@ int RunCount(const QStringList& arguments, StandardOutput& out) {
         if (screen) out.Write(Unix(piece));
     };
 
+    // A docx document is always scanned as UTF-8, which allowing only 7-bit ASCII excludes:
+    // the run is refused as in the windows, where choosing a docx ticks the UTF-8 box.
+    if (run.settings.chkOnly7bitASCII == 1 && !o.asClipboard &&
+        std::any_of(inputs.cbegin(), inputs.cend(),
+                    [](const QString& input) { return IsDocxFile(input.trimmed()); })) {
+        run.settings.chkUTF8 = 1;
+    }
     const bool utf8AndSevenBit = run.settings.chkUTF8 == 1 && run.settings.chkOnly7bitASCII == 1;
     QStringList refused;
     const InputFiles files{o.asClipboard ? QStringList() : inputs, &refused};
@@ -213,6 +243,12 @@ int RunCount(const QStringList& arguments, StandardOutput& out) {
             if (utf8AndSevenBit || ui.SettingsRefused()) return kExitUsage;
             return kExitInputRefused;
         case RunOutcome::Abandoned:
+            // Ctrl-C before any word was counted (while a docx is unpacked): a stopped count
+            // with nothing to list.
+            if (ConsoleUi::Interrupted() && !run.blnRunInterrupted) {
+                ui.PrintMessage(StoppedText(run.lngNumWords));
+                return kExitCounted;
+            }
             return kExitInputRefused;
         case RunOutcome::Failed: {
             // The driver's hint about a locked output file is left in the output box.

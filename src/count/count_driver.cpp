@@ -25,6 +25,7 @@
 #include "scan/scan_options.h"
 #include "support/catalogue.h"
 #include "support/error_numbers.h"
+#include "support/file_proc.h"
 #include "support/message_numbers.h"
 #include "support/ui.h"
 
@@ -131,6 +132,11 @@ QString StoppedText(qint32 numWords) {
 }
 
 OutputFileTest TestOutputFile(const QString& path) {
+    // Opening a pipe for writing waits for a reader; a device is no file to list into.
+    if (IsSpecialFile(path)) {
+        return {kErrPathFileAccess, Latin(kPathFileAccessError) + QStringLiteral(": ") + path +
+                                        u' ' + Latin(kNotRegularFileText)};
+    }
 #ifdef Q_OS_UNIX
     const QByteArray native = QFile::encodeName(path);
     const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);

@@ -1,6 +1,7 @@
 #include "exclude/common_words.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "input/is_text_file.h"
 #include "run/event_pump.h"
@@ -11,6 +12,7 @@
 #include "run/word_list.h"
 #include "scan/line_scanner.h"
 #include "scan/markup.h"
+#include "scan/scan_options.h"
 #include "scan/word_sink.h"
 #include "support/catalogue.h"
 #include "support/error_numbers.h"
@@ -66,6 +68,7 @@ class ReadingSink final : public WordSink {
 // after any line once blnStop is set.
 void ScanCommonWordsText(RunState& run, const QString& text, bool utf8) {
     ReadingSink sink(run);
+    const ScanOptions options = ScanOptionsOf(run);
     const qsizetype n = text.size();
     qsizetype start = 0;
     while (start < n && !run.blnStop) {
@@ -83,7 +86,7 @@ void ScanCommonWordsText(RunState& run, const QString& text, bool utf8) {
             if (utf8) run.strLine = RepairUtf8Pairs(run.strLine);
             run.strLine = LowerCaseFull(run.strLine);
             run.strLine += kBlank;
-            ScanLine(run, sink);
+            ScanLine(run, options, sink);
         }
         if (run.blnStartUpCompleted) LetEventsRun(run);
     }
@@ -121,6 +124,11 @@ bool ReadCommonWords(RunState& run) {
             SetDefaultCommonWordsFile(run);
             SetIgnoreCommonWords(run, false);
         }
+        return false;
+    }
+    if (QFileInfo(path).size() > kMaxCommonWordsFileBytes) {
+        ui.MsgBox(path + QStringLiteral("\r\n") + QLatin1String(kCommonWordsFileTooLarge),
+                  QStringLiteral("Fatal error"), MsgButtons::Ok, MsgIcon::Information);
         return false;
     }
     bool utf8 = false;

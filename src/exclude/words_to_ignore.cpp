@@ -6,6 +6,7 @@
 #include "exclude/quick_sort.h"
 #include "run/run_state.h"
 #include "scan/scan_options.h"
+#include "support/blank_list_lookup.h"
 #include "support/str_proc.h"
 #include "support/ui.h"
 
@@ -75,14 +76,8 @@ bool TakeOverWordsToIgnore(RunState& run) {
     return CheckAllowedExtraChars(run);
 }
 
-bool IsWordToIgnore(QStringView list, QStringView lowerCaseWord) {
-    if (list.isEmpty() || lowerCaseWord.isEmpty()) return false;
-    QString probe;
-    probe.reserve(lowerCaseWord.size() + 2);
-    probe += kBlank;
-    probe += lowerCaseWord;
-    probe += kBlank;
-    return list.contains(probe);
+bool IsWordToIgnore(const QString& list, QStringView lowerCaseWord) {
+    return !lowerCaseWord.isEmpty() && BlankListHolds(list, lowerCaseWord);
 }
 
 QString CharacterNotAllowedText(QChar c, QStringView neverWordChars) {

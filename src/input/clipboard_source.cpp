@@ -10,6 +10,7 @@
 #include "run/run_statistics.h"
 #include "run/word_list.h"
 #include "scan/line_scanner.h"
+#include "scan/scan_options.h"
 #include "support/catalogue.h"
 #include "support/error_numbers.h"
 #include "support/message_numbers.h"
@@ -124,7 +125,7 @@ bool DoItFromClipboard(RunState& run, const QString& text) {
             line += u' ';
             run.strLine = std::move(line);
             CountingSink sink(run);
-            ScanLine(run, sink);
+            ScanLine(run, ScanOptionsOf(run), sink);
         }
     } catch (const RunError& error) {
         ui.SetLabel(UiLabel::Twirler, QStringLiteral(" "));

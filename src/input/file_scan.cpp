@@ -18,6 +18,7 @@
 #include "run/word_list.h"
 #include "scan/line_scanner.h"
 #include "scan/markup.h"
+#include "scan/scan_options.h"
 #include "support/catalogue.h"
 #include "support/error_numbers.h"
 #include "support/file_proc.h"
@@ -106,6 +107,7 @@ void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, 
     QString line;
     bool ended = false;
     CountingSink sink(run);
+    const ScanOptions options = ScanOptionsOf(run);
     for (;;) {
         run.eventPump.Pump(ui);
         if (!reader.ReadLine(line, ended)) break;
@@ -129,7 +131,7 @@ void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, 
         // The line's buffer and the previous line's change places: the next line is read
         // into the old buffer, without a new allocation.
         std::swap(run.strLine, line);
-        ScanLine(run, sink);
+        ScanLine(run, options, sink);
         if (run.blnStop) {
             if (run.lngNumWords < kStopQuestionWords) break;
             const QString question = QStringLiteral(" ") + QString::number(run.lngNumWords) +
@@ -156,7 +158,8 @@ bool SameFile(const QString& first, const QString& second) {
         return QDir::cleanPath((folder.isEmpty() ? info.absolutePath() : folder) +
                                QStringLiteral("/") + info.fileName());
     };
-    return first == second || canonical(first) == canonical(second);
+    return first == second || canonical(first) == canonical(second) ||
+           SameFileOnDisk(first, second);
 }
 
 bool CheckInputFile(RunState& run, const QString& path) {

@@ -200,6 +200,11 @@ bool MacintoshMessageShown() {
 
 bool InspectInputFile(Ui& ui, const QString& fileName, bool silent, bool& utf8, int& textCode) {
     ui.OutputReplace(QString());
+    if (IsSpecialFile(fileName)) {
+        ui.MsgBox(FileLine(fileName) + kCrLf + QLatin1String(kNotRegularFileText) + u'.',
+                  QStringLiteral("Fatal error"), MsgButtons::Ok, MsgIcon::Information);
+        return false;
+    }
     const qint64 length = FileExists(fileName) ? QFileInfo(fileName).size() : 0;
 
     quint8 firstControl = 32;

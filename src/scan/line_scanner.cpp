@@ -26,32 +26,6 @@ constexpr char16_t kFormFeed = 12;
 constexpr char16_t kCarriageReturn = 13;
 constexpr char16_t kNoBreakSpace = 160;
 
-// The word-character tests of the current extra characters: the whole set, and the set of
-// characters that may begin a word. Rebuilt only when the extra characters change.
-struct CharTests {
-    QString extra;
-    QString prohibited;
-    WordCharTable word{u"", false};
-    WordCharTable start{u"", false};
-};
-
-const CharTests& TestsFor(const RunState& run) {
-    static CharTests tests;
-    static bool built = false;
-    const auto same = [](const QString& a, const QString& b) {
-        return a.constData() == b.constData() ? a.size() == b.size() : a == b;
-    };
-    if (!built || !same(tests.extra, run.strExtraChars) ||
-        !same(tests.prohibited, run.strProhibitedInitialOrFinalChars)) {
-        tests.extra = run.strExtraChars;
-        tests.prohibited = run.strProhibitedInitialOrFinalChars;
-        tests.word = WordCharTable(tests.extra, false);
-        tests.start = WordCharTable(StartChars(tests.extra, tests.prohibited), false);
-        built = true;
-    }
-    return tests;
-}
-
 // The first characters, lower-cased, of the start markers in use: a marked span can only
 // begin at a character that is one of them.
 struct MarkerStarts {
@@ -246,7 +220,7 @@ void SpaceDoubleHyphens(QString& line) {
     }
 }
 
-void ScanLine(RunState& run, WordSink& sink) {
+void ScanLine(RunState& run, const ScanOptions& options, WordSink& sink) {
     CleanLine(run.strLine);
     if (run.blnReadingWords) {
         run.blnCommentsPossible = true;
@@ -257,7 +231,6 @@ void ScanLine(RunState& run, WordSink& sink) {
     }
     run.lngLP = 1;
 
-    const CharTests& tests = TestsFor(run);
     const MarkerStarts starts(run);
     // Marked spans are looked for only when one is open or one may begin in this line.
     const bool spans = run.blnCommentsPossible &&
@@ -268,15 +241,14 @@ void ScanLine(RunState& run, WordSink& sink) {
         Pump(run);
         if (spans && !SkipSpans(run, starts)) return;
 
-        if (!tests.start(run.strLine.at(run.lngLP - 1))) {
+        if (!options.start(run.strLine.at(run.lngLP - 1))) {
             if (!SkipToNextNonBlank(run)) return;
             continue;
         }
         const qint32 before = run.lngLP;
-        const QStringView candidate = ExtractWord(run, tests.word);
+        const QStringView candidate = ExtractWord(run, options.word);
         if (run.lngLP == before) ++run.lngLP;  // never stand still
-        if (SurelyAccepted(candidate, run.intMaxPermittedWordLength) ||
-            AcceptWord(run, candidate)) {
+        if (SurelyAccepted(candidate, options.maxWordLength) || AcceptWord(run, candidate)) {
             sink.Accept(candidate);
         }
         Pump(run);
@@ -289,7 +261,7 @@ void ScanLine(RunState& run, WordSink& sink) {
         qsizetype at = qsizetype(run.lngLP) - 1;
         while (at + 1 < size) {
             const QChar c(line[at]);
-            if (tests.start(c) || (spans && starts.May(c))) break;
+            if (options.start(c) || (spans && starts.May(c))) break;
             ++at;
             while (at < size && line[at] == u' ') ++at;
             if (at >= size) return;

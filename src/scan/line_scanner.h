@@ -9,12 +9,14 @@ namespace lxt {
 
 struct RunState;
 class WordSink;
+struct ScanOptions;
 
-// Scans run.strLine from its start and gives each accepted word to `sink`; leaves lngLP
+// Scans run.strLine from its start with the word characters and longest word of `options`
+// and gives each accepted word to `sink`; leaves lngLP
 // where scanning stopped. The reading context (blnReadingWords) looks for marked spans and
 // decodes nothing. Ends the line after the current candidate when blnStop is set. May throw
 // RunError (overflow) from the sink.
-void ScanLine(RunState& run, WordSink& sink);
+void ScanLine(RunState& run, const ScanOptions& options, WordSink& sink);
 
 // Removes backspaces and turns CR LF, LF, form feed, CR, no-break space and tab into blanks.
 void CleanLine(QString& line);

@@ -36,7 +36,7 @@ class ScanFixture : public ::testing::Test {
 
     void Feed(const QString& line) {
         run.strLine = (run.settings.chkCaseSignificant == 1 ? line : LowerCaseFull(line)) + u' ';
-        ScanLine(run, sink);
+        ScanLine(run, ScanOptionsOf(run), sink);
     }
 
     // Counts the lines and gives back the table as "word:frequency" in table order.
