@@ -27,13 +27,13 @@
 #include "support/error_numbers.h"
 #include "support/file_proc.h"
 #include "support/message_numbers.h"
+#include "support/text_literals.h"
 #include "support/ui.h"
 
 namespace lxt {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 constexpr char kProcedureName[] = "DoIt";
 constexpr char kTimeElapsedStart[] = "Time elapsed: 0s";
 constexpr char kPhaseSuffix[] = " ...";
@@ -45,11 +45,7 @@ constexpr char kPathFileAccessError[] = "Path/File access error";
 constexpr char kPathNotFound[] = "Path not found";
 constexpr char kOutOfMemory[] = "Out of memory";
 
-QString Latin(const char* text) {
-    return QString::fromLatin1(text);
-}
-
-// Step 12: the error handler of DoIt.
+// The error handler of DoIt: the error is reported and the run ends idle.
 RunOutcome HandleError(RunState& run, int number, const QString& description) {
     Ui& ui = run.ui;
     ReportError(run, number, description, Latin(kProcedureName));
@@ -62,7 +58,7 @@ RunOutcome HandleError(RunState& run, int number, const QString& description) {
     return RunOutcome::Failed;
 }
 
-// Steps 7 to 11, once the scan has delivered its words.
+// Once the scan has delivered its words: sorts them, handles a stop, and lists them.
 RunOutcome OrderAndList(RunState& run, const ListingTarget& target) {
     Ui& ui = run.ui;
     SortWordTable(run, 1, run.lngNumWords, 1);

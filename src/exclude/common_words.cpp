@@ -21,6 +21,7 @@
 #include "support/line_ends.h"
 #include "support/message_numbers.h"
 #include "support/str_proc.h"
+#include "support/text_literals.h"
 #include "support/ui.h"
 #include "support/win1252.h"
 
@@ -30,14 +31,6 @@ namespace {
 
 constexpr char kProcedure[] = "AttemptToReadCommonWords";
 constexpr char16_t kBlank = u' ';
-
-QString TrimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == kBlank) ++first;
-    while (last > first && text[last - 1] == kBlank) --last;
-    return text.mid(first, last - first);
-}
 
 void SetCommonWordsFile(RunState& run, const QString& path) {
     run.strCommonWordsFile = path;

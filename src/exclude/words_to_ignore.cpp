@@ -8,6 +8,7 @@
 #include "scan/scan_options.h"
 #include "support/blank_list_lookup.h"
 #include "support/str_proc.h"
+#include "support/text_literals.h"
 #include "support/ui.h"
 
 namespace lxt {
@@ -17,15 +18,6 @@ namespace {
 constexpr char16_t kBlank = u' ';
 constexpr char16_t kComma = u',';
 constexpr char kLineBreak[] = "\r\n";
-
-// Trims blanks (not other white space) from both ends.
-QString TrimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == kBlank) ++first;
-    while (last > first && text[last - 1] == kBlank) --last;
-    return text.mid(first, last - first);
-}
 
 bool IsListedLetter(QChar c) {
     return QStringView(kFullLetterList).contains(c);

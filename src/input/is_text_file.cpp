@@ -10,13 +10,13 @@
 #include "support/file_proc.h"
 #include "support/line_ends.h"
 #include "support/str_proc.h"
+#include "support/text_literals.h"
 #include "support/ui.h"
 
 namespace lxt {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 const QStringList kKnownTextExtensions = {
     QStringLiteral("txt"),   QStringLiteral("log"),  QStringLiteral("xml"),
     QStringLiteral("htm"),   QStringLiteral("html"), QStringLiteral("shtm"),

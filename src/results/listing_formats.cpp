@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "run/run_state.h"
+#include "support/text_literals.h"
 
 namespace lxt {
 
@@ -23,12 +24,6 @@ QString TrimTrailingBlanks(const QString& text) {
     qsizetype end = text.size();
     while (end > 0 && text.at(end - 1) == u' ') --end;
     return text.left(end);
-}
-
-QString TrimBlanks(const QString& text) {
-    qsizetype begin = 0;
-    while (begin < text.size() && text.at(begin) == u' ') ++begin;
-    return TrimTrailingBlanks(text.mid(begin));
 }
 
 // Formats whose word is not the last column: in layout B the word carries its own ", ".

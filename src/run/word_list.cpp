@@ -15,7 +15,7 @@ namespace lxt {
 
 namespace {
 
-// VB's "Out of memory" error, raised when the table cannot grow.
+// The "Out of memory" error, raised when the table cannot grow.
 constexpr char16_t kOutOfMemoryDescription[] = u"Out of memory";
 
 // The word lower-cased as LowerCaseFull does it; the word itself (no copy) when it is

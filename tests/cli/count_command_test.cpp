@@ -317,7 +317,11 @@ TEST_F(LxtCountTest, FixedAnswersLetTheCountGoOn) {
     // Macintosh line ends: the information goes to standard error, the count goes on.
     const Result mac = RunLxtCount({dir.Write("mac.txt", "apple pear\rapple plum\r")});
     EXPECT_EQ(mac.status, kExitCounted);
+    // One line about the file, without the advice to use a Windows program.
+    EXPECT_TRUE(mac.err.startsWith("lxt-count: " + dir.File("mac.txt").toUtf8() + ": "));
     EXPECT_TRUE(mac.err.contains("has Macintosh-type line endings (CR)."));
+    EXPECT_EQ(mac.err.count('\n'), 1) << mac.err.constData();
+    EXPECT_FALSE(mac.err.contains("Notepad++"));
     EXPECT_TRUE(mac.out.contains("      1       2  apple"));
 
     // An existing output file is overwritten, also when warning on overwrite is saved.
