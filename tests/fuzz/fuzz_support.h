@@ -30,7 +30,7 @@ inline QByteArray Bytes(const uint8_t* data, size_t size) {
     return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 }
 
-// Writes the input to `name` in a private folder kept for the whole fuzzing session and
+// Writes the input to `name` in a private folder kept for as long as the harness runs, and
 // gives the file's path.
 inline QString WriteInput(const QString& name, const uint8_t* data, size_t size) {
     static PrivateTempFolder folder;
