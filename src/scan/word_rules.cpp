@@ -276,8 +276,8 @@ QStringView ExtractWord(RunState& run) {
     return ExtractWord(run, wordChars);
 }
 
-bool AcceptWord(const RunState& run, QStringView candidate) {
-    if (candidate.size() <= 2 || candidate.size() > run.intMaxPermittedWordLength) return false;
+bool AcceptWord(QStringView candidate, int maxWordLength) {
+    if (candidate.size() <= 2 || candidate.size() > maxWordLength) return false;
     const QStringView trimmed = TrimBlanks(candidate);
     if (IsOneCharacterRepeated(trimmed)) return false;
     return !IsRomanNumeral(trimmed);

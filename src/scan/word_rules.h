@@ -24,9 +24,9 @@ QStringView ExtractWord(RunState& run, const WordCharTable& wordChars);
 // The same, building the test from run.strExtraChars.
 QStringView ExtractWord(RunState& run);
 
-// True when the candidate has 3 to intMaxPermittedWordLength characters, is not one
-// character repeated and does not read as a Roman numeral.
-bool AcceptWord(const RunState& run, QStringView candidate);
+// True when the candidate has 3 to maxWordLength characters, is not one character repeated
+// and does not read as a Roman numeral.
+bool AcceptWord(QStringView candidate, int maxWordLength);
 
 // The characters below 128 that read as letters of a Roman numeral once upper-cased, as two
 // 64-bit masks.
