@@ -1,21 +1,26 @@
 #include "exclude/quick_sort.h"
 
 #include <QStringView>
+#include <string_view>
 #include <utility>
 
 namespace lxt {
 
 namespace {
 
-QStringView FromColumn(const QString& element, qsizetype column) {
-    return QStringView(element).mid(column - 1);
+// The code units of element from its 1-based column on; compared in code-unit order.
+std::u16string_view FromColumn(const QString& element, qsizetype column) {
+    const std::u16string_view units(QStringView(element).utf16(),
+                                    static_cast<size_t>(element.size()));
+    const auto skip = static_cast<size_t>(column - 1);
+    return skip < units.size() ? units.substr(skip) : std::u16string_view();
 }
 
 // The partition sort: leaves array[lo..hi] in descending order.
 void SortDescending(QStringList& array, qsizetype lo, qsizetype hi, qsizetype column) {
     while (lo < hi) {
         const QString pivot = array[lo + (hi - lo) / 2];
-        const QStringView key = FromColumn(pivot, column);
+        const std::u16string_view key = FromColumn(pivot, column);
         qsizetype i = lo;
         qsizetype j = hi;
         do {

@@ -1,7 +1,9 @@
 #include "exclude/words_to_ignore.h"
 
-#include <QSet>
 #include <QStringList>
+#include <algorithm>
+#include <bitset>
+#include <memory>
 
 #include "exclude/quick_sort.h"
 #include "run/run_state.h"
@@ -28,26 +30,15 @@ bool IsListedLetter(QChar c) {
 NormalisedWordsToIgnore NormaliseWordsToIgnore(const QString& text) {
     QString words = TrimBlanks(text);
     if (words.isEmpty()) return {};
-    words = LowerCaseFull(words);
+    LowerCaseFullInPlace(words);
     words.replace(kComma, kBlank);
-    const QString pair(2, kBlank);
-    while (words.contains(pair)) words.replace(pair, QString(kBlank));
-    words = TrimBlanks(words);
-    if (words.isEmpty()) return {};
+    QStringList array = words.split(kBlank, Qt::SkipEmptyParts);
+    if (array.isEmpty()) return {};
 
-    QStringList array = words.split(kBlank);
-    // An entry equal to an earlier one goes, so the first of equal entries stays.
-    QSet<QString> seen;
-    seen.reserve(array.size());
-    for (QString& entry : array) {
-        if (seen.contains(entry)) {
-            entry.clear();
-        } else {
-            seen.insert(entry);
-        }
-    }
-    array.removeAll(QString());
+    // Equal words are the same characters, so sorting and then keeping one of each run of
+    // equal words gives the sorted list without duplicates.
     if (array.size() > 1) QuickSort(array, 0, array.size() - 1, 1);
+    array.erase(std::unique(array.begin(), array.end()), array.end());
 
     NormalisedWordsToIgnore result;
     result.boxText = array.join(kBlank);
@@ -88,8 +79,14 @@ QString CharacterNotAllowedText(QChar c, QStringView neverWordChars) {
 
 bool CheckWordsToIgnoreChars(Ui& ui, QStringView text, QStringView extraChars,
                              QStringView neverWordChars) {
+    // A long list repeats few different characters: each is looked up once.
+    const auto passed = std::make_unique<std::bitset<65536>>();
     for (const QChar c : text) {
-        if (c == kBlank || IsListedLetter(c) || extraChars.contains(c)) continue;
+        if (passed->test(c.unicode())) continue;
+        if (c == kBlank || IsListedLetter(c) || extraChars.contains(c)) {
+            passed->set(c.unicode());
+            continue;
+        }
         ui.MsgBox(CharacterNotAllowedText(c, neverWordChars),
                   QLatin1String(kCharacterNotAllowedTitle), MsgButtons::Ok, MsgIcon::Exclamation);
         return false;

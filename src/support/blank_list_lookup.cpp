@@ -1,17 +1,22 @@
 #include "support/blank_list_lookup.h"
 
-#include <QSet>
+#include <boost/unordered/unordered_flat_set.hpp>
+#include <string_view>
 
 namespace lxt {
 
 namespace {
+
+std::u16string_view Units(QStringView text) {
+    return {text.utf16(), static_cast<size_t>(text.size())};
+}
 
 // The words of one list. The copy of the list shares its characters with the caller's
 // string, which therefore cannot change without moving to new storage: the same storage and
 // length mean the same list.
 struct ListWords {
     QString list;
-    QSet<QStringView> words;
+    boost::unordered_flat_set<std::u16string_view> words;
 
     bool IsFor(const QString& other) const {
         return other.constData() == list.constData() && other.size() == list.size();
@@ -20,13 +25,14 @@ struct ListWords {
     void Build(const QString& other) {
         list = other;
         words.clear();
+        words.reserve(static_cast<size_t>(list.count(u' ')));
         const QStringView view(list);
         // Only a piece with a blank on each side is a word of the list.
         qsizetype start = view.indexOf(u' ');
         while (start >= 0) {
             const qsizetype end = view.indexOf(u' ', start + 1);
             if (end < 0) break;
-            words.insert(view.sliced(start + 1, end - start - 1));
+            words.insert(Units(view.sliced(start + 1, end - start - 1)));
             start = end;
         }
     }
@@ -38,7 +44,7 @@ bool BlankListHolds(const QString& list, QStringView word) {
     if (list.isEmpty()) return false;
     thread_local ListWords cache;
     if (!cache.IsFor(list)) cache.Build(list);
-    return cache.words.contains(word);
+    return cache.words.contains(Units(word));
 }
 
 }  // namespace lxt
