@@ -5,6 +5,7 @@
 
 #include "exclude/quick_sort.h"
 #include "run/run_state.h"
+#include "scan/letter_classes.h"
 #include "scan/scan_options.h"
 #include "support/str_proc.h"
 #include "support/ui.h"
@@ -26,8 +27,17 @@ QString TrimBlanks(const QString& text) {
     return text.mid(first, last - first);
 }
 
-bool IsListedLetter(QChar c) {
-    return QStringView(kFullLetterList).contains(c);
+// A letter of the full letter list, or a letter (or combining mark) that Windows-1252 lacks;
+// a surrogate stands for the letter its pair makes.
+bool IsListedLetter(QStringView text, qsizetype i) {
+    if (QStringView(kFullLetterList).contains(text[i])) return true;
+    int length = 1;
+    const auto* p = reinterpret_cast<const char16_t*>(text.utf16());
+    const char16_t* end = p + text.size();
+    if (text[i].isLowSurrogate()) {
+        return i > 0 && text[i - 1].isHighSurrogate() && IsListedLetter(text, i - 1);
+    }
+    return (LetterClass(CodePointAt(p + i, end, length)) & (kClassLetter | kClassMark)) != 0;
 }
 
 }  // namespace
@@ -101,8 +111,9 @@ QString CharacterNotAllowedText(QChar c, QStringView neverWordChars) {
 
 bool CheckWordsToIgnoreChars(Ui& ui, QStringView text, QStringView extraChars,
                              QStringView neverWordChars) {
-    for (const QChar c : text) {
-        if (c == kBlank || IsListedLetter(c) || extraChars.contains(c)) continue;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == kBlank || IsListedLetter(text, i) || extraChars.contains(c)) continue;
         ui.MsgBox(CharacterNotAllowedText(c, neverWordChars),
                   QLatin1String(kCharacterNotAllowedTitle), MsgButtons::Ok, MsgIcon::Exclamation);
         return false;

@@ -46,7 +46,9 @@ QString TextRunPiece(const QString& tagAndContent) {
     piece.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
     piece.replace(QStringLiteral("&quot;"), QStringLiteral("\""));
     piece.replace(QStringLiteral("&apos;"), QStringLiteral("'"));
-    return RepairUtf8Punctuation(RepairUtf8Pairs(piece));
+    RepairDecodedPairs(piece);
+    RepairDecodedPunctuation(piece);
+    return piece;
 }
 
 qint32 ScanTextRuns(RunState& run, const QString& xml, qint64 start, QStringList& pieces,

@@ -1,8 +1,8 @@
 // Reads a text file line by line in large blocks: a line ends at CR or at CR LF (one line
 // end), a lone LF stays in the line. Bytes become characters by Windows-1252, or by UTF-8
-// for the text written from a docx. Memory stays bounded whatever the file's size: a line
-// longer than kMaxLineBytes is handed over in parts, cut after a blank or a control
-// character where there is one.
+// for a text read as UTF-8 and the text written from a docx. Memory stays bounded whatever the
+// file's size: a line longer than kMaxLineBytes is handed over in parts, cut after a blank or a
+// control character where there is one.
 #pragma once
 
 #include <QByteArray>
@@ -26,6 +26,8 @@ class TextLineReader {
     // of an over-long line). Throws RunError on a read error.
     bool ReadLine(QString& line, bool& ended);
     bool AtEnd();
+    // The encoding of the lines read from now on.
+    void SetEncoding(Encoding encoding) { encoding_ = encoding; }
     // The bytes of the file that the last line took, without its line end.
     qint64 LastLineBytes() const { return lastBytes_; }
     // True when the last line was a part of an over-long line, not yet its end.

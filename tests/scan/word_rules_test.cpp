@@ -5,6 +5,7 @@
 #include <QRandomGenerator>
 
 #include "scan/scan_fixture.h"
+#include "support/win1252.h"
 
 namespace lxt::test {
 namespace {
@@ -127,11 +128,53 @@ TEST_F(WordRules, MaxLengthFollowsTheRun) {
     EXPECT_FALSE(Accept(u"worthy"_s));
 }
 
+// The character rules as they read: a Windows-1252 character by its class byte, any other
+// by its Unicode category (a mark only after a letter or a mark).
+bool PlainLetter(QChar c) {
+    return Win1252Byte(c) >= 0 ? IsLetterClass(ClassByte(c)) : c.isLetter();
+}
+bool PlainWordChar(const RunState& run, const QString& line, qsizetype start, qsizetype i) {
+    const QChar c = line[i];
+    if (Win1252Byte(c) >= 0) return IsWordChar(c, run.strExtraChars, false);
+    if (c.isMark()) return i > start && (PlainLetter(line[i - 1]) || line[i - 1].isMark());
+    return c.isLetter();
+}
+// A vowel or y of the vowel list; a Latin or Greek letter made from one of them or from a
+// Greek vowel; a Cyrillic vowel; any letter of another script.
+bool PlainVowel(QChar c) {
+    if (QStringView(kVowelsOrY).contains(c)) return true;
+    if (Win1252Byte(c) >= 0 || !c.isLetter()) return false;
+    const QString d = c.decomposition();
+    const QChar base = d.isEmpty() ? c : d[0];
+    switch (c.script()) {
+        case QChar::Script_Latin:
+            return QStringView(kVowelsOrY).contains(base);
+        case QChar::Script_Greek:
+            return QStringView(u"αεηιουωΑΕΗΙΟΥΩ").contains(base);
+        case QChar::Script_Cyrillic:
+            return QStringView(u"аеёиоуыэюяіїєАЕЁИОУЫЭЮЯІЇЄ").contains(c);
+        default:
+            return true;
+    }
+}
+
+// A vowel of the lower-case vowel list, or a lower-case Latin, Greek or Cyrillic vowel
+// beyond Windows-1252 (not y).
+bool PlainLowerVowel(QChar c) {
+    if (Win1252Byte(c) >= 0) return QStringView(kLowerCaseVowels).contains(c);
+    const QString d = c.decomposition();
+    const QChar base = d.isEmpty() ? c : d[0];
+    const QChar::Script script = c.script();
+    return PlainVowel(c) && c.isLower() && base != u'y' &&
+           (script == QChar::Script_Latin || script == QChar::Script_Greek ||
+            script == QChar::Script_Cyrillic);
+}
+
 // The rules as they read, one step after the other, for comparison with the scanner's own.
 QString PlainExtract(const RunState& run, const QString& line, qsizetype pos, qsizetype& next) {
     qsizetype n = 0;
     while (pos + n < line.size() && n < kMaxCandidateLength &&
-           IsWordChar(line[pos + n], run.strExtraChars, false)) {
+           PlainWordChar(run, line, pos, pos + n)) {
         ++n;
     }
     next = pos + n;
@@ -143,7 +186,7 @@ QString PlainExtract(const RunState& run, const QString& line, qsizetype pos, qs
         const bool exception = lower.endsWith(u"ics") || lower == u"maths" || lower == u"stats" ||
                                lower == u"dickens" || lower == u"always" || lower == u"perhaps";
         if (!exception && c.size() > 2 && c.endsWith(u's') && !c.endsWith(u"ss") &&
-            !c.endsWith(u"'s") && !QStringView(kLowerCaseVowels).contains(c[c.size() - 2])) {
+            !c.endsWith(u"'s") && !PlainLowerVowel(c[c.size() - 2])) {
             c.chop(1);
         }
     }
@@ -154,9 +197,7 @@ QString PlainExtract(const RunState& run, const QString& line, qsizetype pos, qs
             return {};
         }
     }
-    if (s.chkIgnoreNoVowel == 1 && std::none_of(c.begin(), c.end(), [](QChar ch) {
-            return QStringView(kVowelsOrY).contains(ch);
-        })) {
+    if (s.chkIgnoreNoVowel == 1 && std::none_of(c.begin(), c.end(), PlainVowel)) {
         return {};
     }
     return c;
@@ -164,10 +205,12 @@ QString PlainExtract(const RunState& run, const QString& line, qsizetype pos, qs
 
 // Every candidate of random lines, with and without the final-s rule and apostrophes, is the
 // one the rules give when applied step by step. The characters include runs of small letters
-// longer than eight, capitals, accented vowels, "ť" (a letter by its class byte 101, but no
-// vowel), U+4E2D (a hyphen by its class byte), apostrophes and digits.
+// longer than eight, capitals, accented vowels, "ť" (a letter, no vowel), U+4E2D (a letter
+// of another script, with the hyphen's class byte), Cyrillic, Greek and Polish letters, a
+// combining mark, Devanagari, a symbol, apostrophes and digits.
 TEST_F(WordRules, CandidatesAgreeWithTheRulesStepByStep) {
-    const QString alphabet = u"aeiouybcdfghklmnpqrstvwxz AEIOUYBCDNST-'0éť中šÿ,"_s;
+    const QString alphabet =
+        u"aeiouybcdfghklmnpqrstvwxz AEIOUYBCDNST-'0éť中šÿ,дДаЯάΩλąłİ\u0301क∭€"_s;
     QRandomGenerator random(77);
     for (int variant = 0; variant < 4; ++variant) {
         run.settings.chkDropFinalS = variant & 1;
