@@ -37,8 +37,8 @@ struct RunState {
 
     // The scanner's position and marked-span state.
     QString strLine;
-    qint32 lngLP = 1;           // 1-based scan position in strLine
-    int intWithinComment = -1;  // -1 outside a marked span, else the open pair's index
+    qint32 lngLP = 1;                 // 1-based scan position in strLine
+    int intWithinComment = -1;        // -1 outside a marked span, else the open pair's index
     int intNumCommentMarkers = 0;
     std::array<QString, 10> strStartMarker;
     std::array<QString, 10> strEndMarker;

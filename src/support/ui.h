@@ -14,27 +14,27 @@ enum class MsgResult { Ok, Cancel, Yes, No, Retry, Abort, Ignore };
 
 // Labels of the main window that a run writes to.
 enum class UiLabel {
-    TimeElapsed,             // lblTimeElapsed
-    NumberOfWords,           // lblNumberOfWords
-    NumWordsExcluded,        // lblNumWordsExcluded
-    NumOccurrences,          // lblNumOccurrences
-    TotalNumOccurrences,     // lblTotalNumOccurrences (also the character progress bar)
-    Twirler,                 // lblTwirler
-    FileSize,                // lblFilesize
-    XmlSize,                 // lblXMLsize
+    TimeElapsed,           // lblTimeElapsed
+    NumberOfWords,         // lblNumberOfWords
+    NumWordsExcluded,      // lblNumWordsExcluded
+    NumOccurrences,        // lblNumOccurrences
+    TotalNumOccurrences,   // lblTotalNumOccurrences (also the character progress bar)
+    Twirler,               // lblTwirler
+    FileSize,              // lblFilesize
+    XmlSize,               // lblXMLsize
     SizeOfClipboardContents  // lblSizeOfClipboardContents
 };
 
 // Check boxes that the engine itself may tick or clear during a run.
 enum class UiCheckBox {
-    SuppressWords,        // chkSuppressWords
-    DisableOutputToFile,  // chkDisableOutputToFile
-    IgnoreCommonWords,    // chkIgnoreCommonWords
-    Utf8                  // chkUTF8
+    SuppressWords,         // chkSuppressWords
+    DisableOutputToFile,   // chkDisableOutputToFile
+    IgnoreCommonWords,     // chkIgnoreCommonWords
+    Utf8                   // chkUTF8
 };
 
 class Ui {
-  public:
+public:
     virtual ~Ui() = default;
 
     // Questions and messages. defaultButton is 1-based, as in the button list.
@@ -96,7 +96,7 @@ class Ui {
     // Ticks or clears the Settings window's chkOnly7bitASCII (the encoding question clears it).
     virtual void SetOnly7bitAscii(bool /*ticked*/) {}
 
-  protected:
+protected:
     QString output_;
     QString countCaption_;
 };

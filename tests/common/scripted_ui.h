@@ -23,7 +23,7 @@ struct ShownMessage {
 };
 
 class ScriptedUi : public Ui {
-  public:
+public:
     // Expect a message box whose text contains `textPart`; answer it with `answer`.
     ScriptedUi& Expect(const QString& textPart, MsgResult answer = MsgResult::Ok);
     // Expect an input box whose prompt contains `promptPart`; answer with text or cancel.
@@ -34,8 +34,8 @@ class ScriptedUi : public Ui {
     // Called on every DoEvents; lets a test press Stop part-way through a run.
     void OnDoEvents(std::function<void()> hook) { onDoEvents_ = std::move(hook); }
 
-    MsgResult MsgBox(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon,
-                     int defaultButton) override;
+    MsgResult MsgBox(const QString& text, const QString& title, MsgButtons buttons,
+                     MsgIcon icon, int defaultButton) override;
     std::optional<QString> InputBox(const QString& prompt, const QString& title,
                                     const QString& defaultText) override;
     void DoEvents() override;
@@ -60,7 +60,7 @@ class ScriptedUi : public Ui {
     bool progressBarLook = false;
     int doEventsCalls = 0;
 
-  private:
+private:
     struct Expectation {
         bool input;
         QString part;

@@ -8,7 +8,7 @@
 namespace lxt::test {
 
 class TempDir {
-  public:
+public:
     TempDir();
     QString Path() const { return dir_.path(); }
     // Full path of `name` inside the folder.
@@ -18,7 +18,7 @@ class TempDir {
     // Reads a file whole (empty when missing).
     static QByteArray Read(const QString& path);
 
-  private:
+private:
     QTemporaryDir dir_;
 };
 
