@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # The corpus benchmark of lxt-count. Installs the real texts it needs from Debian's packages,
 # builds the corpora in a temporary folder (nothing is kept), and times, in one run,
-# lxt-count (Release build, default settings, output file written) against two baselines:
-# the classic tr | sort | uniq pipeline and a plain std::unordered_map counter
-# (bench/baseline_counter.cpp). Prints MB/s (10^6 bytes per second of wall time, best of
-# RUNS runs), peak memory (maximum resident set size) and the ratios.
-#   bench/corpus.sh            (RUNS=3 by default; KEEP=1 keeps the temporary folder)
+# lxt-count (Release build, default settings, output file written) against three baselines:
+# the classic tr | sort | uniq pipeline, a plain std::unordered_map counter
+# (bench/baseline_counter.cpp) and a hand-tuned counter (bench/tuned_counter.cpp: open
+# addressing, FNV-1a, no word rules). Prints MB/s (10^6 bytes per second of wall time, best
+# of RUNS runs), peak memory (maximum resident set size) and the ratios.
+#   bench/corpus.sh            (RUNS=3 by default; KEEP=1 keeps the temporary folder;
+#                               SUMS=FILE writes the MD5 sum of each lxt-count output file)
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$here"
@@ -33,10 +35,11 @@ if command -v flock >/dev/null; then
 fi
 build=build/release
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLXT_TESTS=OFF >/dev/null
-cmake --build "$build" --target lxt-count baseline_counter -j2 >/dev/null
+cmake --build "$build" --target lxt-count baseline_counter tuned_counter -j2 >/dev/null
 lxt="$here/$build/bin/lxt-count"
 baseline="$(find "$here/$build" -type f -name baseline_counter -perm -u+x | head -n1)"
-[ -x "$lxt" ] && [ -x "$baseline" ] || { echo "build failed" >&2; exit 1; }
+tuned="$(find "$here/$build" -type f -name tuned_counter -perm -u+x | head -n1)"
+[ -x "$lxt" ] && [ -x "$baseline" ] && [ -x "$tuned" ] || { echo "build failed" >&2; exit 1; }
 
 # ---- the corpora ----
 tmp="$(mktemp -d)"
@@ -102,23 +105,28 @@ mbps() { awk -v b="$1" -v s="$2" 'BEGIN { if (s <= 0) s = 0.005; printf "%.1f", 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a <= 0) a = 0.005; printf "%.2f", b / a }'; }
 mb() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
 
-printf '%-14s %9s %8s | %-24s | %-24s | %-24s | %7s %7s\n' corpus MB words \
-    "lxt-count MB/s (peak MB)" "unordered_map MB/s (MB)" "pipeline MB/s (MB)" "vs map" "vs pipe"
+printf '%-14s %6s %7s | %-17s | %-17s | %-17s | %-17s | %6s %6s %6s\n' corpus MB words \
+    "lxt-count (MB)" "unordered_map" "tuned" "pipeline" "vs map" "vs tun" "vs pip"
+[ -z "${SUMS:-}" ] || : >"$SUMS"
 declare -A seconds
 for corpus in bible bible10 german romance words_quarter words_all; do
     f="$tmp/$corpus.txt"
     bytes=$(stat -c %s "$f")
     read -r tl ml < <(best_of "$lxt" --quiet --output "$tmp/$corpus.lxt.out" "$f")
     read -r tb mb_ < <(best_of "$baseline" "$f" "$tmp/$corpus.base.out")
+    read -r tt mt < <(best_of "$tuned" "$f" "$tmp/$corpus.tuned.out")
     read -r tp mp < <(best_of bash -c 'pipeline "$0" "$1"' "$f" "$tmp/$corpus.pipe.out")
     words=$(($(wc -l <"$tmp/$corpus.lxt.out") - 4))
     seconds[$corpus]=$tl
-    printf '%-14s %9.1f %8d | %10s (%6s)        | %10s (%6s)       | %10s (%6s)  | %6sx %6sx\n' \
+    [ -z "${SUMS:-}" ] || echo "$(md5sum <"$tmp/$corpus.lxt.out" | cut -d' ' -f1)  $corpus" >>"$SUMS"
+    printf '%-14s %6.1f %7d | %7s (%6s) | %7s (%6s) | %7s (%6s) | %7s (%6s) | %5sx %5sx %5sx\n' \
         "$corpus" "$(awk -v b="$bytes" 'BEGIN { print b / 1e6 }')" "$words" \
         "$(mbps "$bytes" "$tl")" "$(mb "$ml")" "$(mbps "$bytes" "$tb")" "$(mb "$mb_")" \
-        "$(mbps "$bytes" "$tp")" "$(mb "$mp")" "$(ratio "$tl" "$tb")" "$(ratio "$tl" "$tp")"
+        "$(mbps "$bytes" "$tt")" "$(mb "$mt")" "$(mbps "$bytes" "$tp")" "$(mb "$mp")" \
+        "$(ratio "$tl" "$tb")" "$(ratio "$tl" "$tt")" "$(ratio "$tl" "$tp")"
 done
 echo
 echo "Different words: words_quarter $quarter, words_all $total_words (four times as many);"
 echo "time ratio words_all / words_quarter for lxt-count: $(ratio "${seconds[words_quarter]}" "${seconds[words_all]}")"
-echo "(vs map and vs pipe: lxt-count's throughput divided by the baseline's; $runs runs each, best kept)"
+echo "(vs map, vs tun, vs pip: lxt-count's throughput divided by the baseline's; MB/s with peak"
+echo " memory in MB in brackets; $runs runs each, best kept)"

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "bench_text.h"
+#include "input/counting_sink.h"
 #include "run/run_state.h"
 #include "run/word_list.h"
 #include "scan/line_scanner.h"
@@ -45,9 +46,11 @@ void BM_ScanProse(benchmark::State& state) {
     static const std::vector<QByteArray> lines = ProseLines();
     SilentUi ui;
     RunState run(ui);
+    CountingSink sink(run);
     run.blnStartUpCompleted = true;
     SetExtraChars(run);
     SetMarkupMode(run, QStringLiteral("txt"));
+    const ScanOptions options = ScanOptionsOf(run);
     qint64 bytes = 0;
     for (auto _ : state) {
         ResetWordTable(run);
@@ -60,7 +63,7 @@ void BM_ScanProse(benchmark::State& state) {
             AppendWin1252(line, decoded);
             decoded += u' ';
             run.strLine = LowerCaseFull(decoded);
-            ScanLine(run);
+            ScanLine(run, options, sink);
             bytes += line.size() + 1;
         }
         SealWordTable(run);

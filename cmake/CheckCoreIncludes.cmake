@@ -2,7 +2,7 @@
 file(READ ${LIST_FILE} FILES)
 set(bad "")
 foreach(f ${FILES})
-    file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](QtWidgets|QtGui|QWidget|QApplication|QGuiApplication|QClipboard|QMessageBox|QFont|QColor|QPixmap|QImage|QDesktopServices)")
+    file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](QtWidgets|QtGui|QtCharts|QtSvg|QChart|QSvg|QWidget|QApplication|QGuiApplication|QClipboard|QMessageBox|QFont|QColor|QPixmap|QImage|QDesktopServices)")
     if(lines)
         string(APPEND bad "  ${f}: ${lines}\n")
     endif()

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTextEdit>
 #include <QTimer>
@@ -18,15 +19,16 @@
 #include <cstdlib>
 
 #include "app/cv_common.h"
+#include "app/frm_chart.h"
 #include "app/frm_help.h"
 #include "app/frm_params.h"
 #include "app/frm_pop_up.h"
 #include "app/qt_ui.h"
 #include "app/web_link.h"
+#include "count/count_driver.h"
 #include "results/output_file.h"
-#include "run/count_driver.h"
 #include "run/run_statistics.h"
-#include "run/settings_file.h"
+#include "settings/settings_file.h"
 #include "support/catalogue.h"
 
 namespace lxt {
@@ -39,6 +41,8 @@ constexpr int kSavedPopUpHeight = 300;
 constexpr int kSavedPopUpInterval = 2000;
 constexpr int kSavedPopUpTop = 6500;
 constexpr int kSavedPopUpLeft = 5200;
+// The Count button's caption while common words are read.
+constexpr char kReadingStopCaption[] = "Stop";
 
 }  // namespace
 
@@ -48,7 +52,6 @@ FrmMain::FrmMain(Ui* dialogs, QWidget* parent) : QMainWindow(parent) {
     BuildLayout();
     ui_ = std::make_unique<QtUi>(*this, dialogs);
     run_ = std::make_unique<RunState>(*ui_);
-    ui_->SetCountCaption(cmdListWords->text());
     frmParams_ = std::make_unique<FrmParams>(*this);
     endProcess_ = [this] {
         if (IsCounting()) {
@@ -62,6 +65,7 @@ FrmMain::FrmMain(Ui* dialogs, QWidget* parent) : QMainWindow(parent) {
         return ShowFileDialog(this, request);
     };
     ConnectHandlers();
+    SetUpDesktopHabits();
 }
 
 FrmMain::~FrmMain() {
@@ -102,6 +106,11 @@ void FrmMain::ConnectHandlers() {
     connect(cmdSetParameters, &QPushButton::clicked, this, [this] { cmdSetParameters_Click(); });
     connect(cmdSaveState, &QPushButton::clicked, this, [this] { cmdSaveState_Click(); });
     connect(cmdHelp, &QPushButton::clicked, this, [this] { cmdHelp_Click(); });
+    connect(cmdChart, &QPushButton::clicked, this, [this] { cmdChart_Click(); });
+    auto* chartKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this);
+    connect(chartKey, &QShortcut::activated, this, [this] {
+        if (cmdChart->isEnabled()) cmdChart_Click();
+    });
     connect(cmdQuit, &QPushButton::clicked, this, [this] { cmdQuit_Click(); });
     // A check box or option set by the program runs its handler too, as a click would.
     connect(chkSuppressWords, &QCheckBox::toggled, this, [this] { chkSuppressWords_Click(); });
@@ -239,7 +248,7 @@ void FrmMain::SetOutputFilePath(const QString& path) {
 }
 
 bool FrmMain::IsCounting() const {
-    return ui_->CountCaption() == Message(kMsgStopCaption);
+    return RunInProgress(*run_);
 }
 
 // ---- Focus and enabling ----
@@ -264,6 +273,45 @@ void FrmMain::EnableControls(bool enable) {
     EnableListOptions(enable);
     EnableSourceOptions(enable);
     if (isVisible()) repaint();
+}
+
+void FrmMain::ShowRunPhase(RunPhase phase) {
+    const RunPhase before = shownPhase_;
+    shownPhase_ = phase;
+    const auto caption = [this](const QString& text) {
+        cmdListWords->setText(text);
+        if (isVisible()) cmdListWords->repaint();
+    };
+    switch (phase) {
+        case RunPhase::Counting:
+            caption(Message(kMsgStopCaption));
+            EnableControls(false);
+            break;
+        case RunPhase::Ordering:
+            cmdListWords->setEnabled(false);
+            break;
+        case RunPhase::Listing:
+            if (before == RunPhase::Idle) {
+                caption(Message(kMsgStopCaption));
+                EnableControls(false);
+            }
+            cmdListWords->setEnabled(true);
+            break;
+        case RunPhase::ReadingCommonWords:
+            caption(QString::fromLatin1(kReadingStopCaption));
+            EnableFileControls(false);
+            break;
+        case RunPhase::Idle:
+            caption(Message(kMsgCountCaption));
+            if (before == RunPhase::ReadingCommonWords) {
+                EnableFileControls(true);
+                break;
+            }
+            EnableControls(true);
+            cmdListWords->setEnabled(true);
+            SetTheFocus();
+            break;
+    }
 }
 
 void FrmMain::EnableFileControls(bool enable) {
@@ -299,9 +347,45 @@ void FrmMain::UpdateDisableOutputBox() {
 void FrmMain::cmdListWords_Click() {
     // While a run goes on the button asks whether to stop; the settings stay as the run took
     // them.
-    if (!IsCounting()) TakeSettingsIntoRun();
-    lxt::cmdListWords_Click(*run_);
+    if (IsCounting()) {
+        lxt::cmdListWords_Click(*run_);
+        ui_->FlushOutput();
+        return;
+    }
+    TakeSettingsIntoRun();
+    // A new count clears the chart until it lists its words; a count refused before it
+    // began leaves the table, and so the chart, as they were.
+    ListedWordsChart before = std::move(listedWordsChart_);
+    ShowListedWordsChart({});
+    const RunOutcome outcome = lxt::cmdListWords_Click(*run_);
     ui_->FlushOutput();
+    if (outcome == RunOutcome::Listed) {
+        ChartTheListing();
+    } else if (outcome == RunOutcome::NotStarted) {
+        ShowListedWordsChart(std::move(before));
+    }
+}
+
+void FrmMain::ChartTheListing() {
+    ShowListedWordsChart(
+        ChartListedWords(run_->WordTable, run_->lngFirstFreq, run_->lngNumWordsIncluded));
+}
+
+void FrmMain::ShowListedWordsChart(ListedWordsChart chart) {
+    listedWordsChart_ = std::move(chart);
+    cmdChart->setEnabled(!listedWordsChart_.IsEmpty());
+    if (frmChart_ && frmChart_->isVisible()) frmChart_->ShowChart(listedWordsChart_);
+}
+
+void FrmMain::cmdChart_Click() {
+    if (!frmChart_) {
+        frmChart_ = std::make_unique<FrmChart>(
+            *ui_, [this](const FileDialogRequest& request) { return ChooseFileName(request); });
+    }
+    frmChart_->ShowChart(listedWordsChart_);
+    frmChart_->show();
+    frmChart_->raise();
+    frmChart_->activateWindow();
 }
 
 void FrmMain::cmdClearFile_Click(int index) {
@@ -364,11 +448,10 @@ void FrmMain::RelistIfWordsGot() {
         TakeSettingsIntoRun();
         // A listing stopped before must not stop this one at its first entry.
         run_->blnStop = false;
-        ui_->SetCountCaption(Message(kMsgStopCaption));
-        EnableControls(false);
+        EnterRunPhase(*run_, RunPhase::Listing);
         ListWords(*run_);
-        EnableControls(true);
-        ui_->SetCountCaption(Message(kMsgCountCaption));
+        ChartTheListing();
+        EnterRunPhase(*run_, RunPhase::Idle);
         run_->blnStop = false;
         ui_->FlushOutput();
     }
@@ -391,6 +474,8 @@ void FrmMain::Timer2_Timer() {
 int RunMainWindow(QApplication& app) {
     FrmMain frmMain;
     if (!frmMain.Form_Load()) return EXIT_FAILURE;
+    const QString file = InputFileArgument(app.arguments());
+    if (!file.isEmpty()) frmMain.OpenInputFile(file);
     return app.exec();
 }
 

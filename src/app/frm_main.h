@@ -4,6 +4,7 @@
 // and ends it; closing it in any way runs cmdQuit_Click.
 #pragma once
 
+#include <QKeyCombination>
 #include <QMainWindow>
 #include <QString>
 #include <array>
@@ -11,8 +12,9 @@
 #include <memory>
 
 #include "app/file_dialog.h"
+#include "results/listed_words_chart.h"
 #include "run/run_state.h"
-#include "scan/settings.h"
+#include "settings/settings.h"
 #include "support/message_numbers.h"
 
 class QApplication;
@@ -22,6 +24,7 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMimeData;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -30,6 +33,7 @@ class QTimer;
 
 namespace lxt {
 
+class FrmChart;
 class FrmHelp;
 class FrmParams;
 class FrmPopUp;
@@ -52,6 +56,10 @@ inline constexpr int kLongPathToolTip = 76;
 inline constexpr int kPathBoxToolTip = 70;
 // The common-words path box shows its text as its tooltip from this length on.
 inline constexpr int kCommonWordsPathToolTip = 58;
+// The window's shortcuts: choose the input file, quit, help.
+inline constexpr QKeyCombination kOpenKeys = Qt::CTRL | Qt::Key_O;
+inline constexpr QKeyCombination kQuitKeys = Qt::CTRL | Qt::Key_Q;
+inline constexpr QKeyCombination kHelpKeys{Qt::Key_F1};
 
 class FrmMain : public QMainWindow {
     Q_OBJECT
@@ -101,6 +109,8 @@ class FrmMain : public QMainWindow {
     // True while a count or a listing runs (the Count button's caption is message 74).
     bool IsCounting() const;
     QString StrInputLanguage() const { return strInputLanguage_; }
+    // The Chart window, once it has been opened.
+    FrmChart* ChartWindow() const { return frmChart_.get(); }
 
     // Handlers of the window's controls (public so that the other windows and the tests can
     // run them as a click would).
@@ -116,6 +126,8 @@ class FrmMain : public QMainWindow {
     void cmdSetParameters_Click();
     void cmdSaveState_Click();
     void cmdHelp_Click();
+    // Opens the Chart window on the words of the last listing (also Ctrl+G).
+    void cmdChart_Click();
     void cmdQuit_Click();
     void chkSuppressWords_Click();
     void optInFile_Click();
@@ -127,6 +139,9 @@ class FrmMain : public QMainWindow {
     void Timer2_Timer();
 
     void EnableControls(bool enable);
+    // What the controls show while the engine is in `phase`: the Count button's caption and
+    // whether it can be pressed, which controls are usable, and the focus once a run ends.
+    void ShowRunPhase(RunPhase phase);
     // Only the input- and output-file controls (browse buttons, path boxes, Clear buttons); a
     // Clear button comes back only with a path in its box.
     void EnableFileControls(bool enable);
@@ -141,9 +156,16 @@ class FrmMain : public QMainWindow {
     // Ticks or clears the Settings window's "Ignore common words" without its handler.
     void SetIgnoreCommonWords(bool ticked);
 
+    // Takes `path` as the input file with the checks of a file chosen in the dialog: a file
+    // named on the command line or dropped onto the window. Ignored while a count runs.
+    void OpenInputFile(const QString& path);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     friend class QtUi;
@@ -159,15 +181,29 @@ class FrmMain : public QMainWindow {
     void ResetCommonWordsChoice();
     void RelistIfWordsGot();
     void TakeSettingsIntoRun();
+    // The chart of the words the last listing included: enables cmdChart when there are
+    // any and redraws an open Chart window.
+    void ShowListedWordsChart(ListedWordsChart chart);
+    void ChartTheListing();
+    // Ctrl+O, Ctrl+Q and F1 anywhere in the window; drops of files onto any part of it.
+    void SetUpDesktopHabits();
+    // The window's colours: the grey, white boxes and blue links on a light desktop; the
+    // desktop's own colours on a dark one, where they would make text unreadable.
+    void ApplyDesktopColours();
+    // The input file a drop carries, empty when it carries none or none can be taken now.
+    QString DroppedInputFile(const QMimeData* data) const;
 
     std::unique_ptr<QtUi> ui_;
     std::unique_ptr<RunState> run_;
     std::unique_ptr<FrmParams> frmParams_;
     std::unique_ptr<FrmHelp> frmHelp_;
     std::unique_ptr<FrmPopUp> frmPopUp_;
+    std::unique_ptr<FrmChart> frmChart_;
+    ListedWordsChart listedWordsChart_;
     std::function<void()> endProcess_;
     FileChooser fileChooser_;
     QString strStateFile_;
+    RunPhase shownPhase_ = RunPhase::Idle;
     QString strInputLanguage_;
     QString storedClipboardText_;
     bool blnMainFormActivated_ = false;
@@ -196,6 +232,7 @@ class FrmMain : public QMainWindow {
     QPushButton* cmdSaveState = nullptr;
     QPushButton* cmdClearOutput = nullptr;
     QPushButton* cmdHelp = nullptr;
+    QPushButton* cmdChart = nullptr;
     QPushButton* cmdQuit = nullptr;
     QTextEdit* txbIntro = nullptr;
     QPlainTextEdit* txbOutput = nullptr;
@@ -213,7 +250,12 @@ class FrmMain : public QMainWindow {
     QTimer* Timer2 = nullptr;
 };
 
-// Loads the catalogue, shows the main window and runs the event loop.
+// The file named on the command line (the first argument after the program's name that is
+// not an option, or the one after "--"); empty when none is named.
+QString InputFileArgument(const QStringList& arguments);
+
+// Loads the catalogue, shows the main window, takes the file named on the command line as
+// the input file and runs the event loop.
 int RunMainWindow(QApplication& app);
 
 }  // namespace lxt

@@ -22,8 +22,6 @@ namespace lxt {
 
 namespace {
 
-// The window's grey.
-constexpr int kBackgroundGrey = 224;
 // Point sizes of the window's fonts.
 constexpr double kControlPointSize = 9.0;
 constexpr double kIntroPointSize = 9.75;
@@ -58,9 +56,6 @@ W* Named(W* widget, const QString& name) {
 
 QLabel* LinkLabel(const QString& name, const QString& caption, const QString& tip) {
     auto* label = Named(new QLabel(caption), name);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::blue);
-    label->setPalette(palette);
     QFont font = label->font();
     font.setUnderline(true);
     label->setFont(font);
@@ -77,10 +72,6 @@ void FrmMain::BuildLayout() {
     setFont(Arial(kControlPointSize));
 
     auto* central = Named(new QWidget(this), QStringLiteral("frmMain"));
-    QPalette grey = central->palette();
-    grey.setColor(QPalette::Window, QColor(kBackgroundGrey, kBackgroundGrey, kBackgroundGrey));
-    setPalette(grey);
-    central->setPalette(grey);
     central->setAutoFillBackground(true);
     setCentralWidget(central);
 
@@ -173,11 +164,16 @@ void FrmMain::BuildLayout() {
     cmdClearOutput =
         Named(new QPushButton(QStringLiteral("Clear textbox")), QStringLiteral("cmdClearOutput"));
     cmdHelp = Named(new QPushButton(QStringLiteral("Help")), QStringLiteral("cmdHelp"));
+    cmdChart = Named(new QPushButton(QStringLiteral("Chart")), QStringLiteral("cmdChart"));
+    cmdChart->setToolTip(QStringLiteral("Shows the listed words as a chart (Ctrl+G)"));
+    // Nothing is listed yet.
+    cmdChart->setEnabled(false);
     cmdQuit = Named(new QPushButton(QStringLiteral("Quit")), QStringLiteral("cmdQuit"));
     auto* buttons = new QGridLayout;
     buttons->addWidget(cmdSetParameters, 0, 0);
     buttons->addWidget(cmdSaveState, 0, 1);
     buttons->addWidget(cmdHelp, 0, 2);
+    buttons->addWidget(cmdChart, 0, 3);
     buttons->addWidget(cmdClearOutput, 1, 0);
     buttons->addWidget(cmdQuit, 1, 2);
 
@@ -237,12 +233,6 @@ void FrmMain::BuildLayout() {
     txbOutput->setReadOnly(true);
     txbOutput->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     txbOutput->setMinimumHeight(160);
-    {
-        QPalette white = txbOutput->palette();
-        white.setColor(QPalette::Base, Qt::white);
-        txbOutput->setPalette(white);
-        txbIntro->setPalette(white);
-    }
 
     // The publisher's links.
     lblCorvaneSystems =
@@ -281,7 +271,7 @@ void FrmMain::BuildLayout() {
     whole->addWidget(txbOutput, 1);
     whole->addLayout(links);
 
-    for (QGroupBox* frame : fraFrames) frame->setPalette(grey);
+    ApplyDesktopColours();
 
     Timer1 = Named(new QTimer(this), QStringLiteral("Timer1"));
     Timer1->setInterval(kTimerIntervalMs);

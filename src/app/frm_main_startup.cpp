@@ -21,15 +21,16 @@
 #include "app/frm_main.h"
 #include "app/frm_params.h"
 #include "app/qt_ui.h"
+#include "count/count_driver.h"
 #include "exclude/common_words.h"
 #include "input/clipboard_source.h"
 #include "input/is_text_file.h"
 #include "results/listing_formats.h"
-#include "run/count_driver.h"
 #include "run/run_statistics.h"
-#include "run/settings_file.h"
 #include "scan/markup.h"
+#include "settings/settings_file.h"
 #include "support/catalogue.h"
+#include "support/data_folder.h"
 #include "support/file_proc.h"
 #include "support/language_tables.h"
 #include "support/str_proc.h"
@@ -75,9 +76,8 @@ QString Latin(const char* text) {
 bool FrmMain::Form_Load(const QString& programFolder) {
     run_->blnStartUpCompleted = false;
     const QString programTextFile = QString::fromLatin1(kMainWindowTag).toLower() + ".dat";
-    // The catalogue is named after the window's tag and lives beside the program.
-    QString catalogue = CataloguePath(
-        programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder);
+    // The catalogue is named after the window's tag and lives in the program's data folder.
+    QString catalogue = CataloguePath(programFolder.isEmpty() ? DataFolder() : programFolder);
     catalogue = catalogue.left(catalogue.size() - programTextFile.size()) + programTextFile;
     const int loaded = LoadCatalogue(catalogue);
     if (loaded <= 0) {
@@ -86,7 +86,6 @@ bool FrmMain::Form_Load(const QString& programFolder) {
         return false;
     }
     Message(kMsgUserFolderName);
-    ui_->SetCountCaption(cmdListWords->text());
 
     InitialSetUp();
     EnableOutputFileControls();
@@ -130,7 +129,7 @@ bool FrmMain::Form_Load(const QString& programFolder) {
     } else {
         bool utf8 = false;
         int textCode = 0;
-        InspectInputFile(*ui_, input, false, utf8, textCode, false);
+        InspectInputFile(*ui_, input, false, utf8, textCode);
         if (utf8) chkUTF8->setChecked(true);
         ChooseCommonWordsForInput();
     }
@@ -269,7 +268,7 @@ void FrmMain::ChooseFile(int index, const QString& chosen) {
 void FrmMain::InspectAfterChoice(const QString& path) {
     bool utf8 = false;
     int textCode = 0;
-    InspectInputFile(*ui_, path, false, utf8, textCode, false);
+    InspectInputFile(*ui_, path, false, utf8, textCode);
     if (isVisible()) repaint();
     if (utf8) chkUTF8->setChecked(true);
     ChooseCommonWordsForInput();

@@ -361,6 +361,9 @@ void FrmParams::ConnectHandlers() {
                 chkIgnoreCommonWords_Click();
             } else if (box == chkIgnoreInfrequentWords) {
                 chkIgnoreInfrequentWords_Click();
+            } else if (box == chkAllowCommentMarkers) {
+                // Comment markers change what a count of plain text finds.
+                Run().blnWordsGot = false;
             }
         });
     }

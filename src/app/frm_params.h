@@ -9,7 +9,7 @@
 #include <QWidget>
 #include <array>
 
-#include "scan/settings.h"
+#include "settings/settings.h"
 
 class QCheckBox;
 class QComboBox;

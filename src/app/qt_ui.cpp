@@ -302,30 +302,12 @@ void QtUi::SetCheckBoxVisible(UiCheckBox box, bool visible) {
     }
 }
 
-void QtUi::EnableControls(bool enabled) {
-    frm_.EnableControls(enabled);
-}
-
-void QtUi::EnableFileControls(bool enabled) {
-    frm_.EnableFileControls(enabled);
-}
-
-void QtUi::SetCountCaption(const QString& caption) {
-    Ui::SetCountCaption(caption);
-    frm_.cmdListWords->setText(caption);
-    if (frm_.isVisible()) frm_.cmdListWords->repaint();
-}
-
-void QtUi::SetCountEnabled(bool enabled) {
-    frm_.cmdListWords->setEnabled(enabled);
+void QtUi::ShowRunPhase(RunPhase phase) {
+    frm_.ShowRunPhase(phase);
 }
 
 void QtUi::ShowSettingsWindow() {
     frm_.cmdSetParameters_Click();
-}
-
-void QtUi::SetTheFocus() {
-    frm_.SetTheFocus();
 }
 
 void QtUi::SelectSource(bool inFile) {

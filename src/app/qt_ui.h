@@ -37,13 +37,9 @@ class QtUi : public Ui {
     void SetProgressBarLook(bool bar) override;
     void SetCheckBox(UiCheckBox box, bool ticked) override;
     void SetCheckBoxVisible(UiCheckBox box, bool visible) override;
-    void EnableControls(bool enabled) override;
-    void EnableFileControls(bool enabled) override;
 
-    void SetCountCaption(const QString& caption) override;
-    void SetCountEnabled(bool enabled) override;
+    void ShowRunPhase(RunPhase phase) override;
     void ShowSettingsWindow() override;
-    void SetTheFocus() override;
     void SelectSource(bool inFile) override;
     void SetInputFileText(const QString& path) override;
     void SetOutputFileText(const QString& path) override;

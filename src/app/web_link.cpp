@@ -1,10 +1,10 @@
 #include "app/web_link.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 
+#include "support/data_folder.h"
 #include "support/ui.h"
 
 namespace lxt {
@@ -34,7 +34,7 @@ QUrl ResolveWebTarget(const QString& target) {
         path.truncate(hash);
     }
     if (QFileInfo(path).isRelative()) {
-        path = QDir(QCoreApplication::applicationDirPath()).filePath(path);
+        path = QDir(DataFolder()).filePath(path);
     }
     QUrl url = QUrl::fromLocalFile(QDir::cleanPath(path));
     if (!fragment.isEmpty()) url.setFragment(fragment);

@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "run/settings_file.h"
+#include "settings/settings_file.h"
 
 namespace lxt::cli {
 
@@ -21,6 +21,22 @@ constexpr int kMaxThreshold = 9;
 const char* const kDisplayFormatNames[] = {
     "rank frequency word", "rank word frequency", "rank frequency", "rank word", "frequency rank",
     "frequency word",      "word rank",           "word frequency", "word",      "word (+ commas)"};
+
+// The short options and their long forms; "-oFILE" is "--output=FILE".
+QString LongFormOfShortOption(const QString& arg) {
+    static const QList<QPair<QString, QString>> kShort{
+        {QStringLiteral("-h"), QStringLiteral("--help")},
+        {QStringLiteral("-V"), QStringLiteral("--version")},
+        {QStringLiteral("-q"), QStringLiteral("--quiet")},
+        {QStringLiteral("-o"), QStringLiteral("--output")}};
+    for (const auto& [shortForm, longForm] : kShort) {
+        if (arg == shortForm) return longForm;
+    }
+    if (arg.startsWith(QLatin1String("-o")) && arg.size() > 2) {
+        return QStringLiteral("--output=") + arg.mid(2);
+    }
+    return arg;
+}
 
 QString Normalised(const QString& text) {
     QString s = text.trimmed().toLower();
@@ -67,16 +83,13 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     bool onlyFiles = false;
     for (qsizetype i = 1; i < arguments.size() && parsed.error.isEmpty(); ++i) {
         QString arg = arguments[i];
+        if (!onlyFiles) arg = LongFormOfShortOption(arg);
         if (onlyFiles || !arg.startsWith(QLatin1String("--")) || arg == QLatin1String("-")) {
             if (arg.startsWith(QLatin1Char('-')) && !onlyFiles && arg.size() > 1) {
                 fail(QStringLiteral("unknown option: ") + arg);
                 break;
             }
-            if (!o.inputFile.isEmpty()) {
-                fail(QStringLiteral("only one input file can be counted at a time: ") + arg);
-                break;
-            }
-            o.inputFile = arg;
+            o.inputFiles << arg;
             continue;
         }
         if (arg == QLatin1String("--")) {
@@ -131,6 +144,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
                 o.encoding = EncodingChoice::Ansi;
                 s.chkUTF8 = 0;
             }
+        } else if (arg == QLatin1String("--no-comment-markers")) {
+            if (noValue()) s.chkAllowCommentMarkers = 0;
         } else if (arg == QLatin1String("--ignore")) {
             if (takeValue()) s.txbWordsToIgnore = value;
         } else if (arg == QLatin1String("--common-words")) {
@@ -216,8 +231,14 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
             }
         } else if (arg == QLatin1String("--as-clipboard")) {
             if (noValue()) o.asClipboard = true;
+        } else if (arg == QLatin1String("--tsv")) {
+            if (noValue()) o.form = ListingForm::Tsv;
+        } else if (arg == QLatin1String("--json")) {
+            if (noValue()) o.form = ListingForm::Json;
         } else if (arg == QLatin1String("--stats")) {
             if (noValue()) o.stats = true;
+        } else if (arg == QLatin1String("--zipf")) {
+            if (noValue()) o.zipf = true;
         } else if (arg == QLatin1String("--quiet")) {
             if (noValue()) o.quiet = true;
         } else if (arg == QLatin1String("--help")) {
@@ -228,12 +249,11 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
             fail(QStringLiteral("unknown option: ") + arg);
         }
     }
-    if (parsed.error.isEmpty() && !o.help && !o.version && o.inputFile.isEmpty() &&
-        o.saveSettingsFile.isEmpty()) {
-        fail(QStringLiteral("no input file given"));
+    if (parsed.error.isEmpty() && o.asClipboard && o.inputFiles.size() > 1) {
+        fail(QStringLiteral("--as-clipboard counts one file"));
     }
     s.optInFile = !o.asClipboard;
-    if (!o.inputFile.isEmpty()) s.txbFile[0] = o.inputFile;
+    if (!o.inputFiles.isEmpty()) s.txbFile[0] = o.inputFiles.first();
     return parsed;
 }
 
@@ -243,11 +263,19 @@ QString VersionText() {
 }
 
 QString HelpText() {
-    static const char kHelp[] = R"HELP(Usage: lxt-count [options] FILE
+    static const char kHelp[] = R"HELP(Usage: lxt-count [options] [FILE...]
 
 Counts how often each different word occurs in FILE (text, HTML, XML, PHP or docx) and
 lists the words with their counts on standard output, exactly as the window's output box
-would, without its 65,000-character limit. Messages go to standard error.
+would, without its 65,000-character limit. Messages go to standard error, those about a
+file as "lxt-count: FILE: message" on one line. A line of text ends at CR LF, CR or LF, so
+Windows, Unix and Macintosh files (and mixtures) count alike.
+
+Several FILEs are counted together as one text: each is checked and read on its own (its
+own encoding and markup), a file that is refused is reported and skipped, and one listing
+is made of all their words. A FILE given twice is counted twice.
+FILE "-", or no FILE when standard input is not a terminal, reads standard input to its
+end and counts it as a file:  zcat book.txt.gz | lxt-count --tsv | sort -k2nr
 
 Words (the Settings window; defaults as there):
   --case-significant    Upper and lower case are different ("The" is not "the").
@@ -267,9 +295,18 @@ Words (the Settings window; defaults as there):
                           lxt-count --only-7bit book.txt
   --utf8, --ansi        Scan the file as UTF-8, or as ANSI (Windows-1252). Without either,
                         the file is scanned as its inspection finds it: as UTF-8 when it
-                        starts with a byte-order mark (or a web page declares
-                        charset=UTF-8), otherwise as ANSI.
-                          lxt-count --utf8 notes.txt
+                        starts with a byte-order mark, when a web page declares
+                        charset=UTF-8, or when the whole file is valid UTF-8 with at least
+                        one non-ASCII character; otherwise as ANSI. Scanning as UTF-8
+                        drops --only-7bit, as answering Yes in the window does.
+                          lxt-count --ansi legacy.txt
+  --no-comment-markers  Count what stands between comment markers too: plain text and
+                        docx files are read without any (clears "Allow start- and
+                        end-comment markers"). Ticked, the box uses its two marker pairs,
+                        "/*" ... "*/" and "//" to the end of the line unless a settings
+                        file gives others. HTML, XML and PHP files always skip their
+                        markup.
+                          lxt-count --no-comment-markers notes.txt
 
 Words left out:
   --ignore "WORDS"      Words to ignore, separated by blanks (case does not matter).
@@ -293,15 +330,28 @@ Listing:
                           lxt-count --format 7 book.txt
   --commas              The output file's columns are separated by commas, not blanks.
                           lxt-count --commas --output words.csv book.txt
-  --output FILE         Also write the output file, exactly as the windows write it.
+  -o, --output FILE     Also write the output file, exactly as the windows write it.
                           lxt-count --output words.txt book.txt
-  --stats               After the listing, print the four statistics lines.
+  --stats               After the listing, print the four statistics lines (to standard
+                        error with --tsv or --json).
                           lxt-count --stats book.txt
+  --zipf                After the listing, print on standard error the Zipf exponent s of
+                        the listed words (the least-squares line of log frequency on log
+                        rank over the ranks whose frequency is at least 2), its R² and the
+                        number of ranks used, or "too few ranks to fit".
+                          lxt-count --zipf book.txt
+  --tsv                 Instead of the listing, one line per listed word: the word, a
+                        tab and its frequency, in the chosen order; UTF-8, no header.
+                          lxt-count --tsv book.txt > words.tsv
+  --json                Instead of the listing, one JSON object: the four statistics and
+                        the listed words with their frequencies, in the chosen order.
+                          lxt-count --json --common-words en book.txt
 
 Settings files:
-  --settings FILE       Start from a saved 39-line settings file (*.lxt); the options
-                        after it override it, those before it are overridden by it. The
-                        file names saved in it are not used.
+  --settings FILE       Start from a saved 39-line settings file (*.lxt), with its comment
+                        markers and marker box; the options after it override it, those
+                        before it are overridden by it. The file names saved in it are
+                        not used.
                           lxt-count --settings mine.lxt --threshold 4 book.txt
   --save-settings FILE  Write the settings in force as a 39-line settings file (the count
                         runs too when FILE is given).
@@ -314,16 +364,14 @@ Source:
                           lxt-count --as-clipboard snippet.txt
 
 Other:
-  --quiet               No progress bar.
-  --help                Show this text.
-  --version             Show the version.
+  -q, --quiet           No progress bar.
+  -h, --help            Show this text.
+  -V, --version         Show the version.
 
 Questions never wait for an answer:
   - "UTF-8 or ANSI file?": answered by --utf8 / --ansi, otherwise by what the inspection
     detected (Yes for a file that seems to be UTF-8, No for one that does not).
   - "Large input file" (no output file for a big input): not asked; the count goes on.
-  - "This is a Unix-style text file" (256,000 to 512,000 bytes with LF line ends): Yes,
-    the count goes on. Larger LF-only files are refused, as in the windows.
   - "Big file" (a large docx document): Yes, the count goes on.
   - Invalid checksum in a docx file: No, the file is refused.
   - "The output file exists.": overwrite it.
@@ -335,9 +383,9 @@ A progress bar is drawn on standard error when it is a terminal (not with --quie
 
 Exit status:
   0  the count ran (also when it found no words)
-  1  the input was refused or could not be read
+  1  an input was refused or could not be read (the other FILEs are still counted)
   2  usage error (unknown option, wrong value, no FILE, settings that exclude each other)
-  3  the output file could not be written
+  3  the output file or standard output could not be written
 )HELP";
     return QString::fromUtf8(kHelp);
 }

@@ -2,17 +2,18 @@
 
 #include <csignal>
 
+#include "count/count_driver.h"
 #include "exclude/words_to_ignore.h"
 #include "input/docx_extraction.h"
 #include "input/docx_text_runs.h"
 #include "input/file_scan.h"
 #include "input/is_text_file.h"
-#include "run/count_driver.h"
 #include "run/progress_bar.h"
 #include "run/run_state.h"
 #include "run/run_statistics.h"
 #include "support/catalogue.h"
 #include "support/message_numbers.h"
+#include "support/private_temp_folder.h"
 
 namespace lxt::cli {
 
@@ -21,9 +22,14 @@ namespace {
 volatile std::sig_atomic_t gInterrupted = 0;
 
 extern "C" void OnInterrupt(int) {
-    gInterrupted = 1;
-    // A second Ctrl-C ends the program at once.
+    if (gInterrupted == 0) {
+        gInterrupted = 1;
+        return;
+    }
+    // A second Ctrl-C ends the program at once, leaving no temporary files behind.
+    RemovePrivateTempFoldersNow();
     std::signal(SIGINT, SIG_DFL);
+    std::raise(SIGINT);
 }
 
 constexpr char kErrorReportStart[] = "At ";
@@ -71,6 +77,19 @@ MsgResult NthButton(MsgButtons buttons, int n) {
     return MsgResult::Ok;
 }
 
+// Paragraphs of a message that advise a Windows program, which this platform has not.
+constexpr char kWindowsProgramName[] = "Notepad++";
+constexpr char kParagraphBreak[] = "\r\n\r\n";
+
+QString WithoutWindowsAdvice(const QString& text) {
+    if (!text.contains(QLatin1String(kWindowsProgramName))) return text;
+    QStringList kept;
+    for (const QString& paragraph : text.split(QLatin1String(kParagraphBreak))) {
+        if (!paragraph.contains(QLatin1String(kWindowsProgramName))) kept << paragraph;
+    }
+    return kept.join(QLatin1String(kParagraphBreak));
+}
+
 }  // namespace
 
 ConsoleUi::ConsoleUi(EncodingChoice encoding, bool quiet, bool progressBar, std::FILE* err)
@@ -87,7 +106,12 @@ bool ConsoleUi::Interrupted() {
 
 void ConsoleUi::PrintMessage(const QString& text) {
     ClearBar();
-    QString lines = text;
+    QString lines = WithoutWindowsAdvice(text);
+    if (!currentFile_.isEmpty()) {
+        const auto shown = shownNames_.find(currentFile_);
+        const QString name = shown == shownNames_.end() ? currentFile_ : shown->second;
+        lines = QLatin1String(kMessagePrefix) + name + QStringLiteral(": ") + lines.simplified();
+    }
     lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     if (!lines.endsWith(QLatin1Char('\n'))) lines += QLatin1Char('\n');
@@ -111,7 +135,6 @@ MsgResult ConsoleUi::Answer(const QString& text, const QString& title, MsgButton
         }
     }
     if (title == QLatin1String(kLargeInputTitle)) return MsgResult::No;
-    if (title == QLatin1String(kUnixStyleQuestionTitle)) return MsgResult::Yes;
     if (title == QLatin1String(kBigFileTitle)) return MsgResult::Yes;
     if (text.contains(QLatin1String(kInvalidChecksumText))) return MsgResult::No;
     if (title == QLatin1String(kCountingInterruptedTitle)) return MsgResult::Yes;

@@ -38,7 +38,14 @@ class ConsoleUi : public Ui {
     std::optional<QString> ClipboardText() override { return clipboard_; }
     void SetElapsedTimerEnabled(bool enabled) override;
 
-    // Writes a message to standard error: CR LF become line breaks.
+    // The input file being read: messages from now on are about it.
+    void SetInputFileText(const QString& path) override { currentFile_ = path; }
+    // The name messages give to `path` (standard input's temporary copy).
+    void NameFile(const QString& path, const QString& shownName) { shownNames_[path] = shownName; }
+
+    // Writes a message to standard error: CR LF become line breaks. A message about a file
+    // is one line, "lxt-count: FILE: " and the message; advice that names a Windows program
+    // is left out.
     void PrintMessage(const QString& text);
 
     QString Label(UiLabel label) const;
@@ -61,6 +68,8 @@ class ConsoleUi : public Ui {
     std::FILE* err_;
     RunState* run_ = nullptr;
     QString clipboard_;
+    QString currentFile_;
+    std::map<QString, QString> shownNames_;
     std::map<UiLabel, QString> labels_;
     QStringList reported_;
     bool settingsRefused_ = false;

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <cstdio>
+#include <optional>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -11,18 +12,24 @@
 
 #include "cli/cli_options.h"
 #include "cli/console_ui.h"
+#include "cli/machine_listing.h"
+#include "cli/standard_input.h"
+#include "cli/standard_output.h"
+#include "count/count_driver.h"
 #include "exclude/common_words.h"
 #include "exclude/words_to_ignore.h"
+#include "input/file_scan.h"
+#include "results/listed_words_chart.h"
 #include "results/word_listing.h"
-#include "run/count_driver.h"
 #include "run/report_error.h"
 #include "run/run_state.h"
-#include "run/settings_file.h"
+#include "settings/settings_file.h"
 #include "support/catalogue.h"
 #include "support/error_numbers.h"
 #include "support/file_proc.h"
 #include "support/language_tables.h"
 #include "support/message_numbers.h"
+#include "support/private_temp_folder.h"
 #include "support/win1252.h"
 
 namespace lxt::cli {
@@ -31,8 +38,6 @@ namespace {
 
 constexpr char kAllLanguages[] = "all";
 constexpr char kUsageHint[] = "Try 'lxt-count --help'.";
-// The catalogue message of the Count button's idle caption.
-// Error numbers the output-file test gives for a file that cannot be written.
 
 void WriteTo(std::FILE* stream, const QString& text) {
     const QByteArray bytes = text.toUtf8();
@@ -45,11 +50,18 @@ QString Unix(QString text) {
     return text;
 }
 
-bool StderrIsTerminal() {
+constexpr int kStandardInputFd = 0;
+constexpr int kStandardErrorFd = 2;
+
+// True when the stream with descriptor `fd` is a terminal (`otherwise` where that cannot
+// be told).
+bool IsTerminal(int fd, bool otherwise) {
 #ifdef Q_OS_UNIX
-    return ::isatty(STDERR_FILENO) == 1;
+    Q_UNUSED(otherwise);
+    return ::isatty(fd) == 1;
 #else
-    return false;
+    Q_UNUSED(fd);
+    return otherwise;
 #endif
 }
 
@@ -74,23 +86,45 @@ QString FileTextAsClipboard(const QByteArray& bytes, EncodingChoice encoding) {
     return DecodeWin1252(data);
 }
 
-}  // namespace
+int UsageError(const QString& error) {
+    WriteTo(stderr, QLatin1String(kMessagePrefix) + error + QLatin1Char('\n') +
+                        QLatin1String(kUsageHint) + QLatin1Char('\n'));
+    return kExitUsage;
+}
 
-int RunCountCommand(const QStringList& arguments) {
+// A file named more than once is counted as often as it is named, with a warning.
+void WarnAboutRepeatedFiles(const QStringList& inputs) {
+    QStringList warned;
+    for (qsizetype i = 0; i < inputs.size(); ++i) {
+        qsizetype times = 1;
+        for (qsizetype j = i + 1; j < inputs.size(); ++j) {
+            if (SameFile(inputs[i], inputs[j])) ++times;
+        }
+        if (times < 2 || warned.contains(inputs[i])) continue;
+        warned << inputs[i];
+        WriteTo(stderr, QLatin1String(kMessagePrefix) + inputs[i] +
+                            QStringLiteral(": given %1 times, counted %1 times\n").arg(times));
+    }
+}
+
+int RunCount(const QStringList& arguments, StandardOutput& out) {
     const ParsedCommandLine parsed = ParseCommandLine(arguments);
     const CliOptions& o = parsed.options;
-    if (!parsed.error.isEmpty()) {
-        WriteTo(stderr, QStringLiteral("lxt-count: ") + parsed.error + QLatin1Char('\n') +
-                            QLatin1String(kUsageHint) + QLatin1Char('\n'));
-        return kExitUsage;
-    }
+    if (!parsed.error.isEmpty()) return UsageError(parsed.error);
     if (o.help) {
-        WriteTo(stdout, HelpText());
+        out.Write(HelpText());
         return kExitCounted;
     }
     if (o.version) {
-        WriteTo(stdout, VersionText());
+        out.Write(VersionText());
         return kExitCounted;
+    }
+
+    QStringList inputs = o.inputFiles;
+    if (inputs.isEmpty() && o.saveSettingsFile.isEmpty()) {
+        if (IsTerminal(kStandardInputFd, true))
+            return UsageError(QStringLiteral("no input file given"));
+        inputs << QLatin1String(kStandardInputName);
     }
 
     const QString cataloguePath = CataloguePath(ProgramFolder());
@@ -102,12 +136,11 @@ int RunCountCommand(const QStringList& arguments) {
 
     // From here Ctrl-C asks the count to stop (at its first chance) instead of ending it.
     ConsoleUi::InstallInterruptHandler();
-    ConsoleUi ui(o.encoding, o.quiet, StderrIsTerminal());
+    ConsoleUi ui(o.encoding, o.quiet, IsTerminal(kStandardErrorFd, false));
     RunState run(ui);
     ui.Attach(&run);
     run.settings = o.settings;
     run.blnStartUpCompleted = true;
-    ui.SetCountCaption(Message(kMsgCountCaption));
 
     // The words to ignore, normalised and checked as the Settings window does.
     if (!TakeOverWordsToIgnore(run)) return kExitUsage;
@@ -132,7 +165,9 @@ int RunCountCommand(const QStringList& arguments) {
 
     if (!o.saveSettingsFile.isEmpty()) {
         Settings saved = run.settings;
-        if (!o.inputFile.isEmpty()) saved.txbFile[0] = QFileInfo(o.inputFile).absoluteFilePath();
+        if (!o.inputFiles.isEmpty() && o.inputFiles[0] != QLatin1String(kStandardInputName)) {
+            saved.txbFile[0] = QFileInfo(o.inputFiles[0]).absoluteFilePath();
+        }
         if (!saved.txbFile[1].isEmpty()) {
             saved.txbFile[1] = QFileInfo(saved.txbFile[1]).absoluteFilePath();
         }
@@ -141,30 +176,52 @@ int RunCountCommand(const QStringList& arguments) {
             ui.PrintMessage(error);
             return kExitOutputFailed;
         }
-        if (o.inputFile.isEmpty()) return kExitCounted;
+        if (inputs.isEmpty()) return kExitCounted;
+    }
+
+    WarnAboutRepeatedFiles(inputs);
+
+    // Standard input becomes a file of a private folder, named as standard input in messages.
+    std::optional<PrivateTempFolder> stdinFolder;
+    if (inputs.contains(QLatin1String(kStandardInputName))) {
+        stdinFolder.emplace();
+        const StandardInputCopy copy = CopyStandardInput(*stdinFolder);
+        if (!copy.error.isEmpty()) {
+            WriteTo(stderr, QLatin1String(kMessagePrefix) + QLatin1String(kStandardInputShownName) +
+                                QStringLiteral(": ") + copy.error + QLatin1Char('\n'));
+            return kExitInputRefused;
+        }
+        for (QString& name : inputs) {
+            if (name == QLatin1String(kStandardInputName)) name = copy.path;
+        }
+        ui.NameFile(copy.path, QLatin1String(kStandardInputShownName));
     }
 
     if (o.asClipboard) {
-        QFile file(o.inputFile);
+        QFile file(inputs.first());
         if (!file.open(QIODevice::ReadOnly)) {
-            ui.PrintMessage(o.inputFile + QStringLiteral(": ") + file.errorString());
+            ui.PrintMessage(inputs.first() + QStringLiteral(": ") + file.errorString());
             return kExitInputRefused;
         }
         ui.SetClipboardText(FileTextAsClipboard(file.readAll(), o.encoding));
     }
 
-    // The listing goes to standard output as it is made.
+    // The listing goes to standard output as it is made; the machine forms follow the run.
     qsizetype listed = 0;
     ListingTarget target;
     target.limitOutputBox = false;
-    target.screenSink = [&listed](const QString& piece) {
+    const bool screen = o.form == ListingForm::Screen;
+    target.screenSink = [&listed, &out, screen](const QString& piece) {
         listed += piece.size();
-        WriteTo(stdout, Unix(piece));
+        if (screen) out.Write(Unix(piece));
     };
 
     const bool utf8AndSevenBit = run.settings.chkUTF8 == 1 && run.settings.chkOnly7bitASCII == 1;
-    const RunOutcome outcome = cmdListWords_Click(run, target);
-    std::fflush(stdout);
+    QStringList refused;
+    const InputFiles files{o.asClipboard ? QStringList() : inputs, &refused};
+    const RunOutcome outcome = cmdListWords_Click(run, target, files);
+    ui.SetInputFileText(QString());
+    out.Flush();
 
     if (run.blnRunInterrupted) ui.PrintMessage(StoppedText(run.lngNumWords));
 
@@ -194,28 +251,53 @@ int RunCountCommand(const QStringList& arguments) {
             break;
     }
 
-    if (listed == 0 && !ui.OutputText().isEmpty()) {
-        WriteTo(stdout, Unix(ui.OutputText()));
-        if (!ui.OutputText().endsWith(QLatin1Char('\n'))) WriteTo(stdout, QStringLiteral("\n"));
+    if (screen && listed == 0 && !ui.OutputText().isEmpty()) {
+        out.Write(Unix(ui.OutputText()));
+        if (!ui.OutputText().endsWith(QLatin1Char('\n'))) out.Write(QStringLiteral("\n"));
     }
+    if (o.form == ListingForm::Tsv) out.Write(TsvListing(run));
+    if (o.form == ListingForm::Json) out.Write(JsonListing(run));
     if (o.stats) {
         for (UiLabel label : {UiLabel::NumberOfWords, UiLabel::NumWordsExcluded,
                               UiLabel::NumOccurrences, UiLabel::TotalNumOccurrences}) {
             const QString text = ui.Label(label);
-            if (!text.isEmpty()) WriteTo(stdout, text + QLatin1Char('\n'));
+            if (text.isEmpty()) continue;
+            if (screen) {
+                out.Write(text + QLatin1Char('\n'));
+            } else {
+                WriteTo(stderr, text + QLatin1Char('\n'));
+            }
         }
     }
-    std::fflush(stdout);
+    if (o.zipf) {
+        out.Flush();
+        const ListedWordsChart chart =
+            ChartListedWords(run.WordTable, run.lngFirstFreq, run.lngNumWordsIncluded);
+        WriteTo(stderr, ZipfReportText(chart.fit) + QLatin1Char('\n'));
+    }
 
     if (ui.ReportedProcedures().contains(QStringLiteral("ListWords"))) return kExitOutputFailed;
     if (outputWanted && run.lngNumWordsIncluded > 0 && !run.blnOutputFileWritten &&
         !run.blnRunInterrupted) {
         return kExitOutputFailed;
     }
+    if (!refused.isEmpty()) return kExitInputRefused;
     for (const QString& procedure : ui.ReportedProcedures()) {
         if (procedure.startsWith(QLatin1String("DoItFrom"))) return kExitInputRefused;
     }
     return kExitCounted;
+}
+
+}  // namespace
+
+int RunCountCommand(const QStringList& arguments) {
+    StandardOutput out;
+    const int status = RunCount(arguments, out);
+    if (!out.Flush() && !out.ReaderGone()) {
+        WriteTo(stderr, out.FailureMessage() + QLatin1Char('\n'));
+        return kExitOutputFailed;
+    }
+    return out.Error() != 0 ? kExitOutputFailed : status;
 }
 
 }  // namespace lxt::cli

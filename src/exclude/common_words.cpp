@@ -11,10 +11,13 @@
 #include "run/word_list.h"
 #include "scan/line_scanner.h"
 #include "scan/markup.h"
+#include "scan/scan_options.h"
+#include "scan/word_sink.h"
 #include "support/catalogue.h"
 #include "support/error_numbers.h"
 #include "support/file_proc.h"
 #include "support/language_tables.h"
+#include "support/line_ends.h"
 #include "support/message_numbers.h"
 #include "support/str_proc.h"
 #include "support/ui.h"
@@ -51,20 +54,31 @@ void SetSuppressWords(RunState& run, int value) {
     run.ui.SetCheckBox(UiCheckBox::SuppressWords, value == 1);
 }
 
-// Feeds the lines of the file's text to the scanner: a line ends at CR or CR LF only, so a
-// lone LF stays inside its line. Stops after any line once blnStop is set.
+// Reads each accepted word into the list, without counting an occurrence.
+class ReadingSink final : public WordSink {
+  public:
+    explicit ReadingSink(RunState& run) : run_(run) {}
+    void Accept(QStringView word) override { AddWordToList(run_, word); }
+
+  private:
+    RunState& run_;
+};
+
+// Feeds the lines of the file's text to the scanner (a line ends at CR LF, CR or LF). Stops
+// after any line once blnStop is set.
 void ScanCommonWordsText(RunState& run, const QString& text, bool utf8) {
+    ReadingSink sink(run);
+    const ScanOptions options = ScanOptionsOf(run);
     const qsizetype n = text.size();
     qsizetype start = 0;
     while (start < n && !run.blnStop) {
-        qsizetype end = text.indexOf(u'\r', start);
+        qsizetype end = IndexOfLineEnd(text, start);
         qsizetype next = 0;
         if (end < 0) {
             end = n;
             next = n;
         } else {
-            next = end + 1;
-            if (next < n && text[next] == u'\n') ++next;
+            next = end + LineEndLength(text, end);
         }
         run.strLine = TrimBlanks(text.mid(start, end - start));
         start = next;
@@ -72,7 +86,7 @@ void ScanCommonWordsText(RunState& run, const QString& text, bool utf8) {
             if (utf8) RepairDecodedPairs(run.strLine);
             run.strLine = LowerCaseFull(run.strLine);
             run.strLine += kBlank;
-            ScanLine(run);
+            ScanLine(run, options, sink);
         }
         if (run.blnStartUpCompleted) LetEventsRun(run);
     }
@@ -114,7 +128,7 @@ bool ReadCommonWords(RunState& run) {
     }
     bool utf8 = false;
     int textCode = 0;
-    if (!InspectInputFile(ui, path, true, utf8, textCode, false)) return false;
+    if (!InspectInputFile(ui, path, true, utf8, textCode)) return false;
 
     run.blnReadingWords = true;
     const int savedSuppressWords = run.settings.chkSuppressWords;
@@ -124,7 +138,8 @@ bool ReadCommonWords(RunState& run) {
     ResetWordTable(run);
     ConcealNumWords(run, true);
     ui.OutputReplace(QLatin1String(kNowReadingCommonWords));
-    ui.SetCountCaption(QLatin1String(kReadingStopCaption));
+    const RunPhase phaseBefore = run.phase;
+    EnterRunPhase(run, RunPhase::ReadingCommonWords);
     run.intWithinComment = -1;
     run.eventPump.Restart();
 
@@ -152,7 +167,7 @@ bool ReadCommonWords(RunState& run) {
     }
 
     SetSuppressWords(run, savedSuppressWords);
-    ui.SetCountCaption(Message(kMsgCountCaption));
+    EnterRunPhase(run, phaseBefore);
     ui.OutputReplace(QString());
     run.blnStop = false;
     return completed;
@@ -160,10 +175,8 @@ bool ReadCommonWords(RunState& run) {
 
 void AttemptToReadCommonWords(RunState& run) {
     Ui& ui = run.ui;
-    ui.EnableFileControls(false);
     const bool loaded = ReadCommonWords(run);
     run.blnCommonWordsLoaded = loaded;
-    ui.EnableFileControls(true);
     if (loaded) {
         const QString text = CommonWordsCountText(static_cast<qint32>(run.strCommonWords.size())) +
                              QLatin1String(kLoadedFrom) + run.strCommonWordsFile;

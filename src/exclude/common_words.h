@@ -10,7 +10,6 @@ namespace lxt {
 struct RunState;
 
 inline constexpr char kNowReadingCommonWords[] = "Now reading common words ...";
-inline constexpr char kReadingStopCaption[] = "Stop";
 inline constexpr char kCommonWordsNotFoundText[] = "File for common words not found.";
 inline constexpr char kFileNotFoundTitle[] = "File not found";
 inline constexpr char kCommonWordsLoadedBoxTitle[] = "Common words loaded";

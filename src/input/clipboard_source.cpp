@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "input/counting_sink.h"
 #include "input/file_scan.h"
 #include "run/report_error.h"
 #include "run/run_error.h"
@@ -9,6 +10,7 @@
 #include "run/run_statistics.h"
 #include "run/word_list.h"
 #include "scan/line_scanner.h"
+#include "scan/scan_options.h"
 #include "support/catalogue.h"
 #include "support/error_numbers.h"
 #include "support/message_numbers.h"
@@ -89,7 +91,6 @@ bool Paste(RunState& run, bool show) {
     ConcealNumWords(run, true);
     run.blnWordsGot = false;
     run.blnListShown = false;
-    ui.SetTheFocus();
     return success;
 }
 
@@ -117,14 +118,14 @@ bool DoItFromClipboard(RunState& run, const QString& text) {
         run.blnWordsGot = false;
         run.blnStop = false;
         run.lngNumWords = 0;
-        ui.SetCountCaption(Message(kMsgStopCaption));
-        ui.EnableControls(false);
+        EnterRunPhase(run, RunPhase::Counting);
         ClearOutputBox(run);
         if (!text.isEmpty()) {
             QString line = run.settings.chkCaseSignificant == 1 ? text : LowerCaseFull(text);
             line += u' ';
             run.strLine = std::move(line);
-            ScanLine(run);
+            CountingSink sink(run);
+            ScanLine(run, ScanOptionsOf(run), sink);
         }
     } catch (const RunError& error) {
         ui.SetLabel(UiLabel::Twirler, QStringLiteral(" "));
@@ -141,7 +142,6 @@ bool DoItFromClipboard(RunState& run, const QString& text) {
     }
     run.settings.chkSuppressWords = suppress;
     ui.SetCheckBox(UiCheckBox::SuppressWords, suppress == 1);
-    ui.SetTheFocus();
     return true;
 }
 

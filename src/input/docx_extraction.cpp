@@ -36,15 +36,19 @@ qint32 Fail(DocxState& docx, qint32 result) {
 }  // namespace
 
 bool RemoveTemporaryFolder(DocxState& docx) {
-    if (docx.strTempFolder.isEmpty() || !QFileInfo(docx.strTempFolder).isDir()) return true;
-    QString error;
-    return DeleteFolderTree(docx.strTempFolder, error, true);
+    docx.tempFolder.reset();
+    return docx.strTempFolder.isEmpty() || !QFileInfo(docx.strTempFolder).isDir();
 }
 
 qint32 PrepareDocx(RunState& run, DocxState& docx, const QString& fileName, const QString& tag,
                    bool askOnChecksum, bool askOnSize, const QString& extension) {
-    docx.strTempFolder = MakeTemporaryFolder(tag, true);
-    if (docx.strTempFolder.isEmpty()) return kDocxNoTemporaryFolder;
+    docx.tempFolder = std::make_unique<PrivateTempFolder>(tag);
+    if (!docx.tempFolder->IsValid()) {
+        docx.tempFolder.reset();
+        docx.strTempFolder.clear();
+        return kDocxNoTemporaryFolder;
+    }
+    docx.strTempFolder = docx.tempFolder->Path() + QDir::separator();
     if (extension == QLatin1String("docx")) docx.blnDocx = true;
 
     // The cap: one byte more than the maximum is enough to tell that a document is too big.
@@ -148,7 +152,9 @@ void RemoveDocument(Ui& ui, DocxState& docx, bool showMessages, bool keepFolder)
         return;
     }
     if (keepFolder || !QFileInfo(docx.strTempFolder).isDir()) return;
-    if (!DeleteFolderTree(docx.strTempFolder, description, true) && showMessages) {
+    if (DeleteFolderTree(docx.strTempFolder, description, true)) {
+        docx.tempFolder.reset();
+    } else if (showMessages) {
         ui.MsgBox(
             description + QStringLiteral(" when attempting to delete folder ") + docx.strTempFolder,
             error, MsgButtons::Ok, MsgIcon::Exclamation);

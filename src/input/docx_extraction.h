@@ -7,6 +7,9 @@
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+#include <memory>
+
+#include "support/private_temp_folder.h"
 
 namespace lxt {
 
@@ -36,7 +39,8 @@ inline constexpr qint32 kDocxWriteFailed = -8;  // the document could not be wri
 // The docx state shared by the file scan and the extraction.
 struct DocxState {
     bool blnDocx = false;
-    QString strTempFolder;    // ends with a separator, or empty
+    std::unique_ptr<PrivateTempFolder> tempFolder;
+    QString strTempFolder;    // tempFolder's path with a final separator, or empty
     QString strDocumentPath;  // strTempFolder + "word/document.xml"
     qint64 lngDocumentSize = 0;
     QStringList strPieces{QString()};

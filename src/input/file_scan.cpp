@@ -6,6 +6,7 @@
 #include <optional>
 #include <utility>
 
+#include "input/counting_sink.h"
 #include "input/docx_extraction.h"
 #include "input/is_text_file.h"
 #include "input/text_line_reader.h"
@@ -17,6 +18,7 @@
 #include "run/word_list.h"
 #include "scan/line_scanner.h"
 #include "scan/markup.h"
+#include "scan/scan_options.h"
 #include "support/catalogue.h"
 #include "support/error_numbers.h"
 #include "support/file_proc.h"
@@ -86,8 +88,7 @@ bool ContainsUtf8Charset(const QString& line) {
 bool EndBeforeReading(RunState& run, int suppress) {
     run.ui.OutputReplace(QString());
     run.blnStop = false;
-    run.ui.EnableControls(true);
-    run.ui.SetCountCaption(Message(kMsgCountCaption));
+    EnterRunPhase(run, RunPhase::Idle);
     RestoreTotalLabel(run);
     run.settings.chkSuppressWords = suppress;
     run.ui.SetCheckBox(UiCheckBox::SuppressWords, suppress == 1);
@@ -107,13 +108,13 @@ void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, 
     int barShown = -1;
     QString line;
     bool ended = false;
+    CountingSink sink(run);
+    const ScanOptions options = ScanOptionsOf(run);
     for (;;) {
         run.eventPump.Pump(ui);
         if (!reader.ReadLine(line, ended)) break;
-        // One character per byte of the file, and its line end: two for a CR LF text, one
-        // otherwise (also after the last line, as if it had one).
-        charactersRead += reader.LastLineBytes();
-        if (!reader.LastWasPart()) charactersRead += run.intTextKind < 2 ? 2 : 1;
+        // One character per byte of the file, its line end included, whichever it is.
+        charactersRead += reader.LastLineBytes() + reader.LastLineEndBytes();
         if (htmlFile && !headHandled &&
             line.contains(QStringLiteral("<!DOCTYPE"), Qt::CaseInsensitive) &&
             line.contains(QStringLiteral("HTML"), Qt::CaseInsensitive)) {
@@ -142,7 +143,7 @@ void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, 
         // The line's buffer and the previous line's change places: the next line is read
         // into the old buffer, without a new allocation.
         std::swap(run.strLine, line);
-        ScanLine(run);
+        ScanLine(run, options, sink);
         if (run.blnStop) {
             if (run.lngNumWords < kStopQuestionWords) break;
             const QString question = QStringLiteral(" ") + QString::number(run.lngNumWords) +
@@ -200,10 +201,9 @@ bool CheckInputFile(RunState& run, const QString& path) {
 
 void ClearOutputBox(RunState& run) {
     run.ui.OutputReplace(QString());
-    if (run.ui.CountCaption() == Message(kMsgStopCaption)) return;
+    if (RunInProgress(run)) return;
     ConcealNumWords(run, true);
     run.blnWordsGot = false;
-    if (run.blnStartUpCompleted) run.ui.SetTheFocus();
 }
 
 QString SkipHtmlHead(const QString& line, TextLineReader& reader, bool& utf8) {
@@ -222,11 +222,11 @@ DocxState& ProgramDocxState() {
     return state;
 }
 
-bool DoItFromFile(RunState& run) {
-    return DoItFromFile(run, ProgramDocxState());
+bool DoItFromFile(RunState& run, WordTableStart start) {
+    return DoItFromFile(run, ProgramDocxState(), start);
 }
 
-bool DoItFromFile(RunState& run, DocxState& docx) {
+bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
     Ui& ui = run.ui;
     const QString input = run.settings.txbFile[0];
     auto abandon = [&ui]() {
@@ -249,7 +249,7 @@ bool DoItFromFile(RunState& run, DocxState& docx) {
         }
         if (!CheckInputFile(run, input)) return abandon();
         int textCode = kTextNotText;
-        const bool readable = InspectInputFile(ui, input, false, utf8, textCode, true);
+        const bool readable = InspectInputFile(ui, input, false, utf8, textCode);
         run.intTextKind = textCode;
         if (!readable) return abandon();
         if (!AskEncoding(run, utf8)) return abandon();
@@ -313,14 +313,12 @@ bool DoItFromFile(RunState& run, DocxState& docx) {
     run.strClipboardText.clear();
     if (!docx.blnDocx) ClearOutputBox(run);
     const int suppress = run.settings.chkSuppressWords;
-    ResetWordTable(run);
+    if (start == WordTableStart::Fresh) ResetWordTable(run);
     // Whatever the table held, it is no longer a complete count (a docx input too).
     run.blnWordsGot = false;
     SetMarkupMode(run, extension);
     run.blnStop = false;
-    run.lngNumWords = 0;
-    ui.SetCountCaption(Message(kMsgStopCaption));
-    ui.EnableControls(false);
+    EnterRunPhase(run, RunPhase::Counting);
     if (fileLength > kProgressBarMinFileSize) SetTotalNumOccurrencesForFileProgressBar(run);
 
     // The scan. Whatever ends it, a docx's temporary folder goes with it.

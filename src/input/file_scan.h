@@ -46,11 +46,15 @@ void ClearOutputBox(RunState& run);
 // way sets utf8.
 QString SkipHtmlHead(const QString& line, TextLineReader& reader, bool& utf8);
 
+// Whether a file scan starts a new count or adds its words to those already in the table
+// (several files counted as one text).
+enum class WordTableStart { Fresh, AddToCount };
+
 // The file scan. True when the scan took place (also when stopped or ended by an error,
 // whose report keeps the words found so far); false when the run was abandoned before it.
-bool DoItFromFile(RunState& run, DocxState& docx);
+bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start = WordTableStart::Fresh);
 // The same with the program's one docx state.
-bool DoItFromFile(RunState& run);
+bool DoItFromFile(RunState& run, WordTableStart start = WordTableStart::Fresh);
 DocxState& ProgramDocxState();
 
 }  // namespace lxt

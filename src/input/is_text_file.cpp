@@ -6,7 +6,9 @@
 #include <QStringList>
 #include <cerrno>
 
+#include "input/utf8_detection.h"
 #include "support/file_proc.h"
+#include "support/line_ends.h"
 #include "support/str_proc.h"
 #include "support/ui.h"
 
@@ -42,9 +44,9 @@ bool IsControlByte(unsigned char b) {
     return b < 32 && b != 13 && b != 10 && b != 9 && b != 12 && b != 8;
 }
 
-// Searches the first 10 non-empty lines of the file (lines end at CR or CR LF; a lone LF
-// stays in its line) for a UTF-8 charset declaration. The lines are streamed, so an
-// LF-only file is not held in memory. Case-sensitive, as the declaration is written.
+// Searches the first 10 non-empty lines of the file (a line ends at CR LF, CR or LF) for a
+// UTF-8 charset declaration. The lines are streamed, so a long line is not held in memory.
+// Case-sensitive, as the declaration is written.
 bool CharsetDeclaresUtf8(const QString& fileName) {
     static const QByteArray kPlain = QByteArrayLiteral("charset=UTF-8");
     static const QByteArray kQuoted = QByteArrayLiteral("charset=\"UTF-8\"");
@@ -60,14 +62,14 @@ bool CharsetDeclaresUtf8(const QString& fileName) {
         qsizetype start = 0;
         for (qsizetype i = 0; i <= block.size() && linesCounted < kCharsetLines; ++i) {
             const bool atEnd = i == block.size();
-            if (!atEnd && afterCr && i == start && block[i] == '\n') {
+            if (!atEnd && afterCr && i == start && block[i] == kLf) {
                 // The LF of a CR LF pair belongs to the line end already counted.
                 afterCr = false;
                 start = i + 1;
                 continue;
             }
             if (!atEnd) afterCr = false;
-            if (atEnd || block[i] == '\r') {
+            if (atEnd || IsLineEnd(block[i])) {
                 const QByteArray part = block.mid(start, i - start);
                 if (!part.isEmpty()) lineHasText = true;
                 tail += part;
@@ -77,7 +79,7 @@ bool CharsetDeclaresUtf8(const QString& fileName) {
                     if (lineHasText) ++linesCounted;
                     lineHasText = false;
                     tail.clear();
-                    afterCr = true;
+                    afterCr = block[i] == kCr;
                     start = i + 1;
                 }
             }
@@ -181,6 +183,8 @@ int TextTest(const QString& fileName, qint32 sampleSize, quint8& firstControlByt
     percentage =
         controls == 0 ? 0.0 : static_cast<double>(controls) * 100.0 / static_cast<double>(examined);
     if (percentage > threshold) return kTextNotText;
+    // Without a byte-order mark, a file that is UTF-8 throughout is UTF-8 all the same.
+    if (IsUtf8WithoutMark(fileName)) utf8 = true;
     if (hasCr && hasLf) return kTextWindows;
     if (hasCr) return kTextMacintosh;
     if (hasLf) return kTextUnix;
@@ -194,8 +198,7 @@ bool MacintoshMessageShown() {
     return g_macintoshMessageShown;
 }
 
-bool InspectInputFile(Ui& ui, const QString& fileName, bool silent, bool& utf8, int& textCode,
-                      bool ask) {
+bool InspectInputFile(Ui& ui, const QString& fileName, bool silent, bool& utf8, int& textCode) {
     ui.OutputReplace(QString());
     const qint64 length = FileExists(fileName) ? QFileInfo(fileName).size() : 0;
 
@@ -278,42 +281,7 @@ bool InspectInputFile(Ui& ui, const QString& fileName, bool silent, bool& utf8, 
         return true;
     }
 
-    if (textCode == kTextUnix && length > kUnixRefusalSize) {
-        ui.MsgBox(FileLine(fileName) + kCrLf + QStringLiteral("has Unix-type line endings (LF).") +
-                      kCrLf + kCrLf + QStringLiteral("The size of this file is ") +
-                      FileSizeText(fileName) + kCrLf +
-                      QStringLiteral("so processing of this file would take a long time.") + kCrLf +
-                      kCrLf +
-                      QStringLiteral("You can process this file by first using a program such "
-                                     "as Notepad++") +
-                      kCrLf +
-                      QStringLiteral("to convert the line endings to Windows-type (CR+LF)."),
-                  QStringLiteral("Cannot process this file"), MsgButtons::Ok, MsgIcon::Information);
-        textCode = kTextNotText;
-        return false;
-    }
-
-    if (textCode == kTextUnix && length > kUnixWarningSize) {
-        QString text =
-            FileLine(fileName) + kCrLf + QStringLiteral("has Unix-type line endings (LF).") +
-            kCrLf + kCrLf + QStringLiteral("The size of this file is ") + FileSizeText(fileName) +
-            kCrLf + QStringLiteral("so processing of this file might be rather slow.") + kCrLf +
-            kCrLf + QStringLiteral("It is advisable to use a program such as Notepad++") + kCrLf +
-            QStringLiteral("to convert the line endings to Windows-type (CR+LF).");
-        if (!ask) {
-            ui.MsgBox(text, QStringLiteral("This is a Unix-style file"), MsgButtons::Ok,
-                      MsgIcon::Information);
-            return true;
-        }
-        text += kCrLf + kCrLf + QStringLiteral("Do you wish to continue processing this file?");
-        const QString title = QLatin1String(kUnixStyleQuestionTitle);
-        if (ui.MsgBox(text, title, MsgButtons::YesNo, MsgIcon::None, 2) == MsgResult::Yes) {
-            return true;
-        }
-        ui.MsgBox(QStringLiteral("Operation canceled."), title, MsgButtons::Ok, MsgIcon::None);
-        textCode = kTextNotText;
-        return false;
-    }
+    // Files with Unix line ends (LF) are ordinary text at any size: nothing to say.
     return true;
 }
 

@@ -1,16 +1,15 @@
 // Input file inspection: decides from a five-byte header and a sample of at most 16,384
-// bytes whether a file can be read as text, whether it is UTF-8 and which line endings it
-// has, and tells the user why a file is refused or may be slow. Also the docx test, the
-// ZIP signature test and the size texts shown in the main window. Never reads a whole file.
+// bytes whether a file can be read as text and which line endings it has, and whether it is
+// UTF-8: by its byte-order mark or charset declaration, or, without either, by being valid
+// UTF-8 throughout (the one check that reads the whole file, once). Tells the user why a
+// file is refused. Also the docx test, the ZIP signature test and the size texts shown in
+// the main window.
 #pragma once
 
 #include <QString>
 #include <QtGlobal>
 
 namespace lxt {
-
-// Title of the question about a large file with Unix line ends.
-inline constexpr char kUnixStyleQuestionTitle[] = "This is a Unix-style text file";
 
 class Ui;
 
@@ -36,8 +35,6 @@ inline constexpr int kTextOtherUnicode = 7;
 inline constexpr qint64 kHeaderLength = 5;
 inline constexpr qint32 kSampleSize = 16384;
 inline constexpr int kCharsetLines = 10;
-inline constexpr qint64 kUnixWarningSize = 256000;
-inline constexpr qint64 kUnixRefusalSize = 512000;
 inline constexpr qint64 kBinaryAdviceMaxLength = 102399;
 inline constexpr double kBinaryAdvicePercentage = 9.0;
 
@@ -54,11 +51,9 @@ int TextTest(const QString& fileName, qint32 sampleSize, quint8& firstControlByt
 // True when the file's extension, lower-cased, is one of the known text extensions.
 bool IsKnownTextExtension(const QString& fileName);
 
-// The inspection proper: true when the file may be read. Shows the refusal and warning
-// messages through ui; silent skips only the line-ending and size messages; ask turns the
-// Unix-file warning into a question.
-bool InspectInputFile(Ui& ui, const QString& fileName, bool silent, bool& utf8, int& textCode,
-                      bool ask);
+// The inspection proper: true when the file may be read. Shows the refusal messages and the
+// Macintosh line-ends information through ui; silent skips only the line-ends message.
+bool InspectInputFile(Ui& ui, const QString& fileName, bool silent, bool& utf8, int& textCode);
 
 // The Macintosh line-endings message is shown once per start of the program; the main
 // window clears the flag when it initialises its variables.

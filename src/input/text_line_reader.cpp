@@ -1,11 +1,11 @@
 #include "input/text_line_reader.h"
 
 #include <cerrno>
-#include <cstring>
 
 #include "run/run_error.h"
 #include "support/error_numbers.h"
 #include "support/file_proc.h"
+#include "support/line_ends.h"
 #include "support/utf8.h"
 #include "support/win1252.h"
 
@@ -13,7 +13,7 @@ namespace lxt {
 
 namespace {
 
-// A part of an over-long line ends after a blank or a control character (LF, tab): never
+// A part of an over-long line ends after a blank or a control character (a tab): never
 // inside a word.
 constexpr unsigned char kBlank = 32;
 
@@ -51,6 +51,7 @@ bool TextLineReader::AtEnd() {
 void TextLineReader::Decode(QByteArrayView bytes, QString& line) {
     lastBytes_ = bytes.size();
     lastPart_ = false;
+    lastEndBytes_ = 0;
     // resize, not clear: the line's buffer is kept for the next line.
     line.resize(0);
     if (encoding_ == Encoding::Utf8) {
@@ -71,9 +72,9 @@ bool TextLineReader::ReadLine(QString& line, bool& ended) {
         }
         const char* start = block_.constData() + pos_;
         const qsizetype available = block_.size() - pos_;
-        const auto* cr = static_cast<const char*>(std::memchr(start, '\r', available));
-        if (cr != nullptr) {
-            const qsizetype length = cr - start;
+        const qsizetype length = IndexOfLineEnd(QByteArrayView(start, available));
+        if (length >= 0) {
+            const bool cr = start[length] == kCr;
             if (pending_.isEmpty()) {
                 // The whole line lies in the block: decoded from there (before a refill).
                 Decode(QByteArrayView(start, length), line);
@@ -83,9 +84,11 @@ bool TextLineReader::ReadLine(QString& line, bool& ended) {
                 pending_.resize(0);
             }
             pos_ += length + 1;
+            lastEndBytes_ = 1;
             // The LF of a CR LF pair, perhaps at the start of the next block.
-            if (pos_ < block_.size() || Refill()) {
-                if (block_[pos_] == '\n') ++pos_;
+            if (cr && (pos_ < block_.size() || Refill()) && block_[pos_] == kLf) {
+                ++pos_;
+                lastEndBytes_ = 2;
             }
             ended = true;
             return true;

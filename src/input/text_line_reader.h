@@ -1,8 +1,8 @@
-// Reads a text file line by line in large blocks: a line ends at CR or at CR LF (one line
-// end), a lone LF stays in the line. Bytes become characters by Windows-1252, or by UTF-8
-// for a text read as UTF-8 and the text written from a docx. Memory stays bounded whatever the
-// file's size: a line longer than kMaxLineBytes is handed over in parts, cut after a blank or a
-// control character where there is one.
+// Reads a text file line by line in large blocks: a line ends at CR LF, CR or LF, and a
+// line never holds a line-end character. Bytes become characters by Windows-1252, or by
+// UTF-8 for a text read as UTF-8 and for the text written from a docx. Memory stays bounded
+// by the longest line, never by the file: a line longer than kMaxLineBytes is handed over in
+// parts, cut after a blank or a control character where there is one.
 #pragma once
 
 #include <QByteArray>
@@ -30,6 +30,8 @@ class TextLineReader {
     void SetEncoding(Encoding encoding) { encoding_ = encoding; }
     // The bytes of the file that the last line took, without its line end.
     qint64 LastLineBytes() const { return lastBytes_; }
+    // The bytes of the last line's line end: 2 for CR LF, 1 for CR or LF, 0 for none.
+    int LastLineEndBytes() const { return lastEndBytes_; }
     // True when the last line was a part of an over-long line, not yet its end.
     bool LastWasPart() const { return lastPart_; }
 
@@ -43,6 +45,7 @@ class TextLineReader {
     qsizetype pos_ = 0;
     QByteArray pending_;  // bytes of the current line gathered across blocks
     qint64 lastBytes_ = 0;
+    int lastEndBytes_ = 0;
     bool lastPart_ = false;
 };
 

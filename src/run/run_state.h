@@ -9,11 +9,10 @@
 
 #include "run/event_pump.h"
 #include "run/word_table.h"
-#include "scan/settings.h"
+#include "settings/settings.h"
+#include "support/ui.h"
 
 namespace lxt {
-
-class Ui;
 
 struct RunState {
     explicit RunState(Ui& ui) : ui(ui) {}
@@ -34,11 +33,13 @@ struct RunState {
     bool blnDisplaySuppressed = false;
     bool blnOutputFileWritten = false;
     bool blnListShown = false;  // a run has listed its words into txbOutput
+    // What the engine is busy with; anything but Idle makes the Count button ask to stop.
+    RunPhase phase = RunPhase::Idle;
 
     // The scanner's position and marked-span state.
     QString strLine;
-    qint32 lngLP = 1;                 // 1-based scan position in strLine
-    int intWithinComment = -1;        // -1 outside a marked span, else the open pair's index
+    qint32 lngLP = 1;           // 1-based scan position in strLine
+    int intWithinComment = -1;  // -1 outside a marked span, else the open pair's index
     int intNumCommentMarkers = 0;
     std::array<QString, 10> strStartMarker;
     std::array<QString, 10> strEndMarker;
@@ -84,5 +85,16 @@ struct RunState {
     qint32 lngMaxClipboardLength = 100000;
     int intTextKind = 0;
 };
+
+// Enters `phase` and tells the Ui.
+inline void EnterRunPhase(RunState& run, RunPhase phase) {
+    run.phase = phase;
+    run.ui.ShowRunPhase(phase);
+}
+
+// True while a count, a listing or a common-words read goes on.
+inline bool RunInProgress(const RunState& run) {
+    return run.phase != RunPhase::Idle;
+}
 
 }  // namespace lxt

@@ -4,7 +4,7 @@
 
 #include "run/run_error.h"
 #include "run/run_state.h"
-#include "scan/char_case.h"
+#include "support/char_case.h"
 #include "support/error_numbers.h"
 #include "support/str_proc.h"
 #include "support/ui.h"

@@ -8,13 +8,12 @@
 #endif
 
 #include "run/event_pump.h"
-#include "run/run_error.h"
 #include "run/run_state.h"
-#include "run/word_list.h"
-#include "scan/char_case.h"
 #include "scan/markup.h"
 #include "scan/scan_options.h"
 #include "scan/word_rules.h"
+#include "scan/word_sink.h"
+#include "support/char_case.h"
 
 namespace lxt {
 
@@ -26,32 +25,6 @@ constexpr char16_t kLineFeed = 10;
 constexpr char16_t kFormFeed = 12;
 constexpr char16_t kCarriageReturn = 13;
 constexpr char16_t kNoBreakSpace = 160;
-
-// The word-character tests of the current extra characters: the whole set, and the set of
-// characters that may begin a word. Rebuilt only when the extra characters change.
-struct CharTests {
-    QString extra;
-    QString prohibited;
-    WordCharTable word{u"", false};
-    WordCharTable start{u"", false};
-};
-
-const CharTests& TestsFor(const RunState& run) {
-    static CharTests tests;
-    static bool built = false;
-    const auto same = [](const QString& a, const QString& b) {
-        return a.constData() == b.constData() ? a.size() == b.size() : a == b;
-    };
-    if (!built || !same(tests.extra, run.strExtraChars) ||
-        !same(tests.prohibited, run.strProhibitedInitialOrFinalChars)) {
-        tests.extra = run.strExtraChars;
-        tests.prohibited = run.strProhibitedInitialOrFinalChars;
-        tests.word = WordCharTable(tests.extra, false);
-        tests.start = WordCharTable(StartChars(tests.extra, tests.prohibited), false);
-        built = true;
-    }
-    return tests;
-}
 
 // The first characters, lower-cased, of the start markers in use: a marked span can only
 // begin at a character that is one of them.
@@ -257,7 +230,7 @@ void SpaceDoubleHyphens(QString& line) {
     }
 }
 
-void ScanLine(RunState& run) {
+void ScanLine(RunState& run, const ScanOptions& options, WordSink& sink) {
     CleanLine(run.strLine);
     if (run.blnReadingWords) {
         run.blnCommentsPossible = true;
@@ -268,7 +241,6 @@ void ScanLine(RunState& run) {
     }
     run.lngLP = 1;
 
-    const CharTests& tests = TestsFor(run);
     const MarkerStarts starts(run);
     // Marked spans are looked for only when one is open or one may begin in this line.
     const bool spans = run.blnCommentsPossible &&
@@ -279,21 +251,15 @@ void ScanLine(RunState& run) {
         Pump(run);
         if (spans && !SkipSpans(run, starts)) return;
 
-        if (!BeginsWord(tests.start, run.strLine, run.lngLP - 1)) {
+        if (!BeginsWord(options.start, run.strLine, run.lngLP - 1)) {
             if (!SkipToNextNonBlank(run)) return;
             continue;
         }
         const qint32 before = run.lngLP;
-        const QStringView candidate = ExtractWord(run, tests.word);
+        const QStringView candidate = ExtractWord(run, options.word);
         if (run.lngLP == before) ++run.lngLP;  // never stand still
-        if (SurelyAccepted(candidate, run.intMaxPermittedWordLength) ||
-            AcceptWord(run, candidate)) {
-            if (run.blnReadingWords) {
-                AddWordToList(run, candidate);
-            } else {
-                IncrementCounter(run.lngTotalNumOccurrences);
-                GetWords2(run, candidate);
-            }
+        if (SurelyAccepted(candidate, options.maxWordLength) || AcceptWord(run, candidate)) {
+            sink.Accept(candidate);
         }
         Pump(run);
         if (run.blnStop) return;
@@ -305,7 +271,7 @@ void ScanLine(RunState& run) {
         qsizetype at = qsizetype(run.lngLP) - 1;
         while (at + 1 < size) {
             const QChar c(line[at]);
-            if (BeginsWord(tests.start, line, size, at) || (spans && starts.May(c))) break;
+            if (BeginsWord(options.start, line, size, at) || (spans && starts.May(c))) break;
             ++at;
             while (at < size && line[at] == u' ') ++at;
             if (at >= size) return;

@@ -1,6 +1,6 @@
 // The line scanner: turns run.strLine (one line with a blank appended as a sentinel, already
 // lower-cased unless case is significant) into words, stepping over marked spans, and
-// delivers each accepted word to the word table. Never loops: every pass moves lngLP on.
+// hands each accepted word to a sink. Never loops: every pass moves lngLP on.
 #pragma once
 
 #include <QString>
@@ -8,12 +8,15 @@
 namespace lxt {
 
 struct RunState;
+class WordSink;
+struct ScanOptions;
 
-// Scans run.strLine from its start; leaves lngLP where scanning stopped. Counting context:
-// adds 1 to lngTotalNumOccurrences and calls GetWords2 for each accepted word; reading
-// context (blnReadingWords): calls AddWordToList. Ends the line after the current candidate
-// when blnStop is set. May throw RunError (overflow) from the word table.
-void ScanLine(RunState& run);
+// Scans run.strLine from its start with the word characters and longest word of `options`
+// and gives each accepted word to `sink`; leaves lngLP
+// where scanning stopped. The reading context (blnReadingWords) looks for marked spans and
+// decodes nothing. Ends the line after the current candidate when blnStop is set. May throw
+// RunError (overflow) from the sink.
+void ScanLine(RunState& run, const ScanOptions& options, WordSink& sink);
 
 // Removes backspaces and turns CR LF, LF, form feed, CR, no-break space and tab into blanks.
 void CleanLine(QString& line);

@@ -1,8 +1,8 @@
 #include "scan/markup.h"
 
 #include "run/run_state.h"
-#include "scan/char_case.h"
 #include "scan/scan_options.h"
+#include "support/char_case.h"
 
 namespace lxt {
 
@@ -14,7 +14,6 @@ constexpr qsizetype kMaxEntityLength = 20;
 constexpr char16_t kCdataOpening[] = u"<![CDATA[";
 constexpr qsizetype kCdataLength = 9;
 constexpr char16_t kXmlDeclaration[] = u"<?xml";
-constexpr char16_t kQuotEntity[] = u"&quot;";
 
 struct Pair {
     const char16_t* start;
@@ -99,8 +98,20 @@ void SetMarkupMode(RunState& run, const QString& extensionLowerCase) {
         SetCommentMarkers(run, kModeHtml);
         run.blnCharacterEntitiesPossible = true;
     } else {
-        SetCommentMarkers(run, kModeC);
+        SetUserCommentMarkers(run);
     }
+}
+
+void SetUserCommentMarkers(RunState& run) {
+    const Settings& settings = run.settings;
+    SetCommentMarkers(run, QStringView());
+    if (settings.chkAllowCommentMarkers != 1) return;
+    for (size_t i = 0; i < settings.txbStartComment.size(); ++i) {
+        run.strStartMarker[i] = settings.txbStartComment[i].trimmed();
+        run.strEndMarker[i] = settings.txbEndComment[i].trimmed();
+    }
+    // A pair whose start marker is empty is never matched.
+    run.intNumCommentMarkers = static_cast<int>(settings.txbStartComment.size());
 }
 
 void SetCommentMarkers(RunState& run, QStringView mode) {
@@ -193,47 +204,6 @@ int IsEntityAt(QStringView t) {
         if (t[i] == u' ') return 0;
     }
     return 0;
-}
-
-QString DecodeEntities(const QString& line) {
-    const qsizetype firstAmp = line.indexOf(u'&');
-    if (firstAmp < 0) return line;
-    static const QStringView table(kEntityTable);
-    const QStringView quot(kQuotEntity);
-    QString out;
-    out.reserve(line.size());
-    qsizetype pos = 0;
-    for (;;) {
-        const qsizetype amp = line.indexOf(u'&', pos);
-        if (amp < 0) break;
-        const qsizetype semi = line.indexOf(u';', amp);
-        if (semi < 0) break;
-        const QStringView entity = QStringView(line).mid(amp, semi - amp + 1);
-        QChar replacement;
-        bool known = false;
-        if (entity == quot) {
-            replacement = u'"';
-            known = true;
-        } else if (entity.size() <= table.size()) {
-            const qsizetype q = table.indexOf(entity);
-            if (q >= 0) {
-                const qsizetype r = table.indexOf(u';', q) + 1;
-                if (r > 0 && r < table.size()) {
-                    replacement = table[r];
-                    known = true;
-                }
-            }
-        }
-        if (known) {
-            out += QStringView(line).mid(pos, amp - pos);
-            out += replacement;
-        } else {
-            out += QStringView(line).mid(pos, semi + 1 - pos);
-        }
-        pos = semi + 1;
-    }
-    out += QStringView(line).mid(pos);
-    return out;
 }
 
 }  // namespace lxt

@@ -6,21 +6,11 @@
 #include <QString>
 #include <QStringView>
 
+#include "support/character_entities.h"
+
 namespace lxt {
 
 struct RunState;
-
-// The named entities and their characters: each entry is an entity followed at once by
-// its character; entries are separated by one blank ("&nbsp;" and "&#160;" decode to it).
-inline constexpr char16_t kEntityTable[] =
-    u"&copy;© &amp;& &nbsp; &#160; &#8212;— &AElig;Æ &Aacute;Á &Acirc;Â &Agrave;À &Aring;Å "
-    u"&Atilde;Ã &Auml;Ä &Ccedil;Ç &ETH;Ð &Eacute;É &Ecirc;Ê &Egrave;È &Euml;Ë &Iacute;Í "
-    u"&Icirc;Î &Igrave;Ì &Iuml;Ï &Ntilde;Ñ &Oacute;Ó &Ocirc;Ô &Ograve;Ò &Oslash;Ø &Otilde;Õ "
-    u"&Ouml;Ö &THORN;Þ &Uacute;Ú &Ucirc;Û &Ugrave;Ù &Uuml;Ü &Yacute;Ý &aacute;á &acirc;â "
-    u"&aelig;æ &agrave;à &aring;å &atilde;ã &auml;ä &ccedil;ç &eacute;é &ecirc;ê &egrave;è "
-    u"&eth;ð &euml;ë &iacute;í &icirc;î &igrave;ì &iuml;ï &ntilde;ñ &oacute;ó &ocirc;ô "
-    u"&ograve;ò &oslash;ø &otilde;õ &ouml;ö &szlig;ß &thorn;þ &uacute;ú &ucirc;û &ugrave;ù "
-    u"&uuml;ü &yacute;ý &yuml;ÿ";
 
 // The markup modes of SetCommentMarkers; any other text clears the marker tables.
 inline constexpr char16_t kModeC[] = u"C";
@@ -33,8 +23,13 @@ inline constexpr char16_t kModePhp[] = u"PHP";
 inline constexpr int kCdataIndex = 3;
 
 // Chooses the mode from the input file's lower-case extension ("php", "xml", anything
-// containing "htm", otherwise "C") and sets blnCharacterEntitiesPossible with it.
+// containing "htm", otherwise "C") and sets blnCharacterEntitiesPossible with it. In mode
+// "C" (plain text and docx) the markers are the user's (SetUserCommentMarkers).
 void SetMarkupMode(RunState& run, const QString& extensionLowerCase);
+// The comment markers of plain text: with "Allow start- and end-comment markers" ticked the
+// two pairs of the settings (blanks trimmed; an empty end marker ends the comment with its
+// line, an empty start marker is never matched), cleared none at all.
+void SetUserCommentMarkers(RunState& run);
 // Fills strStartMarker, strEndMarker and intNumCommentMarkers for mode "C", "XML", "HTML"
 // or "PHP"; any other mode (the clipboard passes an empty one) clears pairs 0 and 1 and
 // leaves no pairs in use.
@@ -50,7 +45,5 @@ void SkipMarkedSpan(RunState& run);
 // The 1-based position of the closing ";" when `text` begins with a named character entity
 // (at most 20 characters, no blank, a letter after "&"), 1 for "&#", otherwise 0.
 int IsEntityAt(QStringView text);
-// The line with "&quot;" and the entities of kEntityTable replaced by their characters.
-QString DecodeEntities(const QString& line);
 
 }  // namespace lxt

@@ -59,6 +59,17 @@ QString StartChars(QStringView extra, QStringView prohibited) {
     return start;
 }
 
+ScanOptions::ScanOptions(QStringView extraChars, QStringView prohibitedInitialOrFinalChars,
+                         int maxWordLength)
+    : word(extraChars, false),
+      start(StartChars(extraChars, prohibitedInitialOrFinalChars), false),
+      maxWordLength(maxWordLength) {}
+
+ScanOptions ScanOptionsOf(const RunState& run) {
+    return ScanOptions(run.strExtraChars, run.strProhibitedInitialOrFinalChars,
+                       run.intMaxPermittedWordLength);
+}
+
 void SetExtraChars(RunState& run) {
     const Settings& s = run.settings;
     QString extra;

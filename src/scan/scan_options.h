@@ -94,4 +94,20 @@ QString StartChars(QStringView extra, QStringView prohibited);
 // Rebuilds run.strExtraChars from the hyphen, apostrophe and numeral settings.
 void SetExtraChars(RunState& run);
 
+// What a scan needs to know about words, built once when the scan starts and never changed
+// while it runs: the word characters, the characters that may begin a word and the longest
+// word counted.
+struct ScanOptions {
+    ScanOptions(QStringView extraChars, QStringView prohibitedInitialOrFinalChars,
+                int maxWordLength);
+
+    WordCharTable word;   // letters and the extra characters (digits only among those)
+    WordCharTable start;  // the same without the characters a word may not begin with
+    int maxWordLength;
+};
+
+// The options of a scan of `run` as it stands: its extra characters, the characters a word
+// may not begin or end with, and intMaxPermittedWordLength.
+ScanOptions ScanOptionsOf(const RunState& run);
+
 }  // namespace lxt

@@ -9,8 +9,8 @@
 #endif
 
 #include "run/run_state.h"
-#include "scan/char_case.h"
 #include "scan/letter_classes.h"
+#include "support/char_case.h"
 #include "support/str_proc.h"
 
 namespace lxt {

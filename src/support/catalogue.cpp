@@ -6,6 +6,7 @@
 
 #include <new>
 
+#include "support/line_ends.h"
 #include "support/str_proc.h"
 
 // The catalogue file lxt.dat is UTF-8 text. Lines starting with "#" and blank lines are
@@ -71,14 +72,12 @@ int Field(QStringView field, int low, int high) {
 }
 
 int Parse(const QString& content, QHash<int, QString>& texts) {
-    const QList<QStringView> lines = QStringView(content).split(u'\n');
-    const bool endsWithBreak = content.endsWith(u'\n');
-    const qsizetype lineTotal = lines.size() - (endsWithBreak ? 1 : 0);
+    const QList<QStringView> lines = SplitLines(content);
+    const qsizetype lineTotal = lines.size();
     if (lineTotal > kCatalogueMaxLines) return kCatalogueTooMuchText;
     for (qsizetype i = 0; i < lineTotal; ++i) {
         const int lineNumber = static_cast<int>(i) + 1;
-        QStringView line = lines[i];
-        if (line.endsWith(u'\r')) line.chop(1);
+        const QStringView line = lines[i];
         if (line.trimmed().isEmpty() || line.startsWith(u'#')) continue;
         const qsizetype tab1 = line.indexOf(u'\t');
         const qsizetype tab2 = tab1 < 0 ? -1 : line.indexOf(u'\t', tab1 + 1);

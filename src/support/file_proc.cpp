@@ -5,8 +5,9 @@
 #include <QStringList>
 #include <QThread>
 
-#include "scan/markup.h"
+#include "support/character_entities.h"
 #include "support/error_numbers.h"
+#include "support/line_ends.h"
 #include "support/str_proc.h"
 #include "support/win1252.h"
 
@@ -46,7 +47,7 @@ bool TryDelete(const QString& path) {
     return QFile::remove(path);
 }
 
-// Reads a file line by line: a line ends at CR or CR LF, and a lone LF stays in the line.
+// Reads a file line by line: a line ends at CR LF, CR or LF.
 class LineReader {
   public:
     explicit LineReader(QFile& file) : file_(file) {}
@@ -64,16 +65,16 @@ class LineReader {
                     continue;
                 }
             }
-            const qsizetype cr = buffer_.indexOf('\r', pos_);
-            if (cr < 0) {
+            const qsizetype end = IndexOfLineEnd(buffer_, pos_);
+            if (end < 0) {
                 line.append(buffer_.constData() + pos_, buffer_.size() - pos_);
                 pos_ = buffer_.size();
                 any = true;
                 continue;
             }
-            line.append(buffer_.constData() + pos_, cr - pos_);
-            pos_ = cr + 1;
-            skipLf_ = true;
+            line.append(buffer_.constData() + pos_, end - pos_);
+            pos_ = end + 1;
+            skipLf_ = buffer_[end] == kCr;
             return true;
         }
     }

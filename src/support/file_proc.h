@@ -26,12 +26,11 @@ bool FileExists(const QString& path);
 // apart. True when the file is gone afterwards or never existed.
 bool DeleteFile(const QString& path, bool clearHidden, bool clearReadOnly, bool clearSystem);
 
-// Reads the first lines of a Windows-1252 text file. A line ends at CR or CR LF; a lone LF
-// stays inside the line. Empty lines are passed over when skipEmpty is set; reading stops
-// when lineCount reaches maxLines (when above 0). utf8Pairs repairs two-byte UTF-8 in each
-// line, and with it utf8Full the UTF-8 punctuation too. Lines are joined by a blank
-// (joinBlank), else " / " (joinSlash), else CR LF. On a failure the result is empty and the
-// error's description and number are set.
+// Reads the first lines of a Windows-1252 text file. A line ends at CR LF, CR or LF. Empty lines
+// are passed over when skipEmpty is set; reading stops when lineCount reaches maxLines (when above
+// 0). utf8Pairs repairs two-byte UTF-8 in each line, and with it utf8Full the UTF-8 punctuation
+// too. Lines are joined by a blank (joinBlank), else " / " (joinSlash), else CR LF. On a failure
+// the result is empty and the error's description and number are set.
 QString ReadFirstLines(const QString& path, QString& errorDescription, int& errorNumber,
                        int& lineCount, bool skipEmpty, int maxLines, bool utf8Pairs, bool utf8Full,
                        bool joinBlank, bool joinSlash);

@@ -12,8 +12,6 @@ namespace lxt {
 
 namespace {
 
-constexpr int kTemporaryNumberDigits = 3;
-
 bool IsReadOnlyFile(const QFileInfo& info) {
     return info.isFile() && !(info.permissions() & QFileDevice::WriteOwner);
 }
@@ -45,20 +43,6 @@ QString WithSeparator(const QString& folder) {
         return folder;
     }
     return folder + PathSeparator();
-}
-
-// The folder in which the numbered temporary folders are made.
-QString TemporaryBase() {
-#ifdef Q_OS_WIN
-    QString drive = FirstFixedDrive();
-    if (drive.isEmpty()) {
-        if (!FolderExists(QStringLiteral("C:\\"))) return {};
-        drive = QStringLiteral("C:");
-    }
-    return drive + u'\\';
-#else
-    return WithSeparator(QDir::tempPath());
-#endif
 }
 
 }  // namespace
@@ -111,24 +95,6 @@ QString SettingsFilePath(const QString& fileName, const QString& subFolder) {
     // The user's configuration folder itself may not exist yet on a new account.
     if (!FolderExists(folder)) QDir().mkpath(folder);
     return WithSeparator(folder) + fileName;
-}
-
-QString MakeTemporaryFolder(const QString& tag, bool trailingSeparator) {
-    const QString base = TemporaryBase();
-    if (base.isEmpty()) return {};
-    for (int n = kTemporaryFolderFirst; n <= kTemporaryFolderLast; ++n) {
-        const QString candidate =
-            base + tag + QStringLiteral("%1").arg(n, kTemporaryNumberDigits, 10, QChar(u'0'));
-        if (QFileInfo::exists(candidate)) continue;
-        if (!QDir().mkdir(candidate)) {
-            // Another program took the name in the meantime: try the next one. Any other
-            // failure ends the search; a folder is never removed here, as it may be theirs.
-            if (QFileInfo::exists(candidate)) continue;
-            return {};
-        }
-        return trailingSeparator ? candidate + PathSeparator() : candidate;
-    }
-    return {};
 }
 
 }  // namespace lxt

@@ -1,7 +1,8 @@
 #include "support/language_tables.h"
 
-#include <QCoreApplication>
 #include <QDir>
+
+#include "support/data_folder.h"
 
 namespace lxt {
 
@@ -62,7 +63,7 @@ QString PickerAcceptCaption(int entry) {
 }
 
 QString ProgramFolder() {
-    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    return DataFolder();
 }
 
 QString ProgramFilePath(const QString& fileName) {

@@ -35,7 +35,7 @@ QString PickerEntryFileName(int entry);
 // The caption of the accept button for picker entry 0 to 7.
 QString PickerAcceptCaption(int entry);
 
-// The folder the program runs from.
+// The folder of the program's data files (see data_folder.h).
 QString ProgramFolder();
 // A file beside the program: the program's folder, the folder separator and `fileName`.
 QString ProgramFilePath(const QString& fileName);

@@ -14,27 +14,38 @@ enum class MsgResult { Ok, Cancel, Yes, No, Retry, Abort, Ignore };
 
 // Labels of the main window that a run writes to.
 enum class UiLabel {
-    TimeElapsed,           // lblTimeElapsed
-    NumberOfWords,         // lblNumberOfWords
-    NumWordsExcluded,      // lblNumWordsExcluded
-    NumOccurrences,        // lblNumOccurrences
-    TotalNumOccurrences,   // lblTotalNumOccurrences (also the character progress bar)
-    Twirler,               // lblTwirler
-    FileSize,              // lblFilesize
-    XmlSize,               // lblXMLsize
+    TimeElapsed,             // lblTimeElapsed
+    NumberOfWords,           // lblNumberOfWords
+    NumWordsExcluded,        // lblNumWordsExcluded
+    NumOccurrences,          // lblNumOccurrences
+    TotalNumOccurrences,     // lblTotalNumOccurrences (also the character progress bar)
+    Twirler,                 // lblTwirler
+    FileSize,                // lblFilesize
+    XmlSize,                 // lblXMLsize
     SizeOfClipboardContents  // lblSizeOfClipboardContents
+};
+
+// What the engine is busy with. The windows show it on their controls (the Count button's
+// caption and whether it can be pressed, which other controls can be used, the focus); the
+// engine never touches a control for it.
+enum class RunPhase {
+    Idle,               // nothing going on
+    Counting,           // a source is being scanned; the Count button asks to stop
+    Ordering,           // the words found are being ordered; nothing can be pressed
+    Listing,            // the words are being listed; the Count button asks to stop
+    ReadingCommonWords  // a common-words file is being read; the file controls are locked
 };
 
 // Check boxes that the engine itself may tick or clear during a run.
 enum class UiCheckBox {
-    SuppressWords,         // chkSuppressWords
-    DisableOutputToFile,   // chkDisableOutputToFile
-    IgnoreCommonWords,     // chkIgnoreCommonWords
-    Utf8                   // chkUTF8
+    SuppressWords,        // chkSuppressWords
+    DisableOutputToFile,  // chkDisableOutputToFile
+    IgnoreCommonWords,    // chkIgnoreCommonWords
+    Utf8                  // chkUTF8
 };
 
 class Ui {
-public:
+  public:
     virtual ~Ui() = default;
 
     // Questions and messages. defaultButton is 1-based, as in the button list.
@@ -65,21 +76,11 @@ public:
     // Shows or hides a check box (chkSuppressWords is hidden while a docx's text is read).
     virtual void SetCheckBoxVisible(UiCheckBox, bool /*visible*/) {}
 
-    // Enables or disables the main window's controls around a long operation.
-    virtual void EnableControls(bool /*enabled*/) {}
-    // Enables or disables only the input- and output-file controls (while common words are
-    // read).
-    virtual void EnableFileControls(bool /*enabled*/) {}
-
-    // The Count button cmdListWords. Its caption is the run-state indicator that handlers
-    // test (message 74 while a count or listing is in progress); the base class keeps it.
-    virtual void SetCountCaption(const QString& caption) { countCaption_ = caption; }
-    virtual QString CountCaption() const { return countCaption_; }
-    virtual void SetCountEnabled(bool /*enabled*/) {}
+    // The engine has entered `phase` (Idle when an operation has finished, whatever its
+    // outcome). The windows decide what their controls show for it.
+    virtual void ShowRunPhase(RunPhase /*phase*/) {}
     // Shows the Settings window (not modal).
     virtual void ShowSettingsWindow() {}
-    // Puts the focus where the user most likely continues and refreshes the Clear buttons.
-    virtual void SetTheFocus() {}
     // Selects the source option: true optInFile, false optOnClipboard.
     virtual void SelectSource(bool /*inFile*/) {}
     // Shows a new text in the input-file box (the run trims what the user typed).
@@ -96,9 +97,8 @@ public:
     // Ticks or clears the Settings window's chkOnly7bitASCII (the encoding question clears it).
     virtual void SetOnly7bitAscii(bool /*ticked*/) {}
 
-protected:
+  protected:
     QString output_;
-    QString countCaption_;
 };
 
 }  // namespace lxt

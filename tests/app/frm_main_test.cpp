@@ -5,7 +5,10 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QMimeData>
+#include <QShortcut>
 #include <QTextEdit>
+#include <QUrl>
 
 #include "frm_main_test_fixture.h"
 #include "support/str_proc.h"
@@ -91,6 +94,105 @@ TEST_F(FrmMainTest, ControlsCarryTheirNamesCaptionsAndFonts) {
     EXPECT_EQ(frm->centralWidget()->palette().color(QPalette::Window), QColor(224, 224, 224));
 }
 
+TEST_F(FrmMainTest, AFileNamedOnTheCommandLineOrDroppedIsCheckedAsAChosenOne) {
+    EXPECT_EQ(InputFileArgument({"lxt", "book.txt"}), QStringLiteral("book.txt"));
+    EXPECT_EQ(InputFileArgument({"lxt", "-reverse", "--", "-odd.txt"}), QStringLiteral("-odd.txt"));
+    EXPECT_EQ(InputFileArgument({"lxt"}), QString());
+    Start();
+    ui.Expect(QStringLiteral("Input file does not exist."));
+    frm->OpenInputFile(files.File(QStringLiteral("gone.txt")));
+    EXPECT_EQ(ui.shown.back().title, QStringLiteral("File not found"));
+
+    // A file dropped onto the output box reaches the window and is taken as the input file.
+    const QString good = files.Write(QStringLiteral("dropped.txt"), "Dropped words here.\r\n");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(good)});
+    EXPECT_FALSE(frm->txbOutput->acceptDrops());
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(frm.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    RefuseCommonWords();
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(frm.get(), &drop);
+    EXPECT_EQ(frm->txbFile[0]->text(), good);
+    EXPECT_EQ(frm->lblFilesize->text(), QStringLiteral("Filesize: 21 bytes"));
+
+    // Nothing is taken while a count runs, nor a drop that carries no file.
+    QMimeData text;
+    text.setText(QStringLiteral("just text"));
+    QDragEnterEvent textEnter(QPoint(5, 5), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(frm.get(), &textEnter);
+    EXPECT_FALSE(textEnter.isAccepted());
+    EnterRunPhase(frm->Run(), RunPhase::Counting);
+    frm->OpenInputFile(files.File(QStringLiteral("other.txt")));
+    EXPECT_EQ(frm->txbFile[0]->text(), good);
+    EnterRunPhase(frm->Run(), RunPhase::Idle);
+}
+
+// The shortcut with `keys`, or null.
+QShortcut* ShortcutFor(QWidget* window, QKeyCombination keys) {
+    for (QShortcut* shortcut : window->findChildren<QShortcut*>()) {
+        if (shortcut->key() == QKeySequence(keys)) return shortcut;
+    }
+    return nullptr;
+}
+
+TEST_F(FrmMainTest, ShortcutsOpenQuitAndHelpAnywhereInTheWindow) {
+    Start();
+    QShortcut* open = ShortcutFor(frm.get(), Qt::CTRL | Qt::Key_O);
+    ASSERT_NE(open, nullptr);
+    AnswerFileDialogs({QString()});
+    emit open->activated();
+    ASSERT_EQ(fileRequests.size(), 1u);
+    EXPECT_EQ(fileRequests[0].title, QStringLiteral("Specify input file"));
+
+    QShortcut* help = ShortcutFor(frm.get(), QKeyCombination(Qt::Key_F1));
+    ASSERT_NE(help, nullptr);
+    emit help->activated();
+    bool helpShown = false;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->windowTitle() == QStringLiteral("LXT Help") && w->isVisible()) {
+            helpShown = true;
+            w->hide();
+        }
+    }
+    EXPECT_TRUE(helpShown);
+
+    // Ctrl+Q quits the way closing the window does: the settings are saved when so chosen.
+    frm->Params().chkSaveStateOnQuit->setChecked(true);
+    QShortcut* quit = ShortcutFor(frm.get(), Qt::CTRL | Qt::Key_Q);
+    ASSERT_NE(quit, nullptr);
+    emit quit->activated();
+    EXPECT_TRUE(ended);
+    EXPECT_TRUE(QFileInfo::exists(config.File(QStringLiteral("LXT/lxt.usr"))));
+}
+
+TEST_F(FrmMainTest, ColoursFollowADarkDesktopAndKeepTheGreyOnALightOne) {
+    const QPalette saved = QApplication::palette();
+    Start();
+    EXPECT_EQ(frm->txbOutput->palette().color(QPalette::Base), QColor(Qt::white));
+    EXPECT_EQ(frm->lblCorvaneSystems->palette().color(QPalette::WindowText), QColor(Qt::blue));
+
+    QPalette dark = saved;
+    dark.setColor(QPalette::Window, QColor(40, 40, 40));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(25, 25, 25));
+    dark.setColor(QPalette::Text, QColor(235, 235, 235));
+    dark.setColor(QPalette::Link, QColor(120, 170, 255));
+    QApplication::setPalette(dark);
+    QCoreApplication::processEvents();
+    const QPalette window = frm->centralWidget()->palette();
+    EXPECT_EQ(window.color(QPalette::Window), QColor(40, 40, 40));
+    EXPECT_EQ(frm->txbOutput->palette().color(QPalette::Base), QColor(25, 25, 25));
+    EXPECT_EQ(frm->txbOutput->palette().color(QPalette::Text), QColor(235, 235, 235));
+    EXPECT_EQ(frm->lblCorvaneSystems->palette().color(QPalette::WindowText), QColor(120, 170, 255));
+    EXPECT_EQ(frm->fraFrames[0]->palette().color(QPalette::WindowText), QColor(230, 230, 230));
+
+    QApplication::setPalette(saved);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(frm->centralWidget()->palette().color(QPalette::Window), QColor(224, 224, 224));
+}
+
 TEST_F(FrmMainTest, ARestoredInputFileThatIsGoneIsEmptiedSilently) {
     Settings stored;
     stored.txbFile[0] = files.File(QStringLiteral("deleted.txt"));
@@ -173,7 +275,7 @@ TEST_F(FrmMainTest, ClearingTheOutputWhileCountingKeepsTheWords) {
     Start();
     frm->TheUi().OutputReplace(QStringLiteral("words"));
     frm->Run().blnWordsGot = true;
-    frm->TheUi().SetCountCaption(Message(74));
+    frm->Run().phase = RunPhase::Counting;
     frm->cmdClearOutput_Click();
     EXPECT_TRUE(Output().isEmpty());
     EXPECT_TRUE(frm->Run().blnWordsGot);
@@ -182,7 +284,7 @@ TEST_F(FrmMainTest, ClearingTheOutputWhileCountingKeepsTheWords) {
     frm->Timer1_Timer();
     EXPECT_FALSE(frm->cmdClearOutput->isEnabled());
     EXPECT_TRUE(frm->txbOutput->toolTip().isEmpty());
-    frm->TheUi().SetCountCaption(Message(73));
+    frm->Run().phase = RunPhase::Idle;
     frm->cmdClearOutput_Click();
     EXPECT_FALSE(frm->Run().blnWordsGot);
 }

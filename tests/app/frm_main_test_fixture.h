@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QThread>
 #include <QTimer>
 #include <memory>
 #include <vector>
@@ -24,7 +25,7 @@
 #include "app/qt_ui.h"
 #include "common/scripted_ui.h"
 #include "common/temp_dir.h"
-#include "run/settings_file.h"
+#include "settings/settings_file.h"
 #include "support/catalogue.h"
 
 namespace lxt::test {
@@ -79,6 +80,24 @@ class FrmMainTest : public ::testing::Test {
         QCoreApplication::processEvents();
         return frm->txbOutput->toPlainText();
     }
+    // Presses Stop at the second pump of the scan, answers Yes, then answers the listing
+    // question. Every pump waits a little, so that the next one comes as soon as the scan
+    // lets it, some words later (also in a second count, whose first pump is not at once).
+    void StopAndAnswer(MsgResult list) {
+        auto calls = std::make_shared<int>(0);
+        FrmMain& window = *frm;
+        ui.OnDoEvents([&window, calls] {
+            QThread::msleep(kPumpPauseMs);
+            if (!window.IsCounting()) return;
+            if (++*calls == 2) window.cmdListWords_Click();
+        });
+        ui.Expect(Message(75), MsgResult::Yes);
+        ui.Expect(QStringLiteral("The operation was stopped before all words were counted."),
+                  list);
+        frm->cmdListWords_Click();
+    }
+    static constexpr int kPumpPauseMs = 60;
+
     // Answers the question whether to load the common words of the input's language.
     void RefuseCommonWords() { ui.Expect(Message(40), MsgResult::No); }
 

@@ -16,7 +16,7 @@
 #include "app/frm_main.h"
 #include "frm_main_test_fixture.h"
 #include "run/run_state.h"
-#include "run/settings_file.h"
+#include "settings/settings_file.h"
 
 namespace lxt {
 namespace {
@@ -241,6 +241,11 @@ TEST_F(FrmParamsTest, CommentMarkersAreTrimmedAndForceARecount) {
     p.CommentMarker_LostFocus(p.txbStartComment[1]);
     EXPECT_EQ(p.txbStartComment[1]->text(), "{");
     EXPECT_EQ(Run().settings.txbStartComment[1], "{");
+    EXPECT_FALSE(Run().blnWordsGot);
+    // The box, too: cleared, plain text is counted without comment markers.
+    Run().blnWordsGot = true;
+    p.chkAllowCommentMarkers->click();
+    EXPECT_EQ(Run().settings.chkAllowCommentMarkers, 0);
     EXPECT_FALSE(Run().blnWordsGot);
 }
 

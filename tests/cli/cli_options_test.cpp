@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/temp_dir.h"
-#include "run/settings_file.h"
+#include "settings/settings_file.h"
 
 namespace lxt::cli {
 namespace {
@@ -59,9 +59,31 @@ TEST(CliOptions, ValuedOptionsAndTheirLimits) {
           QStringList{"--threshold", "x", "f"}, QStringList{"--format", "10", "f"},
           QStringList{"--format", "rank", "f"}, QStringList{"--order", "random", "f"},
           QStringList{"--output"}, QStringList{"--bogus", "f"}, QStringList{"-x", "f"},
-          QStringList{"a.txt", "b.txt"}, QStringList{}, QStringList{"--stats=yes", "f"}}) {
+          QStringList{"-o"}, QStringList{"--tsv=1", "f"},
+          QStringList{"--as-clipboard", "a.txt", "b.txt"}, QStringList{"--stats=yes", "f"}}) {
         EXPECT_FALSE(Parse(bad).error.isEmpty()) << bad.join(' ').toStdString();
     }
+}
+
+TEST(CliOptions, ShortOptionsSeveralFilesAndMachineForms) {
+    ParsedCommandLine p = Parse({"-q", "-o", "out.txt", "a.txt", "-", "a.txt", "--tsv"});
+    ASSERT_TRUE(p.error.isEmpty()) << p.error.toStdString();
+    EXPECT_TRUE(p.options.quiet);
+    EXPECT_EQ(p.options.settings.txbFile[1], QStringLiteral("out.txt"));
+    EXPECT_EQ(p.options.inputFiles, (QStringList{"a.txt", "-", "a.txt"}));
+    EXPECT_EQ(p.options.settings.txbFile[0], QStringLiteral("a.txt"));
+    EXPECT_EQ(p.options.form, ListingForm::Tsv);
+
+    EXPECT_EQ(Parse({"-ofile.txt", "x"}).options.settings.txbFile[1], QStringLiteral("file.txt"));
+    EXPECT_EQ(Parse({"--json", "x"}).options.form, ListingForm::Json);
+    EXPECT_TRUE(Parse({"-h"}).options.help);
+    EXPECT_TRUE(Parse({"-V"}).options.version);
+    // After "--" a name that looks like an option is a file.
+    EXPECT_EQ(Parse({"--", "-q"}).options.inputFiles, QStringList{"-q"});
+    // No file is no error here: standard input may be read.
+    p = Parse({});
+    EXPECT_TRUE(p.error.isEmpty());
+    EXPECT_TRUE(p.options.inputFiles.isEmpty());
 }
 
 TEST(CliOptions, DisplayFormatsByNumberAndName) {

@@ -49,9 +49,6 @@ TEST_F(ConsoleUiTest, FixedAnswersOfTheOtherQuestions) {
     EXPECT_EQ(ui.MsgBox("The input file is quite large. ...", "Large input file",
                         MsgButtons::YesNoCancel, MsgIcon::None, 1),
               MsgResult::No);
-    EXPECT_EQ(ui.MsgBox("File x\r\nhas Unix-type line endings (LF).",
-                        "This is a Unix-style text file", MsgButtons::YesNo, MsgIcon::None, 2),
-              MsgResult::Yes);
     EXPECT_EQ(
         ui.MsgBox("x.docx\r\nis rather large.", "Big file", MsgButtons::YesNo, MsgIcon::None, 2),
         MsgResult::Yes);
@@ -67,7 +64,6 @@ TEST_F(ConsoleUiTest, FixedAnswersOfTheOtherQuestions) {
     // The refused docx is reported, the rest is silent.
     const std::string written = Written(err);
     EXPECT_NE(written.find("Invalid checksum found when processing\nx.docx"), std::string::npos);
-    EXPECT_EQ(written.find("Unix-type"), std::string::npos);
 }
 
 TEST_F(ConsoleUiTest, MessagesGoToTheErrorStreamWithPlainLineBreaks) {

@@ -6,7 +6,11 @@
 
 #include <zip.h>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <csignal>
 #include <functional>
@@ -17,11 +21,11 @@
 
 #include "common/scripted_ui.h"
 #include "common/temp_dir.h"
+#include "count/count_driver.h"
 #include "exclude/common_words.h"
 #include "exclude/words_to_ignore.h"
-#include "run/count_driver.h"
 #include "run/run_state.h"
-#include "run/settings_file.h"
+#include "settings/settings_file.h"
 #include "support/catalogue.h"
 #include "support/language_tables.h"
 
@@ -40,9 +44,14 @@ QString Program() {
     return QCoreApplication::applicationDirPath() + "/lxt-count";
 }
 
-Result RunLxtCount(const QStringList& args) {
+// Runs lxt-count with `input` on its standard input (closed at its end).
+Result RunLxtCount(const QStringList& args, const QByteArray& input = {}) {
     QProcess process;
     process.start(Program(), args);
+    if (process.waitForStarted()) {
+        process.write(input);
+        process.closeWriteChannel();
+    }
     EXPECT_TRUE(process.waitForFinished(120000));
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             process.readAllStandardOutput(), process.readAllStandardError()};
@@ -72,7 +81,6 @@ class LxtCountTest : public ::testing::Test {
         settings.chkSuppressWords = 1;
         run.settings = settings;
         run.blnStartUpCompleted = true;
-        ui.SetCountCaption(Message(kMsgCountCaption));
         EXPECT_TRUE(TakeOverWordsToIgnore(run));
         if (settings.chkIgnoreCommonWords == 1) {
             run.strCommonWordsFile = settings.txbCommonWordsFile;
@@ -100,6 +108,7 @@ TEST_F(LxtCountTest, HelpExplainsEveryOptionWithAnExample) {
                                "--only-7bit",
                                "--utf8",
                                "--ansi",
+                               "--no-comment-markers",
                                "--ignore",
                                "--common-words",
                                "--threshold",
@@ -111,6 +120,7 @@ TEST_F(LxtCountTest, HelpExplainsEveryOptionWithAnExample) {
                                "--save-settings",
                                "--as-clipboard",
                                "--stats",
+                               "--zipf",
                                "--quiet",
                                "--help",
                                "--version"}) {
@@ -131,8 +141,8 @@ TEST_F(LxtCountTest, HelpExplainsEveryOptionWithAnExample) {
 TEST_F(LxtCountTest, UsageErrorsExitWithTwo) {
     const QString in = dir.Write("in.txt", Story());
     for (const QStringList& args :
-         {QStringList{}, QStringList{"--bogus", in}, QStringList{"--threshold", "1", in},
-          QStringList{"--format", "12", in}, QStringList{in, in}, QStringList{"--output"},
+         {QStringList{"--bogus", in}, QStringList{"--threshold", "1", in},
+          QStringList{"--format", "12", in}, QStringList{"--output"},
           QStringList{"--utf8", "--only-7bit", in}, QStringList{"--ignore", "don't", in},
           QStringList{"--common-words", dir.File("none.txt"), in}}) {
         const Result r = RunLxtCount(args);
@@ -238,6 +248,29 @@ TEST_F(LxtCountTest, StatsAddTheFourStatisticsLines) {
         << r.out.constData();
 }
 
+TEST_F(LxtCountTest, ZipfPrintsTheFitOfTheListedWordsAfterTheListing) {
+    // Frequencies 60 / rank, and two words seen once that the fit leaves out.
+    QByteArray text = "alpha beta gamma\r\n";
+    for (const auto& [word, count] : {std::pair<const char*, int>{"zulu", 60},
+                                      {"yankee", 30},
+                                      {"xray", 20},
+                                      {"whiskey", 15},
+                                      {"victor", 12},
+                                      {"uniform", 10}}) {
+        for (int i = 0; i < count; ++i) text += QByteArray(word) + "\r\n";
+    }
+    const QString in = dir.Write("in.txt", text);
+    const Result r = RunLxtCount({"--zipf", "--order", "alphabetical", in});
+    EXPECT_EQ(r.status, kExitCounted);
+    EXPECT_TRUE(r.out.contains("uniform")) << r.out.constData();
+    EXPECT_EQ(r.err, QByteArray("Zipf exponent s = 1.0000, R² = 1.0000, ranks used: 6\n"));
+    // The threshold leaves one word: nothing to fit.
+    const Result few = RunLxtCount(
+        {"--zipf", "--threshold", "9",
+         dir.Write("few.txt", "alpha alpha beta\r\n" + QByteArray("zulu ").repeated(9))});
+    EXPECT_EQ(few.err, QByteArray("too few ranks to fit\n"));
+}
+
 TEST_F(LxtCountTest, NoWordsIsStillACount) {
     const QString in = dir.Write("in.txt", "a b c 12 34\r\n");
     const Result r = RunLxtCount({in});
@@ -259,24 +292,18 @@ TEST_F(LxtCountTest, RefusedOrUnreadableInputExitsWithOne) {
     const Result notText = RunLxtCount({dir.Write("data.txt", binary)});
     EXPECT_EQ(notText.status, kExitInputRefused);
     EXPECT_TRUE(notText.err.contains("is not an ANSI or UTF-8 encoded text file."));
-
-    // Unix line ends above 512,000 bytes are refused, as in the windows.
-    QByteArray unix;
-    while (unix.size() <= 520000) unix += "some words on a line\n";
-    const Result big = RunLxtCount({dir.Write("unix.txt", unix)});
-    EXPECT_EQ(big.status, kExitInputRefused);
-    EXPECT_TRUE(big.err.contains("has Unix-type line endings (LF)."));
-    EXPECT_TRUE(big.out.isEmpty());
 }
 
 TEST_F(LxtCountTest, FixedAnswersLetTheCountGoOn) {
-    // 256,000 to 512,000 bytes with Unix line ends: "Yes"; the large-input question is not
-    // asked; both silently.
+    // Unix line ends at any size: counted line by line without a word; the large-input
+    // question is not asked.
     QByteArray unix;
-    while (unix.size() <= 300000) unix += "some words on a line\n";
+    int lines = 0;
+    for (; unix.size() <= 600000; ++lines) unix += "some words on a line // not this\n";
     const Result r = RunLxtCount({dir.Write("unix.txt", unix)});
     EXPECT_EQ(r.status, kExitCounted) << r.err.constData();
-    EXPECT_TRUE(r.out.contains("  some"));
+    EXPECT_TRUE(r.out.contains(QByteArray::number(lines) + "  some\n")) << r.out.left(200).data();
+    EXPECT_FALSE(r.out.contains("this"));
     EXPECT_TRUE(r.err.isEmpty()) << r.err.constData();
 
     // Macintosh line ends: the information goes to standard error, the count goes on.
@@ -313,12 +340,81 @@ TEST_F(LxtCountTest, EncodingFollowsTheDetectionUnlessAnOptionSaysOtherwise) {
     EXPECT_EQ(ansi.status, kExitCounted);
     EXPECT_TRUE(ansi.out.contains("caf\xC3\xA3\n")) << ansi.out.constData();
 
-    // Without a mark the inspection finds no UTF-8: ANSI unless --utf8 says otherwise.
-    const QString plain = dir.Write("plain.txt", "caf\xC3\xA9 caf\xC3\xA9\r\n");
-    EXPECT_TRUE(RunLxtCount({plain}).out.contains("caf\xC3\xA3\n"));
-    const Result forced = RunLxtCount({"--utf8", plain});
+    // Without a mark, valid UTF-8 throughout is UTF-8 all the same; --ansi says otherwise,
+    // and Yes drops the 7-bit rule as the window's Yes does.
+    const QString plain = dir.Write("plain.txt", "caf\xC3\xA9 caf\xC3\xA9 tea\n");
+    EXPECT_TRUE(RunLxtCount({plain}).out.contains("      1       2  caf\xC3\xA9\n"));
+    EXPECT_TRUE(RunLxtCount({"--ansi", plain}).out.contains("caf\xC3\xA3\n"));
+    EXPECT_TRUE(RunLxtCount({"--only-7bit", plain}).out.contains("caf\xC3\xA9\n"));
+    // One Windows-1252 byte among it: ANSI unless --utf8 says otherwise.
+    const QString mixed = dir.Write("mixed.txt", "caf\xC3\xA9 caf\xC3\xA9 th\xE9\r\n");
+    EXPECT_TRUE(RunLxtCount({mixed}).out.contains("caf\xC3\xA3\n"));
+    const Result forced = RunLxtCount({"--utf8", mixed});
     EXPECT_EQ(forced.status, kExitCounted);
     EXPECT_TRUE(forced.out.contains("      1       2  caf\xC3\xA9\n")) << forced.out.constData();
+}
+
+TEST_F(LxtCountTest, SameTextWithAnyLineEndsOrMarkGivesTheSameOutputFile) {
+    const QByteArray lines[] = {
+        "Gr\xC3\xBC\xC3\x9F"
+        "e aus M\xC3\xBCnchen, siehe https://example.org/x",
+        "\xC3\x9C"
+        "ber /* nicht das */ alles \xC3\xBC"
+        "ber",
+        "Stra\xC3\x9F"
+        "e und Stra\xC3\x9F"
+        "en // Ende"};
+    QByteArray first;
+    int n = 0;
+    for (const char* end : {"\r\n", "\n", "\r"}) {
+        QByteArray text;
+        for (const QByteArray& line : lines) text += line + end;
+        for (const bool mark : {false, true}) {
+            const QString in =
+                dir.Write(QString("in%1.txt").arg(++n), mark ? "\xEF\xBB\xBF" + text : text);
+            const QString out = dir.File(QString("out%1.txt").arg(n));
+            const Result r = RunLxtCount(mark ? QStringList{"--utf8", "--output", out, in}
+                                              : QStringList{"--output", out, in});
+            ASSERT_EQ(r.status, kExitCounted) << r.err.constData();
+            const QByteArray file = TempDir::Read(out);
+            if (first.isEmpty()) first = file;
+            EXPECT_EQ(file, first) << n;
+        }
+    }
+    EXPECT_TRUE(
+        first.contains("\xFC"
+                       "ber"));  // Windows-1252 in the output file
+    EXPECT_FALSE(first.contains("nicht"));
+    EXPECT_FALSE(first.contains("example"));
+}
+
+TEST_F(LxtCountTest, CommentMarkersFollowTheBoxAndTheSettingsFile) {
+    const QString in = dir.Write("c.txt", "one // two\nthree /* four */ five\nsix # seven\n");
+    auto words = [](const QByteArray& out) {
+        QStringList found;
+        for (const QByteArray& line : out.split('\n')) {
+            const QByteArray trimmed = line.trimmed();
+            if (!trimmed.isEmpty() && trimmed[0] >= '0' && trimmed[0] <= '9') {
+                found << QString::fromLatin1(trimmed.split(' ').last());
+            }
+        }
+        found.sort();
+        return found.join(' ');
+    };
+    EXPECT_EQ(words(RunLxtCount({in}).out), "five one seven six three");
+    EXPECT_EQ(words(RunLxtCount({"--no-comment-markers", in}).out),
+              "five four one seven six three two");
+    Settings own;
+    own.txbStartComment = {QStringLiteral("#"), QString()};
+    own.txbEndComment = {QString(), QString()};
+    const QString hash = dir.File("hash.lxt");
+    ASSERT_EQ(SaveState(own, hash), QString());
+    EXPECT_EQ(words(RunLxtCount({"--settings", hash, in}).out), "five four one six three two");
+    // A settings file saved with the box cleared restores it cleared.
+    own.chkAllowCommentMarkers = 0;
+    ASSERT_EQ(SaveState(own, hash), QString());
+    EXPECT_EQ(words(RunLxtCount({"--settings", hash, in}).out),
+              "five four one seven six three two");
 }
 
 TEST_F(LxtCountTest, OutputFileThatCannotBeWrittenExitsWithThree) {
@@ -416,6 +512,129 @@ TEST_F(LxtCountTest, AsClipboardCountsTheTextAsOneLineWithTheClipboardChecks) {
     EXPECT_EQ(tooMuch.status, kExitInputRefused);
     EXPECT_TRUE(tooMuch.err.contains("There are 100,001 characters in the text on the clipboard."));
 }
+
+TEST_F(LxtCountTest, SeveralFilesAreCountedAsOneTextEachReadOnItsOwn) {
+    const QString plain = dir.Write("plain.txt", "apple pear apple\r\n");
+    // Markup is skipped in the web page only; the marked file is read as UTF-8 on its own.
+    const QString page = dir.Write("page.htm", "<p class=\"apple\">pear plum</p>\r\n");
+    const QString marked = dir.Write("marked.txt",
+                                     "\xEF\xBB\xBF"
+                                     "caf\xC3\xA9 apple\r\n");
+    const QString missing = dir.File("missing.txt");
+    const Result r = RunLxtCount({"--tsv", plain, missing, page, marked, plain});
+    EXPECT_EQ(r.status, kExitInputRefused) << r.err.constData();
+    EXPECT_EQ(r.out, QByteArray("apple\t5\npear\t3\ncaf\xC3\xA9\t1\nplum\t1\n"));
+    const QString err = QString::fromUtf8(r.err);
+    EXPECT_TRUE(err.contains("lxt-count: " + missing + ": Input file does not exist.\n"))
+        << r.err.constData();
+    EXPECT_TRUE(err.contains("lxt-count: " + plain + ": given 2 times, counted 2 times\n"));
+
+    // All refused: nothing is listed.
+    const Result none = RunLxtCount({missing, dir.Write("empty.txt", "")});
+    EXPECT_EQ(none.status, kExitInputRefused);
+    EXPECT_TRUE(none.out.isEmpty());
+    EXPECT_TRUE(none.err.contains(": Input file is zero-length.\n")) << none.err.constData();
+}
+
+TEST_F(LxtCountTest, TsvAndJsonHoldTheListedWordsInTheChosenOrder) {
+    const QString in = dir.Write("in.txt", "beta alpha beta gamma gamma gamma delta the the\r\n");
+    const QStringList rules{"--threshold", "2", "--ignore", "the"};
+    const Result tsv = RunLxtCount(rules + QStringList{"--tsv", "--stats", in});
+    EXPECT_EQ(tsv.status, kExitCounted);
+    EXPECT_EQ(tsv.out, QByteArray("gamma\t3\nbeta\t2\n"));
+    // Nothing else on standard output: the statistics go to standard error.
+    EXPECT_TRUE(tsv.err.contains("Number of words in this list: 2\n")) << tsv.err.constData();
+    const Result alphabetical =
+        RunLxtCount(rules + QStringList{"--tsv", "--order", "alphabetical", in});
+    EXPECT_EQ(alphabetical.out, QByteArray("beta\t2\ngamma\t3\n"));
+
+    const Result json = RunLxtCount(rules + QStringList{"--json", in});
+    EXPECT_EQ(json.status, kExitCounted);
+    EXPECT_TRUE(json.out.endsWith("}\n"));
+    EXPECT_EQ(json.out.count('\n'), 1);
+    const QJsonObject object = QJsonDocument::fromJson(json.out).object();
+    EXPECT_EQ(object["wordsInList"].toInt(), 2);
+    EXPECT_EQ(object["wordsIgnored"].toInt(), 2);  // alpha and delta
+    EXPECT_EQ(object["instancesInList"].toInt(), 5);
+    EXPECT_EQ(object["totalInstances"].toInt(), 9);
+    const QJsonArray words = object["words"].toArray();
+    ASSERT_EQ(words.size(), 2);
+    EXPECT_EQ(words[0].toObject()["word"].toString(), QStringLiteral("gamma"));
+    EXPECT_EQ(words[0].toObject()["frequency"].toInt(), 3);
+    EXPECT_EQ(words[1].toObject()["word"].toString(), QStringLiteral("beta"));
+
+    // No words: an empty list, and the object still.
+    const Result empty = RunLxtCount({"--json", dir.Write("none.txt", "a b\r\n")});
+    EXPECT_EQ(QJsonDocument::fromJson(empty.out).object()["words"].toArray().size(), 0);
+    EXPECT_TRUE(RunLxtCount({"--tsv", dir.File("none.txt")}).out.isEmpty());
+}
+
+TEST_F(LxtCountTest, StandardInputIsCountedAsAFileWithTheSameChecks) {
+    // No FILE while standard input is not a terminal; "-" among other files.
+    const Result piped = RunLxtCount({"--tsv"}, "apple pear apple\r\n");
+    EXPECT_EQ(piped.status, kExitCounted) << piped.err.constData();
+    EXPECT_EQ(piped.out, QByteArray("apple\t2\npear\t1\n"));
+    const QString file = dir.Write("f.txt", "pear plum\r\n");
+    const Result dash = RunLxtCount({"--tsv", file, "-"}, "pear\n");
+    EXPECT_EQ(dash.status, kExitCounted);
+    EXPECT_EQ(dash.out, QByteArray("pear\t2\nplum\t1\n"));
+
+    // Refused as a file would be, and named as standard input.
+    const Result empty = RunLxtCount({});
+    EXPECT_EQ(empty.status, kExitInputRefused);
+    EXPECT_EQ(empty.err, QByteArray("lxt-count: (standard input): Input file is zero-length.\n"));
+    QByteArray binary;
+    for (int i = 0; i < 4000; ++i) binary += char(i % 7);
+    const Result notText = RunLxtCount({"-"}, binary);
+    EXPECT_EQ(notText.status, kExitInputRefused);
+    EXPECT_TRUE(notText.err.startsWith("lxt-count: (standard input): ")) << notText.err.constData();
+    EXPECT_TRUE(notText.err.contains("is not an ANSI or UTF-8 encoded text file."));
+    EXPECT_EQ(notText.err.count('\n'), 1);
+    const Result utf16 = RunLxtCount({"-"}, QByteArray("\xFF\xFEw\0o\0r\0d\0 \0w\0o\0r\0d\0", 20));
+    EXPECT_EQ(utf16.status, kExitInputRefused);
+    EXPECT_TRUE(utf16.err.contains("is a Unicode file but not UTF-8 encoded."))
+        << utf16.err.constData();
+
+    // The copy lives in a private folder that is gone when the program ends.
+    QDir(dir.Path()).mkpath("tmp");
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("TMPDIR", dir.File("tmp"));
+    process.setProcessEnvironment(env);
+    process.start(Program(), {"--tsv", "-"});
+    ASSERT_TRUE(process.waitForStarted());
+    process.write("word word\r\n");
+    process.closeWriteChannel();
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.readAllStandardOutput(), QByteArray("word\t2\n"));
+    EXPECT_TRUE(QDir(dir.File("tmp")).isEmpty());
+}
+
+#ifdef Q_OS_UNIX
+TEST_F(LxtCountTest, StandardOutputThatCannotBeWrittenExitsWithThree) {
+    const QString in = dir.Write("in.txt", Story());
+    for (const QStringList& args :
+         {QStringList{in}, QStringList{"--json", in}, QStringList{"-h"}}) {
+        QProcess process;
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(Program(), args);
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), kExitOutputFailed) << args.join(' ').toStdString();
+        EXPECT_EQ(process.readAllStandardError(),
+                  QByteArray("lxt-count: standard output: No space left on device\n"));
+    }
+    // A reader that stops early ends the count quietly.
+    QByteArray many;
+    for (int i = 0; i < 20000; ++i)
+        many += "w" + QByteArray::number(i, 26).replace('0', 'z') + "ord ";
+    const QString big = dir.Write("big.txt", many + "\r\n");
+    QProcess pipeline;
+    pipeline.start("sh", {"-c", "\"$0\" \"$1\" | head -c 10 >/dev/null", Program(), big});
+    ASSERT_TRUE(pipeline.waitForFinished(60000));
+    EXPECT_EQ(pipeline.exitCode(), 0);
+    EXPECT_TRUE(pipeline.readAllStandardError().isEmpty());
+}
+#endif
 
 // A docx archive holding `documentXml` as word/document.xml.
 QString WriteDocx(const QString& path, const QByteArray& documentXml) {

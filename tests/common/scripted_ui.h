@@ -23,7 +23,7 @@ struct ShownMessage {
 };
 
 class ScriptedUi : public Ui {
-public:
+  public:
     // Expect a message box whose text contains `textPart`; answer it with `answer`.
     ScriptedUi& Expect(const QString& textPart, MsgResult answer = MsgResult::Ok);
     // Expect an input box whose prompt contains `promptPart`; answer with text or cancel.
@@ -34,8 +34,8 @@ public:
     // Called on every DoEvents; lets a test press Stop part-way through a run.
     void OnDoEvents(std::function<void()> hook) { onDoEvents_ = std::move(hook); }
 
-    MsgResult MsgBox(const QString& text, const QString& title, MsgButtons buttons,
-                     MsgIcon icon, int defaultButton) override;
+    MsgResult MsgBox(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon,
+                     int defaultButton) override;
     std::optional<QString> InputBox(const QString& prompt, const QString& title,
                                     const QString& defaultText) override;
     void DoEvents() override;
@@ -44,7 +44,7 @@ public:
     void SetLabelVisible(UiLabel label, bool visible) override;
     void SetProgressBarLook(bool bar) override { progressBarLook = bar; }
     void SetCheckBox(UiCheckBox box, bool ticked) override { checkBoxes[box] = ticked; }
-    void EnableControls(bool enabled) override { controlsEnabled.push_back(enabled); }
+    void ShowRunPhase(RunPhase phase) override { phases.push_back(phase); }
 
     // True when every expected message was shown.
     bool AllExpectedShown() const { return expected_.empty(); }
@@ -56,11 +56,11 @@ public:
     std::map<UiLabel, QStringList> labelHistory;
     std::map<UiLabel, bool> labelVisible;
     std::map<UiCheckBox, bool> checkBoxes;
-    std::vector<bool> controlsEnabled;
+    std::vector<RunPhase> phases;  // every phase the engine entered, in order
     bool progressBarLook = false;
     int doEventsCalls = 0;
 
-private:
+  private:
     struct Expectation {
         bool input;
         QString part;

@@ -22,6 +22,19 @@ QByteArray TempDir::Read(const QString& path) {
     return f.readAll();
 }
 
+EnvOverride::EnvOverride(const char* name, const QString& value)
+    : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
+    qputenv(name, value.toLocal8Bit());
+}
+
+EnvOverride::~EnvOverride() {
+    if (had_) {
+        qputenv(name_, old_);
+    } else {
+        qunsetenv(name_);
+    }
+}
+
 QString DataDir() {
     const QByteArray env = qgetenv("LXT_TEST_DATA");
     return env.isEmpty() ? QStringLiteral(".") : QString::fromLocal8Bit(env);

@@ -8,7 +8,7 @@
 namespace lxt::test {
 
 class TempDir {
-public:
+  public:
     TempDir();
     QString Path() const { return dir_.path(); }
     // Full path of `name` inside the folder.
@@ -18,8 +18,22 @@ public:
     // Reads a file whole (empty when missing).
     static QByteArray Read(const QString& path);
 
-private:
+  private:
     QTemporaryDir dir_;
+};
+
+// Points an environment variable elsewhere for the life of the object.
+class EnvOverride {
+  public:
+    EnvOverride(const char* name, const QString& value);
+    ~EnvOverride();
+    EnvOverride(const EnvOverride&) = delete;
+    EnvOverride& operator=(const EnvOverride&) = delete;
+
+  private:
+    const char* name_;
+    bool had_;
+    QByteArray old_;
 };
 
 // The folder of the shipped data files (catalogue, common-words files).

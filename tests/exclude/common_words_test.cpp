@@ -54,16 +54,24 @@ TEST_F(CommonWordsTest, AWordFoundThreeTimesIsOneEntry) {
     EXPECT_TRUE(ui.shown[0].text.startsWith(QStringLiteral("One common word loaded from ")));
 }
 
-TEST_F(CommonWordsTest, UnixLineEndsDoNotEndLines) {
-    // One line for the reader: the "//" comment hides everything after it.
-    Load(QStringLiteral("unix.txt"), "first\nsecond // hidden\nthird\nfourth\n");
-    EXPECT_EQ(run.strCommonWords, (QStringList{QStringLiteral("first"), QStringLiteral("second")}));
+TEST_F(CommonWordsTest, UnixMacintoshAndMixedLineEndsAllEndLines) {
+    // The "//" comment hides the rest of its own line only.
+    const QStringList expected{QStringLiteral("first"), QStringLiteral("fourth"),
+                               QStringLiteral("second"), QStringLiteral("third")};
+    for (const char* text :
+         {"first\nsecond // hidden\nthird\nfourth\n", "first\rsecond // hidden\rthird\rfourth",
+          "first\r\nsecond // hidden\nthird\rfourth\r"}) {
+        Load(QStringLiteral("ends.txt"), text);
+        EXPECT_EQ(run.strCommonWords, expected) << text;
+    }
 }
 
-TEST_F(CommonWordsTest, MacintoshLineEndsEndLines) {
-    Load(QStringLiteral("mac.txt"), "first // hidden\rsecond\rthird");
-    EXPECT_EQ(run.strCommonWords, (QStringList{QStringLiteral("first"), QStringLiteral("second"),
-                                               QStringLiteral("third")}));
+TEST_F(CommonWordsTest, KeepsItsOwnCommentMarkersWhateverTheSettingsSay) {
+    run.settings.chkAllowCommentMarkers = 0;
+    run.settings.txbStartComment = {QStringLiteral("#"), QString()};
+    Load(QStringLiteral("own.txt"), "one # two // three\nfour /* five */ six\n");
+    EXPECT_EQ(run.strCommonWords, (QStringList{QStringLiteral("four"), QStringLiteral("one"),
+                                               QStringLiteral("six"), QStringLiteral("two")}));
 }
 
 TEST_F(CommonWordsTest, BlockCommentsRunAcrossLines) {
@@ -122,7 +130,8 @@ TEST_F(CommonWordsTest, ReadingRestoresTheDisplaySettingsAndCaption) {
     EXPECT_EQ(run.settings.chkSuppressWords, 0);
     EXPECT_FALSE(ui.checkBoxes[UiCheckBox::SuppressWords]);
     EXPECT_EQ(ui.OutputText(), QString());
-    EXPECT_NE(ui.CountCaption(), QStringLiteral("Stop"));
+    EXPECT_FALSE(RunInProgress(run));
+    EXPECT_EQ(ui.phases, (std::vector<RunPhase>{RunPhase::ReadingCommonWords, RunPhase::Idle}));
 }
 
 TEST_F(CommonWordsTest, MissingFileAfterStartUpIsReported) {

@@ -92,7 +92,7 @@ TEST_F(ClipboardTest, CountsTheTextAsOneLine) {
     EXPECT_FALSE(run.blnWordsGot);
     EXPECT_EQ(run.intNumCommentMarkers, 0);
     EXPECT_TRUE(run.strStartMarker[0].isEmpty());
-    EXPECT_EQ(ui.controlsEnabled, std::vector<bool>{false});
+    EXPECT_EQ(ui.phases, std::vector<RunPhase>{RunPhase::Counting});
 
     run.settings.chkCaseSignificant = 1;
     EXPECT_TRUE(DoItFromClipboard(run, QString::fromUtf8("Écrit écrit")));
@@ -109,7 +109,7 @@ TEST_F(ClipboardTest, InvalidTextIsNotCounted) {
     EXPECT_FALSE(DoItFromClipboard(run, text));
     EXPECT_EQ(ui.shown.back().title, "Invalid input");
     EXPECT_EQ(ui.shown.back().icon, MsgIcon::Exclamation);
-    EXPECT_TRUE(ui.controlsEnabled.empty());
+    EXPECT_TRUE(ui.phases.empty());
 
     // The stored text is what a count without a text argument uses.
     run.strClipboardText = QStringLiteral("stored words words");

@@ -76,7 +76,7 @@ class FileScanTest : public ::testing::Test {
     DocxState docx;
 };
 
-TEST_F(FileScanTest, CountsLinesEndingAtCrOrCrLf) {
+TEST_F(FileScanTest, CountsLinesEndingAtCrLfCrOrLf) {
     const QString path =
         dir.Write("t.txt", "Apple banana\r\ncherry\rApple\nbanana\r\n\r\nlast line");
     run.blnWordsGot = true;  // from an earlier count
@@ -84,7 +84,7 @@ TEST_F(FileScanTest, CountsLinesEndingAtCrOrCrLf) {
     EXPECT_FALSE(run.blnWordsGot);  // the new table is not complete until listed
     EXPECT_EQ(Table(), "apple:2 banana:2 cherry:1 last:1 line:1");
     EXPECT_EQ(run.intTextKind, kTextWindows);
-    EXPECT_EQ(ui.controlsEnabled, std::vector<bool>{false});
+    EXPECT_EQ(ui.phases, std::vector<RunPhase>{RunPhase::Counting});
     EXPECT_EQ(ui.labels[UiLabel::FileSize], "Filesize: 46 bytes");
     EXPECT_EQ(ui.labels[UiLabel::Twirler], " ");
     EXPECT_TRUE(ui.shown.empty());
@@ -105,7 +105,7 @@ TEST_F(FileScanTest, SameInputAndOutputNameIsRefusedBeforeReading) {
     EXPECT_FALSE(Scan(path, dir.Path() + "/./same.txt"));
     EXPECT_EQ(run.lngNumWords, 0);
     EXPECT_TRUE(ui.OutputText().isEmpty());
-    EXPECT_TRUE(ui.controlsEnabled.empty());
+    EXPECT_TRUE(ui.phases.empty());
     EXPECT_EQ(ui.shown.back().icon, MsgIcon::Exclamation);
     // A different output file is fine.
     EXPECT_TRUE(Scan(path, dir.File("out.txt")));
@@ -124,7 +124,7 @@ TEST_F(FileScanTest, InputChecksAndRefusedFiles) {
     ui.Expect("Output file cannot be a 'docx' file.");
     EXPECT_FALSE(Scan(dir.Write("in.txt", "words here\r\n"), dir.File("out.DOCX")));
     EXPECT_TRUE(ui.AllExpectedShown());
-    EXPECT_TRUE(ui.controlsEnabled.empty());
+    EXPECT_TRUE(ui.phases.empty());
 }
 
 TEST_F(FileScanTest, Utf8QuestionBothWays) {
@@ -219,20 +219,86 @@ TEST_F(FileScanTest, SmallFilesDrawNoProgressBar) {
     EXPECT_TRUE(ui.labelHistory[UiLabel::TotalNumOccurrences].filter("[").isEmpty());
 }
 
-TEST_F(FileScanTest, UnixFileBeforeACount) {
+TEST_F(FileScanTest, EveryKindOfLineEndGivesTheSameCount) {
+    // A web address's "//" hides the rest of its line only: the next line counts whatever
+    // ends the line.
+    const QByteArray lines[] = {"Licence text at https://www.example.org/licenses here",
+                                "remains counted /* a comment", "over lines */ after it",
+                                "last line"};
+    QStringList tables;
+    ui.Expect("has Macintosh-type line endings (CR).");  // once after start-up, as before
+    for (const char* end : {"\r\n", "\n", "\r"}) {
+        QByteArray text;
+        for (const QByteArray& line : lines) text += line + end;
+        EXPECT_TRUE(Scan(dir.Write("ends.txt", text)));
+        tables << Table();
+    }
+    EXPECT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(tables[0], "after:1 counted:1 last:1 licence:1 line:1 remains:1 text:1");
+    EXPECT_EQ(tables[1], tables[0]);
+    EXPECT_EQ(tables[2], tables[0]);
+    // Mixed in one file, with a lone CR at the very end.
+    EXPECT_TRUE(Scan(dir.Write(
+        "mixed.txt", lines[0] + "\n" + lines[1] + "\r\n" + lines[2] + "\r" + lines[3] + "\r")));
+    EXPECT_EQ(Table(), tables[0]);
+}
+
+TEST_F(FileScanTest, LargeUnixFileIsCountedWithoutAQuestion) {
     QByteArray text;
-    while (text.size() < 299980) text += "unix words\n";
-    const QString path = dir.Write("unix.txt", text + QByteArray(300000 - text.size(), ' '));
-    ui.Expect("Do you wish to continue processing this file?", MsgResult::No);
-    ui.Expect("Operation canceled.");
-    EXPECT_FALSE(Scan(path));
-    EXPECT_EQ(run.lngNumWords, 0);
-    // Yes: one long line, counted whole.
-    ui.Expect("Do you wish to continue processing this file?", MsgResult::Yes);
+    while (text.size() < 600000) text += "unix words // and a comment\n";
+    const QString path = dir.Write("unix.txt", text);
     ui.Expect("The input file is quite large.", MsgResult::No);
     EXPECT_TRUE(Scan(path));
-    EXPECT_EQ(run.lngNumWords, 2);
+    EXPECT_TRUE(ui.AllExpectedShown());
+    EXPECT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(Table(), "unix:" + QString::number(text.count('\n')) +
+                           " words:" + QString::number(text.count('\n')));
     EXPECT_EQ(run.intTextKind, kTextUnix);
+    // The progress bar reaches its end exactly: every byte counted once.
+    EXPECT_TRUE(
+        ui.labelHistory[UiLabel::TotalNumOccurrences].contains("[" + QString(36, u'-') + ">]"));
+}
+
+TEST_F(FileScanTest, Utf8WithoutMarkAsksAsAMarkDoes) {
+    const QByteArray german =
+        "Gr\xC3\xBC\xC3\x9F"
+        "e aus M\xC3\xBCnchen\n\xC3\xBC"
+        "ber alles\n";
+    for (const QByteArray& bytes : {german, "\xEF\xBB\xBF" + german}) {
+        run.settings.chkUTF8 = 0;
+        run.settings.chkOnly7bitASCII = 1;
+        ui.Expect("This file seems to be UTF-8 encoded.", MsgResult::Yes);
+        EXPECT_TRUE(Scan(dir.Write("de.txt", bytes)));
+        EXPECT_EQ(Table(), QString::fromUtf8("alles:1 aus:1 grüße:1 münchen:1 über:1"));
+        EXPECT_EQ(run.settings.chkOnly7bitASCII, 0);
+    }
+    EXPECT_TRUE(ui.AllExpectedShown());
+    // A few Windows-1252 bytes among UTF-8: ANSI, no question.
+    run.settings.chkUTF8 = 0;
+    const size_t before = ui.shown.size();
+    EXPECT_TRUE(Scan(dir.Write("mixed.txt", german + "caf\xE9\n")));
+    EXPECT_EQ(ui.shown.size(), before);
+}
+
+TEST_F(FileScanTest, CommentMarkersAreTheUsersForPlainTextOnly) {
+    const QByteArray text = "one // two\nthree /* four */ five\nsix # seven\n";
+    const QString plain = dir.Write("c.txt", text);
+    EXPECT_TRUE(Scan(plain));
+    EXPECT_EQ(Table(), "five:1 one:1 seven:1 six:1 three:1");
+    run.settings.chkAllowCommentMarkers = 0;
+    EXPECT_TRUE(Scan(plain));
+    EXPECT_EQ(Table(), "five:1 four:1 one:1 seven:1 six:1 three:1 two:1");
+    // Ticked with pairs of the user's own ("#" to the end of the line, "three" ... "five"),
+    // blanks around them trimmed as the window trims them.
+    run.settings.chkAllowCommentMarkers = 1;
+    run.settings.txbStartComment = {QStringLiteral("#"), QStringLiteral(" three ")};
+    run.settings.txbEndComment = {QString(), QStringLiteral("five")};
+    EXPECT_TRUE(Scan(plain));
+    EXPECT_EQ(Table(), "one:1 six:1 two:1");
+    // A web page keeps its markup markers whatever the box says.
+    run.settings.chkAllowCommentMarkers = 0;
+    EXPECT_TRUE(Scan(dir.Write("p.html", "<p>one</p> <!-- two --> three\n")));
+    EXPECT_EQ(Table(), "one:1 three:1");
 }
 
 class StopTest : public FileScanTest, public ::testing::WithParamInterface<int> {};
@@ -323,7 +389,7 @@ TEST_F(FileScanTest, StopDuringTheDocxExtractionEndsTheRunBeforeReading) {
     EXPECT_FALSE(Scan(path));
     EXPECT_EQ(run.lngNumWords, 0);
     EXPECT_FALSE(run.blnStop);
-    EXPECT_EQ(ui.controlsEnabled, (std::vector<bool>{false, true}));
+    EXPECT_EQ(ui.phases, (std::vector<RunPhase>{RunPhase::Counting, RunPhase::Idle}));
     EXPECT_EQ(ui.labels[UiLabel::TotalNumOccurrences], "");
     EXPECT_TRUE(ui.shown.empty());
     EXPECT_FALSE(QFileInfo::exists(docx.strTempFolder));
@@ -338,7 +404,7 @@ TEST_F(FileScanTest, DamagedDocxDoesNotStartTheRun) {
     EXPECT_FALSE(Scan(cut));
     EXPECT_TRUE(ui.shown.back().text.contains(cut));
     EXPECT_TRUE(run.settings.txbFile[0].isEmpty());
-    EXPECT_TRUE(ui.controlsEnabled.empty());
+    EXPECT_TRUE(ui.phases.empty());
     EXPECT_FALSE(QFileInfo::exists(docx.strTempFolder));
 }
 
@@ -354,11 +420,11 @@ TEST_F(FileScanTest, DocxChecksumErrorIsAskedAtBothPreparations) {
     EXPECT_FALSE(QFileInfo::exists(docx.strTempFolder));
 
     // No at the second question: the run ends before reading, controls restored.
-    ui.controlsEnabled.clear();
+    ui.phases.clear();
     ui.Expect("Do you wish to scan this file anyway?", MsgResult::Yes);
     ui.Expect("Do you wish to scan this file anyway?", MsgResult::No);
     EXPECT_FALSE(Scan(path));
-    EXPECT_EQ((ui.controlsEnabled), (std::vector<bool>{false, true}));
+    EXPECT_EQ(ui.phases, (std::vector<RunPhase>{RunPhase::Counting, RunPhase::Idle}));
     EXPECT_FALSE(QFileInfo::exists(docx.strTempFolder));
 }
 

@@ -9,6 +9,7 @@
 #include "common/scripted_ui.h"
 #include "common/temp_dir.h"
 #include "input/docx_builder.h"
+#include "input/utf8_detection.h"
 
 namespace lxt {
 namespace {
@@ -22,9 +23,9 @@ struct Inspection {
     int code = -100;
 };
 
-Inspection Inspect(ScriptedUi& ui, const QString& path, bool silent = false, bool ask = false) {
+Inspection Inspect(ScriptedUi& ui, const QString& path, bool silent = false) {
     Inspection r;
-    r.ok = InspectInputFile(ui, path, silent, r.utf8, r.code, ask);
+    r.ok = InspectInputFile(ui, path, silent, r.utf8, r.code);
     return r;
 }
 
@@ -134,9 +135,9 @@ TEST_F(FileInspectionTest, UnicodeHeaders) {
 }
 
 TEST_F(FileInspectionTest, Utf8WithByteOrderMarkIsAcceptedWithoutLineEndMessages) {
-    // LF-only and above the warning size, yet a UTF-8 file is code 1 with no message.
+    // LF-only, yet a UTF-8 file with a mark is code 1 with no message.
     const QString path = dir.Write("bom.txt", "\xEF\xBB\xBF" + UnixText(300000));
-    const Inspection r = Inspect(ui, path, false, true);
+    const Inspection r = Inspect(ui, path);
     EXPECT_TRUE(r.ok);
     EXPECT_TRUE(r.utf8);
     EXPECT_EQ(r.code, kTextWindows);
@@ -144,7 +145,8 @@ TEST_F(FileInspectionTest, Utf8WithByteOrderMarkIsAcceptedWithoutLineEndMessages
 }
 
 TEST_F(FileInspectionTest, CharsetDeclarationInTheFirstTenLines) {
-    const QByteArray accented = "caf\xC3\xA9 na\xC3\xAFve\r\n";
+    // Windows-1252 letters: not UTF-8 without a declaration.
+    const QByteArray accented = "caf\xE9 na\xEFve\r\n";
     const QString plain = dir.Write("plain.txt", accented + accented);
     Inspection r = Inspect(ui, plain);
     EXPECT_TRUE(r.ok);
@@ -170,8 +172,75 @@ TEST_F(FileInspectionTest, CharsetDeclarationInTheFirstTenLines) {
     QByteArray nine;
     for (int i = 0; i < 9; ++i) nine += "line\r\n\r\n";
     EXPECT_EQ(HeaderTest(dir.Write("tenth.txt", nine + "charset=UTF-8\r\n")), kHeaderUtf8);
-    // A declaration cut by a lone LF is still one line.
+    // LF and a lone CR end lines as CR LF does: the 11th non-empty line is not read.
     EXPECT_EQ(HeaderTest(dir.Write("lf.txt", "a\nb\nc\n<meta charset=UTF-8>")), kHeaderUtf8);
+    QByteArray mixed;
+    for (int i = 0; i < 10; ++i) mixed += i % 2 == 0 ? "line\n\n" : "line\r\r";
+    EXPECT_EQ(HeaderTest(dir.Write("mixed.txt", mixed + "charset=UTF-8\n")), kHeaderNone);
+    EXPECT_EQ(HeaderTest(dir.Write("ninth.txt", mixed.left(mixed.size() - 6) + "charset=UTF-8")),
+              kHeaderUtf8);
+}
+
+TEST_F(FileInspectionTest, Utf8WithoutByteOrderMarkIsDetectedFromTheWholeFile) {
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        bool utf8;
+        int code;
+    };
+    const QByteArray ascii = UnixText(40000);
+    const Case cases[] = {
+        {"german.txt",
+         "\xC3\xBC"
+         "ber Stra\xC3\x9F"
+         "e\n" +
+             ascii,
+         true, kTextUnix},
+        // The only multi-byte sequence lies far beyond the sample.
+        {"late.txt", ascii + "caf\xC3\xA9\r\n", true, kTextUnix},
+        {"four.txt", "a \xF0\x9F\x98\x80 b\r\nc\r\n", true, kTextWindows},
+        // Plain ASCII is not told to be UTF-8.
+        {"ascii.txt", ascii, false, kTextUnix},
+        // One invalid byte anywhere, or a sequence cut off by the end, makes it ANSI.
+        {"invalid.txt",
+         "\xC3\xBC"
+         "ber\n" +
+             ascii + "caf\xE9\n",
+         false, kTextUnix},
+        {"cut.txt",
+         "\xC3\xBC"
+         "ber\n" +
+             ascii + "\xE2\x80",
+         false, kTextUnix},
+        // Overlong forms and surrogate halves are not UTF-8.
+        {"overlong.txt", "ab \xC0\xAF cd\n", false, kTextUnix},
+        {"surrogate.txt", "ab \xED\xA0\x80 cd\n", false, kTextUnix},
+        {"above.txt", "ab \xF4\x90\x80\x80 cd\n", false, kTextUnix},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Inspection r = Inspect(ui, dir.Write(c.name, c.bytes));
+        EXPECT_TRUE(r.ok);
+        EXPECT_EQ(r.utf8, c.utf8);
+        EXPECT_EQ(r.code, c.code);
+    }
+    EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST(Utf8CheckerTest, SequencesCutBetweenPieces) {
+    const QByteArray text = "x \xE2\x82\xAC y \xF0\x9F\x98\x80";
+    for (qsizetype cut = 0; cut <= text.size(); ++cut) {
+        Utf8Checker checker;
+        EXPECT_NE(checker.Feed(QByteArrayView(text).first(cut)), Utf8Verdict::Invalid);
+        EXPECT_NE(checker.Feed(QByteArrayView(text).sliced(cut)), Utf8Verdict::Invalid);
+        EXPECT_EQ(checker.Finish(), Utf8Verdict::MultiByte) << cut;
+    }
+    Utf8Checker cutOff;
+    EXPECT_EQ(cutOff.Feed(text.left(3)), Utf8Verdict::MultiByte);
+    EXPECT_EQ(cutOff.Finish(), Utf8Verdict::Invalid);
+    Utf8Checker stray;
+    EXPECT_EQ(stray.Feed("abcdefghijklmnop\x80"), Utf8Verdict::Invalid);
+    EXPECT_EQ(stray.Feed("abc"), Utf8Verdict::Invalid);
 }
 
 TEST_F(FileInspectionTest, XmlBeginningWithLessThanIsUtf8) {
@@ -259,51 +328,18 @@ TEST_F(FileInspectionTest, LineEndingKinds) {
     EXPECT_EQ(Inspect(ui, dir.Write("beyond.txt", beyond + "\n")).code, kTextWindows);
 }
 
-TEST_F(FileInspectionTest, UnixFileOfThreeHundredThousandBytes) {
-    const QString path = dir.Write("unix.txt", UnixText(300000));
-    // Before a count: a question; No cancels.
-    ui.Expect("Do you wish to continue processing this file?", MsgResult::No);
-    ui.Expect("Operation canceled.");
-    Inspection r = Inspect(ui, path, false, true);
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.code, kTextNotText);
-    ASSERT_EQ(ui.shown.size(), 2u);
-    EXPECT_EQ(ui.shown[0].title, "This is a Unix-style text file");
-    EXPECT_EQ(ui.shown[0].buttons, MsgButtons::YesNo);
-    EXPECT_EQ(ui.shown[0].defaultButton, 2);
-    EXPECT_EQ(ui.shown[0].icon, MsgIcon::None);
-    EXPECT_TRUE(
-        ui.shown[0].text.contains("The size of this file is 292.97 Kb\r\nso processing of "
-                                  "this file might be rather slow."));
-    EXPECT_EQ(ui.shown[1].title, "This is a Unix-style text file");
-    EXPECT_EQ(ui.shown[1].buttons, MsgButtons::Ok);
-
-    // Yes goes on.
-    ui.Expect("Do you wish to continue processing this file?", MsgResult::Yes);
-    r = Inspect(ui, path, false, true);
-    EXPECT_TRUE(r.ok);
-    EXPECT_EQ(r.code, kTextUnix);
-
-    // From the file box: only the information message.
-    ui.Expect("might be rather slow.");
-    EXPECT_TRUE(Inspect(ui, path, false, false).ok);
-    EXPECT_EQ(ui.shown.back().title, "This is a Unix-style file");
-    EXPECT_FALSE(ui.shown.back().text.contains("Do you wish"));
-
-    // Silent (common words): nothing at all.
-    const size_t before = ui.shown.size();
-    EXPECT_TRUE(Inspect(ui, path, true, false).ok);
-    EXPECT_EQ(ui.shown.size(), before);
-
-    // At 256,000 bytes no message; above 512,000 refused.
-    EXPECT_TRUE(Inspect(ui, dir.Write("edge.txt", UnixText(256000)), false, true).ok);
-    EXPECT_EQ(ui.shown.size(), before);
-    const QString huge = dir.Write("huge.txt", UnixText(512001));
-    ui.Expect("so processing of this file would take a long time.");
-    r = Inspect(ui, huge, false, true);
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.code, kTextNotText);
-    EXPECT_EQ(ui.shown.back().title, "Cannot process this file");
+TEST_F(FileInspectionTest, UnixFilesAreOrdinaryAtAnySize) {
+    // Neither warned about nor refused, before a count, from the file box or silently.
+    for (const qsizetype size :
+         {qsizetype(256000), qsizetype(300000), qsizetype(512001), qsizetype(2000000)}) {
+        const QString path = dir.Write("unix.txt", UnixText(size));
+        for (const bool silent : {false, true}) {
+            const Inspection r = Inspect(ui, path, silent);
+            EXPECT_TRUE(r.ok) << size;
+            EXPECT_EQ(r.code, kTextUnix) << size;
+        }
+    }
+    EXPECT_TRUE(ui.shown.empty());
 }
 
 TEST_F(FileInspectionTest, MacintoshMessageOnlyOnce) {

@@ -1,4 +1,5 @@
 #include "scan/line_scanner.h"
+#include "scan/scan_options.h"
 
 #include <gtest/gtest.h>
 
@@ -166,7 +167,7 @@ TEST_F(LineScanner, BadInputNeverCrashesOrLoops) {
 
 TEST_F(LineScanner, CandidatesWithoutSentinelStillEnd) {
     run.strLine = u"plain words"_s;  // no blank appended
-    ScanLine(run);
+    ScanLine(run, ScanOptionsOf(run), sink);
     SealWordTable(run);
     EXPECT_EQ(Table(), u"plain:1 words:1");
 }
@@ -184,7 +185,7 @@ TEST_F(LineScanner, OverflowOfTheOccurrenceCountIsRaised) {
     run.lngTotalNumOccurrences = std::numeric_limits<qint32>::max();
     run.strLine = u"word "_s;
     try {
-        ScanLine(run);
+        ScanLine(run, ScanOptionsOf(run), sink);
         FAIL() << "no overflow raised";
     } catch (const RunError& e) {
         EXPECT_EQ(e.number, 6);

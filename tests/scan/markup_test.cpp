@@ -110,25 +110,6 @@ TEST_F(Markup, EntityTest) {
     EXPECT_EQ(IsEntityAt(u"x&amp;"), 0);
 }
 
-TEST_F(Markup, DecodeEntitiesFollowsTheTable) {
-    EXPECT_EQ(DecodeEntities(u"&copy;&amp;lt;&nbsp;&#160;&#8212;&Yacute;&yuml;&quot;"_s),
-              u"©&lt;  —Ýÿ\"");
-    EXPECT_EQ(DecodeEntities(u"&EACUTE; &eacute"_s), u"&EACUTE; &eacute");
-    EXPECT_EQ(DecodeEntities(u"a; & b;&auml; x"_s), u"a; & b;ä x");
-    // Every entry of the table decodes to the character after its ";".
-    const QStringView table(kEntityTable);
-    EXPECT_EQ(table.size(), 612);
-    int entries = 0;
-    for (qsizetype at = table.indexOf(u'&'); at >= 0; ++entries) {
-        const qsizetype semi = table.indexOf(u';', at);
-        const QString entity = table.mid(at, semi - at + 1).toString();
-        EXPECT_EQ(DecodeEntities(entity), QString(table[semi + 1])) << entity.toStdString();
-        at = table.indexOf(u" &", semi);
-        if (at >= 0) ++at;
-    }
-    EXPECT_EQ(entries, 67);
-}
-
 TEST_F(Markup, CdataContentIsCountedInXml) {
     Mode(u"xml"_s);
     EXPECT_EQ(Count({u"<?xml version=\"1.0\"?><doc><![CDATA[inside text]]></doc>"_s,

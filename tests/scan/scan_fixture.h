@@ -9,11 +9,13 @@
 #include <QStringList>
 
 #include "common/scripted_ui.h"
+#include "input/counting_sink.h"
 #include "run/run_state.h"
 #include "run/word_list.h"
 #include "scan/line_scanner.h"
 #include "scan/markup.h"
 #include "scan/scan_options.h"
+#include "scan/word_sink.h"
 #include "support/str_proc.h"
 
 namespace lxt::test {
@@ -34,7 +36,7 @@ class ScanFixture : public ::testing::Test {
 
     void Feed(const QString& line) {
         run.strLine = (run.settings.chkCaseSignificant == 1 ? line : LowerCaseFull(line)) + u' ';
-        ScanLine(run);
+        ScanLine(run, ScanOptionsOf(run), sink);
     }
 
     // Counts the lines and gives back the table as "word:frequency" in table order.
@@ -53,8 +55,27 @@ class ScanFixture : public ::testing::Test {
         return out.join(u' ');
     }
 
+    // Reads the words into the list in the reading context, as the common-words read does;
+    // counts them otherwise.
+    class Sink final : public WordSink {
+      public:
+        explicit Sink(RunState& run) : run_(run), counting_(run) {}
+        void Accept(QStringView word) override {
+            if (run_.blnReadingWords) {
+                AddWordToList(run_, word);
+            } else {
+                counting_.Accept(word);
+            }
+        }
+
+      private:
+        RunState& run_;
+        CountingSink counting_;
+    };
+
     ScriptedUi ui;
     RunState run{ui};
+    Sink sink{run};
 };
 
 }  // namespace lxt::test

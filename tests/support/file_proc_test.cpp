@@ -101,13 +101,14 @@ TEST(ReadFirstLines, SkipsEmptyLinesAndStopsAtTheMaximum) {
 
 TEST(ReadFirstLines, LineEndsAndJoins) {
     TempDir dir;
+    // CR, LF and CR LF all end a line, mixed in one file.
     const QString path = dir.Write("ends.txt", "one\rtwo\nstill two\r\nthree");
-    EXPECT_EQ(Read(path, false, 0).text, QStringLiteral("one\r\ntwo\nstill two\r\nthree"));
-    EXPECT_EQ(Read(path, false, 0).count, 3);
+    EXPECT_EQ(Read(path, false, 0).text, QStringLiteral("one\r\ntwo\r\nstill two\r\nthree"));
+    EXPECT_EQ(Read(path, false, 0).count, 4);
     EXPECT_EQ(Read(path, false, 0, false, false, true).text,
-              QStringLiteral("one two\nstill two three"));
-    EXPECT_EQ(Read(path, false, 2, false, false, false, true).text,
-              QStringLiteral("one / two\nstill two"));
+              QStringLiteral("one two still two three"));
+    EXPECT_EQ(Read(path, false, 2, false, false, false, true).text, QStringLiteral("one / two"));
+    EXPECT_EQ(Read(dir.Write("lf.txt", "a\n\nb\n"), true, 0).text, QStringLiteral("a\r\nb"));
     EXPECT_EQ(Read(dir.Write("empty.txt", ""), false, 0).count, 0);
     EXPECT_EQ(Read(dir.Write("end.txt", "a\r\n\r\n"), false, 0).text, QStringLiteral("a\r\n"));
 }

@@ -13,28 +13,8 @@
 namespace lxt {
 namespace {
 
+using test::EnvOverride;
 using test::TempDir;
-
-// Points an environment variable elsewhere for the life of the object.
-class EnvOverride {
-  public:
-    EnvOverride(const char* name, const QString& value)
-        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
-        qputenv(name, value.toLocal8Bit());
-    }
-    ~EnvOverride() {
-        if (had_) {
-            qputenv(name_, old_);
-        } else {
-            qunsetenv(name_);
-        }
-    }
-
-  private:
-    const char* name_;
-    bool had_;
-    QByteArray old_;
-};
 
 TEST(FolderExists, FoldersOnlyAndTrimmed) {
     TempDir dir;
@@ -95,30 +75,6 @@ TEST(FirstFixedDrive, NoDriveLettersHere) {
     EXPECT_TRUE(FirstFixedDrive().isEmpty());
 }
 
-TEST(MakeTemporaryFolder, TakesTheFirstFreeNumber) {
-    TempDir dir;
-    EnvOverride env("TMPDIR", dir.Path());
-    ASSERT_EQ(QDir::tempPath(), QDir(dir.Path()).canonicalPath());
-    const QString base = QDir::tempPath() + "/LXT";
-    const QString first = MakeTemporaryFolder("LXT", true);
-    EXPECT_EQ(first, base + "001/");
-    EXPECT_TRUE(FolderExists(first));
-    EXPECT_EQ(MakeTemporaryFolder("LXT", true), base + "002/");
-    // A file of that name takes the number too.
-    dir.Write("LXT003", "x");
-    EXPECT_EQ(MakeTemporaryFolder("LXT", false), base + "004");
-    QDir(base + "001").removeRecursively();
-    EXPECT_EQ(MakeTemporaryFolder("LXT", false), base + "001");
-}
-
-TEST(MakeTemporaryFolder, GivesUpWhenAllNumbersAreTaken) {
-    TempDir dir;
-    EnvOverride env("TMPDIR", dir.Path());
-    for (int n = 1; n <= kTemporaryFolderLast; ++n) {
-        dir.Write(QStringLiteral("T%1").arg(n, 3, 10, QChar(u'0')), "");
-    }
-    EXPECT_TRUE(MakeTemporaryFolder("T", true).isEmpty());
-}
 #endif
 
 }  // namespace

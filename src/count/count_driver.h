@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "results/word_listing.h"
 #include "support/message_numbers.h"
@@ -51,13 +52,23 @@ struct OutputFileTest {
 };
 OutputFileTest TestOutputFile(const QString& path);
 
+// The input files of a file run. With no names the run reads the file of the input-file
+// box, as the windows do. Several names are counted together as one text: each file is
+// checked, inspected and read on its own (its own encoding and markup mode) and its words
+// added to one table; a file the checks refuse is skipped and its name added to `refused`.
+struct InputFiles {
+    QStringList names;
+    QStringList* refused = nullptr;
+};
+
 // The run driver: checks, the scan of the source, the ordering phases, the statistics and
 // the listing. Errors are reported through ReportError with the procedure name "DoIt".
 // `target` says where the listing's screen phase goes (the output box by default).
-RunOutcome DoIt(RunState& run, const ListingTarget& target = {});
+RunOutcome DoIt(RunState& run, const ListingTarget& target = {}, const InputFiles& inputs = {});
 
 // The Count button: while a run goes on (caption message 74) it asks whether to stop;
 // otherwise it refuses UTF-8 with 7-bit-only words, takes the threshold and runs DoIt.
-RunOutcome cmdListWords_Click(RunState& run, const ListingTarget& target = {});
+RunOutcome cmdListWords_Click(RunState& run, const ListingTarget& target = {},
+                              const InputFiles& inputs = {});
 
 }  // namespace lxt

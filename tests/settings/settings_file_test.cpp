@@ -1,4 +1,4 @@
-#include "run/settings_file.h"
+#include "settings/settings_file.h"
 
 #include <gtest/gtest.h>
 
@@ -54,6 +54,7 @@ Settings Sample() {
     s.strCommonWordsFile = QStringLiteral("/usr/share/lxt/cwds_fr.txt");
     s.chkOnly7bitASCII = 1;
     s.chkIgnoreNoVowel = 0;
+    s.chkAllowCommentMarkers = 0;
     return s;
 }
 
@@ -62,6 +63,7 @@ void ExpectSameStoredFields(const Settings& a, const Settings& b) {
     EXPECT_EQ(a.txbWordsToIgnore, b.txbWordsToIgnore);
     EXPECT_EQ(a.txbStartComment, b.txbStartComment);
     EXPECT_EQ(a.txbEndComment, b.txbEndComment);
+    EXPECT_EQ(a.chkAllowCommentMarkers, b.chkAllowCommentMarkers);
     EXPECT_EQ(a.cboThresholdFrequency, b.cboThresholdFrequency);
     EXPECT_EQ(a.chkIgnoreInfrequentWords, b.chkIgnoreInfrequentWords);
     EXPECT_EQ(a.chkIgnoreCommonWords, b.chkIgnoreCommonWords);
@@ -132,18 +134,44 @@ TEST(SettingsFileTest, SavingToAnImpossiblePathGivesTheSaveError) {
     EXPECT_FALSE(QFileInfo::exists(missing));
 }
 
-TEST(SettingsFileTest, CommentMarkersBoxIsTickedWhateverTheFileSays) {
+TEST(SettingsFileTest, CommentMarkersBoxIsRestoredAsSaved) {
+    TempDir dir;
+    const QString path = dir.File(QStringLiteral("markers.lxt"));
+    for (const int box : {0, 1}) {
+        Settings saved;
+        saved.chkAllowCommentMarkers = box;
+        ASSERT_EQ(SaveState(saved, path), QString());
+        EXPECT_EQ(TempDir::Read(path).split('\n').at(29), QByteArray::number(box) + "\r");
+        Settings current;
+        current.chkAllowCommentMarkers = 1 - box;
+        const RestoredSettings restored = RestoreSavedState(path, current);
+        EXPECT_EQ(restored.errorText, QString());
+        EXPECT_EQ(restored.settings.chkAllowCommentMarkers, box);
+    }
+    // A value no check box holds is refused, as on every other check-box line.
+    QList<QByteArray> lines = TempDir::Read(path).split('\n');
+    lines[29] = "3\r";
+    const QString bad = dir.Write(QStringLiteral("bad.lxt"), lines.join('\n'));
+    const RestoredSettings refused = RestoreSavedState(bad, Settings{});
+    EXPECT_TRUE(refused.errorText.endsWith(QString::fromLatin1(kInvalidPropertyValue)));
+    EXPECT_EQ(refused.linesApplied, 29);
+}
+
+TEST(SettingsFileTest, LinesEndingAtLfOrCrReadAsCrLf) {
     TempDir dir;
     Settings saved;
+    saved.txbWordsToIgnore = QStringLiteral("alpha beta");
     saved.chkAllowCommentMarkers = 0;
-    const QString path = dir.File(QStringLiteral("markers.lxt"));
-    ASSERT_EQ(SaveState(saved, path), QString());
-    EXPECT_EQ(TempDir::Read(path).split('\n').at(29), QByteArray("0\r"));
-    Settings current;
-    current.chkAllowCommentMarkers = 0;
-    const RestoredSettings restored = RestoreSavedState(path, current);
-    EXPECT_EQ(restored.errorText, QString());
-    EXPECT_EQ(restored.settings.chkAllowCommentMarkers, 1);
+    saved.cboDisplayFormat = 4;
+    const QByteArray bytes = SettingsFileBytes(saved);
+    for (const char* end : {"\n", "\r"}) {
+        QByteArray other = bytes;
+        other.replace("\r\n", end);
+        const RestoredSettings restored =
+            RestoreSavedState(dir.Write(QStringLiteral("ends.lxt"), other), Settings{});
+        EXPECT_EQ(restored.errorText, QString()) << end;
+        ExpectSameStoredFields(restored.settings, saved);
+    }
 }
 
 TEST(SettingsFileTest, ThresholdBeyondTheListIsRefusedAfterNineLinesApplied) {
@@ -184,9 +212,10 @@ TEST(SettingsFileTest, RefusedValuesNameTheirCause) {
         {8, "x", kTypeMismatch},
         {9, "40000", kOverflow},
         {20, "70000", kOverflow},
-        {14, "99999", nullptr},    // reserved lines are not checked
-        {30, "99999", kOverflow},  // read as a number, then not used
-        {30, "7", nullptr},
+        {14, "99999", nullptr},  // reserved lines are not checked
+        {30, "99999", kOverflow},
+        {30, "7", kInvalidPropertyValue},  // the comment-markers box, like every other box
+        {30, "0", nullptr},
     };
     for (const Case& c : cases) {
         QList<QByteArray> lines = DefaultLines();
@@ -291,7 +320,6 @@ TEST(SettingsFileTest, TextsAreWrittenInWindows1252) {
 TEST(SettingsFileTest, ApplyingLinesInOrderCopiesOnlyThoseFields) {
     const Settings from = Sample();
     Settings to;
-    to.chkAllowCommentMarkers = 0;
     for (int line = 1; line <= 13; ++line) ApplySettingsLine(line, from, to);
     EXPECT_EQ(to.txbFile, from.txbFile);
     EXPECT_EQ(to.cboThresholdFrequency, from.cboThresholdFrequency);
@@ -300,7 +328,7 @@ TEST(SettingsFileTest, ApplyingLinesInOrderCopiesOnlyThoseFields) {
     for (int line = 14; line <= kSettingsFileLines; ++line) ApplySettingsLine(line, from, to);
     ExpectSameStoredFields(to, from);
     EXPECT_EQ(to.txbCommonWordsFile, from.strCommonWordsFile);
-    EXPECT_EQ(to.chkAllowCommentMarkers, 1);
+    EXPECT_EQ(to.chkAllowCommentMarkers, 0);
 }
 
 TEST(SettingsFileTest, StateFileLivesInTheUserDataFolderWhichIsCreated) {

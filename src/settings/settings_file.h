@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "scan/settings.h"
+#include "settings/settings.h"
 #include "support/message_numbers.h"
 
 namespace lxt {
@@ -48,9 +48,8 @@ struct RestoredSettings {
 };
 
 // Reads `path` (the state file when empty) on top of `current`. Every field is checked as
-// the matching control would check it; reading stops at the first refused field. Line 30
-// always leaves "Allow start- and end-comment markers" ticked. Line 3 sets the text of the
-// words to ignore only: the caller normalises it into the list.
+// the matching control would check it; reading stops at the first refused field. Line 3
+// sets the text of the words to ignore only: the caller normalises it into the list.
 RestoredSettings RestoreSavedState(const QString& path, const Settings& current);
 
 // Copies the field of settings-file line `line` (1..39) from `from` into `to`; reserved

@@ -1,4 +1,4 @@
-#include "run/count_driver.h"
+#include "count/count_driver.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -56,12 +56,8 @@ RunOutcome HandleError(RunState& run, int number, const QString& description) {
         ui.OutputReplace(QStringLiteral("Error: ") + description + kCrLf + kCrLf +
                          Latin(kOutputFileLockedHint));
     }
-    ui.EnableControls(true);
-    ui.SetCountCaption(Message(kMsgCountCaption));
-    // The button may have been disabled for the ordering phases: it must come back usable.
-    ui.SetCountEnabled(true);
     ui.SetLabel(UiLabel::Twirler, QStringLiteral(" "));
-    ui.SetTheFocus();
+    EnterRunPhase(run, RunPhase::Idle);
     return RunOutcome::Failed;
 }
 
@@ -80,16 +76,14 @@ RunOutcome OrderAndList(RunState& run, const ListingTarget& target) {
             ui.MsgBox(Latin(kCountingInterruptedText), Latin(kCountingInterruptedTitle),
                       MsgButtons::YesNo, MsgIcon::None, 1);
         if (answer != MsgResult::Yes) {
-            ui.EnableControls(true);
-            ui.SetCountCaption(Message(kMsgCountCaption));
+            EnterRunPhase(run, RunPhase::Idle);
             return RunOutcome::NotListed;
         }
         run.blnRunInterrupted = true;
     }
 
     run.blnWordsGot = !run.blnRunInterrupted;
-    ui.SetCountCaption(Message(kMsgStopCaption));
-    ui.SetCountEnabled(false);
+    EnterRunPhase(run, RunPhase::Ordering);
 
     ui.OutputReplace(Message(kMsgPhaseInclusion) + Latin(kPhaseSuffix));
     MarkIncludedWords(run);
@@ -100,14 +94,32 @@ RunOutcome OrderAndList(RunState& run, const ListingTarget& target) {
 
     ShowRunStatistics(run);
     run.blnListShown = true;
-    ui.SetCountEnabled(true);
+    EnterRunPhase(run, RunPhase::Listing);
 
     ListWords(run, target);
-    ui.EnableControls(true);
-    ui.SetCountCaption(Message(kMsgCountCaption));
     ui.SetLabel(UiLabel::Twirler, QStringLiteral(" "));
-    ui.SetTheFocus();
+    EnterRunPhase(run, RunPhase::Idle);
     return RunOutcome::Listed;
+}
+
+// The scan of several files as one text; true when at least one was read.
+bool ScanFiles(RunState& run, const InputFiles& inputs) {
+    const int utf8Box = run.settings.chkUTF8;
+    bool anyRead = false;
+    for (const QString& name : inputs.names) {
+        run.settings.txbFile[0] = name;
+        run.settings.chkUTF8 = utf8Box;
+        run.ui.SetInputFileText(name);
+        if (DoItFromFile(run, anyRead ? WordTableStart::AddToCount : WordTableStart::Fresh)) {
+            anyRead = true;
+        } else if (inputs.refused != nullptr) {
+            inputs.refused->append(name);
+        }
+        if (run.blnStop) break;
+    }
+    // What follows the scans (the listing) is about no one of the files.
+    run.ui.SetInputFileText(QString());
+    return anyRead;
 }
 
 }  // namespace
@@ -146,7 +158,7 @@ OutputFileTest TestOutputFile(const QString& path) {
 #endif
 }
 
-RunOutcome DoIt(RunState& run, const ListingTarget& target) {
+RunOutcome DoIt(RunState& run, const ListingTarget& target, const InputFiles& inputs) {
     Ui& ui = run.ui;
     if (!CheckAllowedExtraChars(run)) {
         ui.ShowSettingsWindow();
@@ -174,7 +186,9 @@ RunOutcome DoIt(RunState& run, const ListingTarget& target) {
         ui.SetElapsedTimerEnabled(true);
 
         bool scanned = false;
-        if (run.settings.optInFile) {
+        if (run.settings.optInFile && !inputs.names.isEmpty()) {
+            scanned = ScanFiles(run, inputs);
+        } else if (run.settings.optInFile) {
             const QString inputName = run.settings.txbFile[0].trimmed();
             run.settings.txbFile[0] = inputName;
             ui.SetInputFileText(inputName);
@@ -202,9 +216,10 @@ RunOutcome DoIt(RunState& run, const ListingTarget& target) {
     }
 }
 
-RunOutcome cmdListWords_Click(RunState& run, const ListingTarget& target) {
+RunOutcome cmdListWords_Click(RunState& run, const ListingTarget& target,
+                              const InputFiles& inputs) {
     Ui& ui = run.ui;
-    if (ui.CountCaption() == Message(kMsgStopCaption)) {
+    if (RunInProgress(run)) {
         if (ui.MsgBox(Message(kMsgStopQuestion), Message(kMsgStopCaption), MsgButtons::YesNo,
                       MsgIcon::None, 2) == MsgResult::Yes) {
             run.blnStop = true;
@@ -219,7 +234,7 @@ RunOutcome cmdListWords_Click(RunState& run, const ListingTarget& target) {
         return RunOutcome::NotStarted;
     }
     run.intThresholdFrequency = run.settings.cboThresholdFrequency + 2;
-    const RunOutcome outcome = DoIt(run, target);
+    const RunOutcome outcome = DoIt(run, target, inputs);
     ui.SetElapsedTimerEnabled(false);
     run.blnElapsedTimeRunning = false;
     if (run.lngSecondsElapsed < kMinSecondsShown) ui.SetLabel(UiLabel::TimeElapsed, QString());

@@ -1,4 +1,4 @@
-#include "run/count_driver.h"
+#include "count/count_driver.h"
 
 #include <gtest/gtest.h>
 
@@ -31,19 +31,12 @@ class DriverUi : public ScriptedUi {
         replaced << text;
         ScriptedUi::OutputReplace(text);
     }
-    void SetCountCaption(const QString& caption) override {
-        captions << caption;
-        ScriptedUi::SetCountCaption(caption);
-    }
-    void SetCountEnabled(bool enabled) override { countEnabled.push_back(enabled); }
     void ShowSettingsWindow() override { ++settingsShown; }
     void SelectSource(bool inFile) override { sourceSelected.push_back(inFile); }
     std::optional<QString> ClipboardText() override { return clipboard; }
     void SetElapsedTimerEnabled(bool enabled) override { timerEnabled.push_back(enabled); }
 
     QStringList replaced;
-    QStringList captions;
-    std::vector<bool> countEnabled;
     std::vector<bool> sourceSelected;
     std::vector<bool> timerEnabled;
     int settingsShown = 0;
@@ -57,8 +50,6 @@ class CountDriverTest : public ::testing::Test {
     void SetUp() override {
         run.blnStartUpCompleted = true;
         run.settings.chkSuppressWords = 1;
-        ui.SetCountCaption(Message(kMsgCountCaption));
-        ui.captions.clear();
     }
 
     QString Input(const QByteArray& text) {
@@ -129,12 +120,10 @@ TEST_F(CountDriverTest, WholeCountOfASmallFile) {
     EXPECT_TRUE(run.blnListShown);
     EXPECT_FALSE(run.blnElapsedTimeRunning);
     EXPECT_EQ(run.intThresholdFrequency, 2);
-    // Stop caption while ordering and listing, idle caption at the end.
-    ASSERT_FALSE(ui.captions.isEmpty());
-    EXPECT_TRUE(ui.captions.contains(Message(kMsgStopCaption)));
-    EXPECT_EQ(ui.CountCaption(), Message(kMsgCountCaption));
-    EXPECT_TRUE(ui.countEnabled.back());
-    EXPECT_TRUE(ui.controlsEnabled.back());
+    // Counting, then ordering and listing, idle at the end.
+    EXPECT_EQ(ui.phases, (std::vector<RunPhase>{RunPhase::Counting, RunPhase::Ordering,
+                                                RunPhase::Listing, RunPhase::Idle}));
+    EXPECT_FALSE(RunInProgress(run));
     EXPECT_EQ(ui.labels[UiLabel::NumberOfWords], QStringLiteral("Number of words in this list: 5"));
     EXPECT_EQ(ui.labels[UiLabel::TotalNumOccurrences],
               QStringLiteral("Total number of instances of words: 8"));
@@ -192,8 +181,8 @@ TEST_F(CountDriverTest, StopAnsweredNoListsNothingAndKeepsTheTable) {
     EXPECT_FALSE(run.blnStop);
     EXPECT_FALSE(run.blnWordsGot);
     EXPECT_FALSE(run.blnListShown);
-    EXPECT_EQ(ui.CountCaption(), Message(kMsgCountCaption));
-    EXPECT_TRUE(ui.controlsEnabled.back());
+    EXPECT_FALSE(RunInProgress(run));
+    EXPECT_EQ(ui.phases.back(), RunPhase::Idle);
     const ShownMessage& box = ui.shown.back();
     EXPECT_EQ(box.title, QStringLiteral("Counting interrupted"));
     EXPECT_EQ(box.text, QStringLiteral("The operation was stopped before all words were counted."
@@ -224,7 +213,7 @@ TEST_F(CountDriverTest, StopAnsweredYesListsTheWordsFoundAsAPartialResult) {
 }
 
 TEST_F(CountDriverTest, StopQuestionAnsweredNoChangesNothing) {
-    ui.SetCountCaption(Message(kMsgStopCaption));
+    run.phase = RunPhase::Counting;
     ui.Expect(Message(kMsgStopQuestion), MsgResult::No);
     EXPECT_EQ(cmdListWords_Click(run), RunOutcome::NotStarted);
     EXPECT_FALSE(run.blnStop);
@@ -279,8 +268,8 @@ TEST_F(CountDriverTest, LockedOutputFileStopsTheRunBeforeCountingWithTheHint) {
                              "or a different file should be specified as the output file."));
     EXPECT_EQ(run.lngNumWords, 0);
     EXPECT_EQ(TempDir::Read(out), QByteArray("kept"));
-    EXPECT_EQ(ui.CountCaption(), Message(kMsgCountCaption));
-    EXPECT_TRUE(ui.controlsEnabled.back());
+    EXPECT_FALSE(RunInProgress(run));
+    EXPECT_EQ(ui.phases.back(), RunPhase::Idle);
 }
 
 TEST_F(CountDriverTest, OutputFileTestKeepsContentsAndCreatesMissingFiles) {

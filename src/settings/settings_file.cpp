@@ -1,4 +1,4 @@
-#include "run/settings_file.h"
+#include "settings/settings_file.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -7,6 +7,7 @@
 
 #include "support/catalogue.h"
 #include "support/folder_proc.h"
+#include "support/line_ends.h"
 #include "support/win1252.h"
 
 namespace lxt {
@@ -21,7 +22,6 @@ enum class FieldKind {
     Reserved,   // written as 0, ignored when read
     CheckBox,   // 0, 1 or 2
     ListIndex,  // -1 or an index of the list
-    Ignored,    // read but not used (line 30)
 };
 
 struct LineLayout {
@@ -47,8 +47,6 @@ LineLayout LayoutOf(int line) {
             return {FieldKind::ListIndex, kWordOrderItems};
         case 36:
             return {FieldKind::ListIndex, kDisplayFormatItems};
-        case 30:
-            return {FieldKind::Ignored};
         case 12:
         case 13:
         case 17:
@@ -57,6 +55,7 @@ LineLayout LayoutOf(int line) {
         case 20:
         case 27:
         case 28:
+        case 30:
         case 31:
         case 32:
         case 33:
@@ -153,9 +152,6 @@ int* NumberField(int line, Settings& s) {
 bool IsBlank(QChar c) {
     return c == u' ' || c == u'\t';
 }
-bool IsLineEnd(QChar c) {
-    return c == u'\r' || c == u'\n';
-}
 
 // Splits the file's text into comma-delimited fields, one at a time.
 class FieldReader {
@@ -201,11 +197,8 @@ class FieldReader {
         if (pos_ >= n) return;
         if (text_[pos_] == u',') {
             ++pos_;
-        } else if (text_[pos_] == u'\r') {
-            ++pos_;
-            if (pos_ < n && text_[pos_] == u'\n') ++pos_;
-        } else if (text_[pos_] == u'\n') {
-            ++pos_;
+        } else if (IsLineEnd(text_[pos_])) {
+            pos_ += LineEndLength(text_, pos_);
         }
     }
 
@@ -338,7 +331,6 @@ RestoredSettings RestoreSavedState(const QString& path, const Settings& current)
             if (!rounded) return refuse(kOverflow);
             value = *rounded;
         } else if (layout.kind != FieldKind::Reserved) {
-            // Line 30 is turned into a number too (which may overflow), then not used.
             qsizetype used = 0;
             const std::optional<int> rounded = RoundTo16Bit(LeadingNumber(*field, used));
             if (!rounded) return refuse(kOverflow);
@@ -354,9 +346,6 @@ RestoredSettings RestoreSavedState(const QString& path, const Settings& current)
                 if (value < -1 || value >= layout.listItems) return refuse(kInvalidPropertyValue);
                 *NumberField(line, result.settings) = value;
                 break;
-            case FieldKind::Ignored:
-                result.settings.chkAllowCommentMarkers = 1;
-                break;
             case FieldKind::Reserved:
             case FieldKind::Text:
                 break;
@@ -371,10 +360,6 @@ RestoredSettings RestoreSavedState(const QString& path, const Settings& current)
 }
 
 void ApplySettingsLine(int line, const Settings& from, Settings& to) {
-    if (line == 30) {
-        to.chkAllowCommentMarkers = 1;
-        return;
-    }
     if (const QString* text = TextField(line, from)) {
         *TextField(line, to) = *text;
         if (line == 37) to.txbCommonWordsFile = from.strCommonWordsFile;
