@@ -4,6 +4,7 @@
 
 #include <QRandomGenerator>
 
+#include "common/plain_letters.h"
 #include "scan/scan_fixture.h"
 #include "support/win1252.h"
 
@@ -128,46 +129,11 @@ TEST_F(WordRules, MaxLengthFollowsTheRun) {
     EXPECT_FALSE(Accept(u"worthy"_s));
 }
 
-// The character rules as they read: a Windows-1252 character by its class byte, any other
-// by its Unicode category (a mark only after a letter or a mark).
-bool PlainLetter(QChar c) {
-    return Win1252Byte(c) >= 0 ? IsLetterClass(ClassByte(c)) : c.isLetter();
-}
 bool PlainWordChar(const RunState& run, const QString& line, qsizetype start, qsizetype i) {
     const QChar c = line[i];
     if (Win1252Byte(c) >= 0) return IsWordChar(c, run.strExtraChars, false);
     if (c.isMark()) return i > start && (PlainLetter(line[i - 1]) || line[i - 1].isMark());
     return c.isLetter();
-}
-// A vowel or y of the vowel list; a Latin or Greek letter made from one of them or from a
-// Greek vowel; a Cyrillic vowel; any letter of another script.
-bool PlainVowel(QChar c) {
-    if (QStringView(kVowelsOrY).contains(c)) return true;
-    if (Win1252Byte(c) >= 0 || !c.isLetter()) return false;
-    const QString d = c.decomposition();
-    const QChar base = d.isEmpty() ? c : d[0];
-    switch (c.script()) {
-        case QChar::Script_Latin:
-            return QStringView(kVowelsOrY).contains(base);
-        case QChar::Script_Greek:
-            return QStringView(u"αεηιουωΑΕΗΙΟΥΩ").contains(base);
-        case QChar::Script_Cyrillic:
-            return QStringView(u"аеёиоуыэюяіїєАЕЁИОУЫЭЮЯІЇЄ").contains(c);
-        default:
-            return true;
-    }
-}
-
-// A vowel of the lower-case vowel list, or a lower-case Latin, Greek or Cyrillic vowel
-// beyond Windows-1252 (not y).
-bool PlainLowerVowel(QChar c) {
-    if (Win1252Byte(c) >= 0) return QStringView(kLowerCaseVowels).contains(c);
-    const QString d = c.decomposition();
-    const QChar base = d.isEmpty() ? c : d[0];
-    const QChar::Script script = c.script();
-    return PlainVowel(c) && c.isLower() && base != u'y' &&
-           (script == QChar::Script_Latin || script == QChar::Script_Greek ||
-            script == QChar::Script_Cyrillic);
 }
 
 // The rules as they read, one step after the other, for comparison with the scanner's own.
