@@ -120,7 +120,7 @@ TEST_F(ScriptsFromFile, RussianAndPolishFortunesAgreeWithAnIndependentCount) {
 }
 
 TEST_F(ScriptsFromFile, GreekTextAgreesWithAnIndependentCount) {
-    QFile file(qEnvironmentVariable("LXT_TEST_FIXTURES") + u"/greek.txt"_s);
+    QFile file(QStringLiteral(LXT_TEST_FIXTURES "/greek.txt"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString greek = QString::fromUtf8(file.readAll());
     EXPECT_GT(CountAndCompare(greek), 150);
