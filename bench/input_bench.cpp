@@ -1,11 +1,13 @@
-// Speed of the input sources: a whole file scan (DoItFromFile: reading in blocks, decoding,
-// trimming, lower-casing, scanning and counting) of about 8 MiB of English prose with CR LF
-// line ends, and the text-run scan of a docx document of the same size. Set LXT_BENCH_TEXT
-// to a text file of your own; otherwise the license texts of the system are used.
+// Speed of the input sources: a whole file scan (DoItFromFile: inspecting, reading in blocks,
+// decoding, trimming, lower-casing, scanning and counting) of about 8 MiB of English prose
+// with CR LF line ends, or with LF line ends and German letters in UTF-8; the UTF-8 check of
+// the same files on its own; and the text-run scan of a docx document of the same size. Set
+// LXT_BENCH_TEXT to a text file of your own; otherwise the license texts of the system are used.
 #include <benchmark/benchmark.h>
 
 #include <QByteArray>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -14,6 +16,7 @@
 #include "input/docx_extraction.h"
 #include "input/docx_text_runs.h"
 #include "input/file_scan.h"
+#include "input/utf8_detection.h"
 #include "run/run_state.h"
 #include "scan/scan_options.h"
 #include "support/ui.h"
@@ -25,28 +28,44 @@ using namespace lxt;
 using bench::kCorpusBytes;
 using bench::SilentUi;
 
-QByteArray Prose() {
+// The corpora of the file benchmarks, by argument: 0 the prose with CR LF line ends, 1 the
+// same prose with LF line ends and accented letters in UTF-8 (no byte-order mark), so that
+// the UTF-8 check must read the whole file and meets a multi-byte sequence every few bytes.
+QByteArray Prose(int kind = 0) {
     QByteArray text = bench::BenchProse();
     text.replace("\r\n", "\n");
-    text.replace("\n", "\r\n");
+    if (kind == 0) {
+        text.replace("\n", "\r\n");
+    } else {
+        text.replace("ue", "\xC3\xBC");
+        text.replace("ae", "\xC3\xA4");
+        text.replace("ss", "\xC3\x9F");
+        text.replace("e", "\xC3\xA9");  // about one character in ten takes two bytes
+    }
     QByteArray corpus;
     while (corpus.size() < kCorpusBytes) corpus += text;
     return corpus;
 }
 
+// Writes the corpus of `kind` into `dir`; empty on failure.
+QString WriteCorpus(const QTemporaryDir& dir, int kind) {
+    const QString input = dir.filePath(QStringLiteral("prose.txt"));
+    QFile f(input);
+    if (!f.open(QIODevice::WriteOnly)) return QString();
+    f.write(Prose(kind));
+    return input;
+}
+
+// A whole count of the file, its inspection included; a UTF-8 file is scanned as UTF-8.
 void BM_FileScan(benchmark::State& state) {
     QTemporaryDir dir;
-    const QString input = dir.filePath(QStringLiteral("prose.txt"));
-    const QByteArray corpus = Prose();
-    {
-        QFile f(input);
-        if (!f.open(QIODevice::WriteOnly)) {
-            state.SkipWithError("cannot write the corpus");
-            return;
-        }
-        f.write(corpus);
+    const int kind = static_cast<int>(state.range(0));
+    const QString input = WriteCorpus(dir, kind);
+    if (input.isEmpty()) {
+        state.SkipWithError("cannot write the corpus");
+        return;
     }
-    SilentUi ui(MsgResult::No);
+    SilentUi ui(kind == 0 ? MsgResult::No : MsgResult::Yes);
     RunState run(ui);
     run.blnStartUpCompleted = true;
     run.settings.chkSuppressWords = 1;
@@ -58,9 +77,23 @@ void BM_FileScan(benchmark::State& state) {
         benchmark::DoNotOptimize(DoItFromFile(run, docx));
         benchmark::DoNotOptimize(run.lngNumWords);
     }
-    state.SetBytesProcessed(state.iterations() * corpus.size());
+    state.SetBytesProcessed(state.iterations() * QFileInfo(input).size());
 }
-BENCHMARK(BM_FileScan)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FileScan)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The check for UTF-8 without a byte-order mark alone, on the same files: it must cost under
+// 5 % of BM_FileScan with the same argument.
+void BM_Utf8Detection(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString input = WriteCorpus(dir, static_cast<int>(state.range(0)));
+    if (input.isEmpty()) {
+        state.SkipWithError("cannot write the corpus");
+        return;
+    }
+    for (auto _ : state) benchmark::DoNotOptimize(IsUtf8WithoutMark(input));
+    state.SetBytesProcessed(state.iterations() * QFileInfo(input).size());
+}
+BENCHMARK(BM_Utf8Detection)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_TextRunScan(benchmark::State& state) {
     const QByteArray corpus = Prose();

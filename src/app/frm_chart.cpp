@@ -4,6 +4,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -182,12 +183,18 @@ void FrmChart::DrawBars() {
     auto* wordAxis = new QBarCategoryAxis;
     wordAxis->append(words);
     wordAxis->setGridLineVisible(false);
+    // Words are shown whole: the axis takes the room the longest needs.
+    wordAxis->setTruncateLabels(false);
     chart->addAxis(wordAxis, Qt::AlignLeft);
     series->attachAxis(wordAxis);
+    // The themes colour bar labels for the inside of a bar; outside it they are written in
+    // the colour of the axis labels.
+    set->setLabelColor(wordAxis->labelsColor());
 
     auto* countAxis = new QValueAxis;
     countAxis->setRange(0, chart_.bars.front().frequency * kBarLabelRoom);
     countAxis->setTickCount(kCountTicks);
+    countAxis->applyNiceNumbers();
     countAxis->setLabelFormat(QStringLiteral("%.0f"));
     countAxis->setTitleText(QStringLiteral("Frequency"));
     chart->addAxis(countAxis, Qt::AlignBottom);
@@ -208,16 +215,21 @@ void FrmChart::DrawCurve() {
     auto* rankAxis = new QLogValueAxis;
     rankAxis->setBase(kLogBase);
     rankAxis->setMinorTickCount(kMinorTicks);
+    rankAxis->setMinorGridLineVisible(false);
     rankAxis->setLabelFormat(QStringLiteral("%.0f"));
     rankAxis->setTitleText(QStringLiteral("Rank"));
     rankAxis->setRange(1, std::max(kLeastDecade, chart_.numRanks * kCurveRightRoom));
     auto* frequencyAxis = new QLogValueAxis;
     frequencyAxis->setBase(kLogBase);
     frequencyAxis->setMinorTickCount(kMinorTicks);
+    frequencyAxis->setMinorGridLineVisible(false);
     frequencyAxis->setLabelFormat(QStringLiteral("%.0f"));
     frequencyAxis->setTitleText(QStringLiteral("Frequency"));
-    frequencyAxis->setRange(kCurveBottom,
-                            std::max(kLeastDecade, chart_.maxFrequency * kCurveTopRoom));
+    // The fitted line starts at rank 1 and may start above the most frequent word.
+    const double top = chart_.fit.fitted
+                           ? std::max<double>(chart_.maxFrequency, FittedFrequency(chart_.fit, 1.0))
+                           : chart_.maxFrequency;
+    frequencyAxis->setRange(kCurveBottom, std::max(kLeastDecade, top * kCurveTopRoom));
     chart->addAxis(rankAxis, Qt::AlignBottom);
     chart->addAxis(frequencyAxis, Qt::AlignLeft);
 
@@ -274,6 +286,8 @@ void FrmChart::cmdSaveSvg_Click() {
 }
 
 bool FrmChart::SaveAsPng(const QString& path) {
+    // The charts lay themselves out on posted events: the picture shows them finished.
+    QCoreApplication::sendPostedEvents();
     if (!chartArea_->grab().save(path, "PNG")) {
         ReportSaveFailure(path);
         return false;
@@ -287,6 +301,7 @@ bool FrmChart::SaveAsSvg(const QString& path) {
         ReportSaveFailure(path);
         return false;
     }
+    QCoreApplication::sendPostedEvents();
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
     svg.setSize(chartArea_->size());

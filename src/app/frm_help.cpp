@@ -6,6 +6,7 @@
 
 #include "app/cv_common.h"
 #include "app/web_link.h"
+#include "app/window_accessibility.h"
 #include "support/catalogue.h"
 #include "support/message_numbers.h"
 
@@ -92,6 +93,7 @@ QString HelpText(const QString& manualAddress) {
 FrmHelp::FrmHelp(QWidget& mainWindow, std::function<void()> setTheFocus)
     : QWidget(&mainWindow, Qt::Window), setTheFocus_(std::move(setTheFocus)) {
     setObjectName(QStringLiteral("frmHelp"));
+    MakeAccessibleWindow(*this);
     txbHelpScreen = new QPlainTextEdit(this);
     txbHelpScreen->setObjectName(QStringLiteral("txbHelpScreen"));
     txbHelpScreen->setReadOnly(true);

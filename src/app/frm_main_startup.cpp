@@ -34,12 +34,12 @@
 #include "support/file_proc.h"
 #include "support/language_tables.h"
 #include "support/str_proc.h"
+#include "support/text_literals.h"
 
 namespace lxt {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 constexpr char kInputDialogTitle[] = "Specify input file";
 constexpr char kInputDialogFilter[] = "A text file or a docx file";
 constexpr char kOutputDialogTitle[] = "Specify output file";
@@ -64,10 +64,6 @@ constexpr int kMaxPermittedWordLength = 80;
 constexpr char kNeverWordChars[] = "+;<>\"";
 constexpr char kAllPossibleExtraChars[] = "'0123456789-_@:/.\\";
 constexpr char kProhibitedInitialOrFinalChars[] = "-'.:,()+";
-
-QString Latin(const char* text) {
-    return QString::fromLatin1(text);
-}
 
 }  // namespace
 

@@ -21,6 +21,7 @@
 #include "app/cv_common.h"
 #include "app/frm_language_selection.h"
 #include "app/frm_main.h"
+#include "app/window_accessibility.h"
 #include "run/run_state.h"
 #include "scan/markup.h"
 
@@ -113,6 +114,7 @@ QWidget* Indented(QWidget* control) {
 
 FrmParams::FrmParams(FrmMain& main) : QWidget(&main, Qt::Window), main_(main) {
     setObjectName(QStringLiteral("frmParams"));
+    MakeAccessibleWindow(*this);
     BuildControls();
 
     // Form_Load.

@@ -5,13 +5,13 @@
 #include <QFileInfo>
 
 #include "support/data_folder.h"
+#include "support/text_literals.h"
 #include "support/ui.h"
 
 namespace lxt {
 
 namespace {
 
-constexpr char kCrLf[] = "\r\n";
 // A successful launch is reported with the shell's usual value.
 constexpr int kLaunchOk = 42;
 
@@ -62,7 +62,7 @@ QString WebTargetExtension(const QString& target) {
 
 QString LaunchFailureText(int result, const QString& target) {
     QString text = QStringLiteral("Error launching web browser, error code =") +
-                   QString::number(result) + u'.' + QLatin1String(kCrLf) + QLatin1String(kCrLf);
+                   QString::number(result) + u'.' + kCrLf + kCrLf;
     switch (result) {
         case kLaunchNoAssociation:
             text += QStringLiteral("File extension '") + WebTargetExtension(target) +

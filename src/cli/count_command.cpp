@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -19,6 +20,7 @@
 #include "exclude/common_words.h"
 #include "exclude/words_to_ignore.h"
 #include "input/file_scan.h"
+#include "input/is_text_file.h"
 #include "results/listed_words_chart.h"
 #include "results/word_listing.h"
 #include "run/report_error.h"
@@ -165,6 +167,8 @@ int RunCount(const QStringList& arguments, StandardOutput& out) {
 
     if (!o.saveSettingsFile.isEmpty()) {
         Settings saved = run.settings;
+        // The counter never shows words as found; the file keeps the windows' own choice.
+        saved.chkSuppressWords = Settings{}.chkSuppressWords;
         if (!o.inputFiles.isEmpty() && o.inputFiles[0] != QLatin1String(kStandardInputName)) {
             saved.txbFile[0] = QFileInfo(o.inputFiles[0]).absoluteFilePath();
         }
@@ -216,6 +220,13 @@ int RunCount(const QStringList& arguments, StandardOutput& out) {
         if (screen) out.Write(Unix(piece));
     };
 
+    // A docx document is always scanned as UTF-8, which allowing only 7-bit ASCII excludes:
+    // the run is refused as in the windows, where choosing a docx ticks the UTF-8 box.
+    if (run.settings.chkOnly7bitASCII == 1 && !o.asClipboard &&
+        std::any_of(inputs.cbegin(), inputs.cend(),
+                    [](const QString& input) { return IsDocxFile(input.trimmed()); })) {
+        run.settings.chkUTF8 = 1;
+    }
     const bool utf8AndSevenBit = run.settings.chkUTF8 == 1 && run.settings.chkOnly7bitASCII == 1;
     QStringList refused;
     const InputFiles files{o.asClipboard ? QStringList() : inputs, &refused};
@@ -232,6 +243,12 @@ int RunCount(const QStringList& arguments, StandardOutput& out) {
             if (utf8AndSevenBit || ui.SettingsRefused()) return kExitUsage;
             return kExitInputRefused;
         case RunOutcome::Abandoned:
+            // Ctrl-C before any word was counted (while a docx is unpacked): a stopped count
+            // with nothing to list.
+            if (ConsoleUi::Interrupted() && !run.blnRunInterrupted) {
+                ui.PrintMessage(StoppedText(run.lngNumWords));
+                return kExitCounted;
+            }
             return kExitInputRefused;
         case RunOutcome::Failed: {
             // The driver's hint about a locked output file is left in the output box.

@@ -25,14 +25,15 @@
 #include "scan/scan_options.h"
 #include "support/catalogue.h"
 #include "support/error_numbers.h"
+#include "support/file_proc.h"
 #include "support/message_numbers.h"
+#include "support/text_literals.h"
 #include "support/ui.h"
 
 namespace lxt {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 constexpr char kProcedureName[] = "DoIt";
 constexpr char kTimeElapsedStart[] = "Time elapsed: 0s";
 constexpr char kPhaseSuffix[] = " ...";
@@ -44,11 +45,7 @@ constexpr char kPathFileAccessError[] = "Path/File access error";
 constexpr char kPathNotFound[] = "Path not found";
 constexpr char kOutOfMemory[] = "Out of memory";
 
-QString Latin(const char* text) {
-    return QString::fromLatin1(text);
-}
-
-// Step 12: the error handler of DoIt.
+// The error handler of DoIt: the error is reported and the run ends idle.
 RunOutcome HandleError(RunState& run, int number, const QString& description) {
     Ui& ui = run.ui;
     ReportError(run, number, description, Latin(kProcedureName));
@@ -61,7 +58,7 @@ RunOutcome HandleError(RunState& run, int number, const QString& description) {
     return RunOutcome::Failed;
 }
 
-// Steps 7 to 11, once the scan has delivered its words.
+// Once the scan has delivered its words: sorts them, handles a stop, and lists them.
 RunOutcome OrderAndList(RunState& run, const ListingTarget& target) {
     Ui& ui = run.ui;
     SortWordTable(run, 1, run.lngNumWords, 1);
@@ -131,6 +128,11 @@ QString StoppedText(qint32 numWords) {
 }
 
 OutputFileTest TestOutputFile(const QString& path) {
+    // Opening a pipe for writing waits for a reader; a device is no file to list into.
+    if (IsSpecialFile(path)) {
+        return {kErrPathFileAccess, Latin(kPathFileAccessError) + QStringLiteral(": ") + path +
+                                        u' ' + Latin(kNotRegularFileText)};
+    }
 #ifdef Q_OS_UNIX
     const QByteArray native = QFile::encodeName(path);
     const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);

@@ -1,6 +1,7 @@
 #include "exclude/common_words.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "input/is_text_file.h"
 #include "run/event_pump.h"
@@ -20,6 +21,7 @@
 #include "support/line_ends.h"
 #include "support/message_numbers.h"
 #include "support/str_proc.h"
+#include "support/text_literals.h"
 #include "support/ui.h"
 #include "support/utf8.h"
 #include "support/win1252.h"
@@ -30,14 +32,6 @@ namespace {
 
 constexpr char kProcedure[] = "AttemptToReadCommonWords";
 constexpr char16_t kBlank = u' ';
-
-QString TrimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == kBlank) ++first;
-    while (last > first && text[last - 1] == kBlank) --last;
-    return text.mid(first, last - first);
-}
 
 void SetCommonWordsFile(RunState& run, const QString& path) {
     run.strCommonWordsFile = path;
@@ -124,6 +118,11 @@ bool ReadCommonWords(RunState& run) {
             SetDefaultCommonWordsFile(run);
             SetIgnoreCommonWords(run, false);
         }
+        return false;
+    }
+    if (QFileInfo(path).size() > kMaxCommonWordsFileBytes) {
+        ui.MsgBox(path + QStringLiteral("\r\n") + QLatin1String(kCommonWordsFileTooLarge),
+                  QStringLiteral("Fatal error"), MsgButtons::Ok, MsgIcon::Information);
         return false;
     }
     bool utf8 = false;

@@ -14,6 +14,10 @@ inline constexpr char kCommonWordsNotFoundText[] = "File for common words not fo
 inline constexpr char kFileNotFoundTitle[] = "File not found";
 inline constexpr char kCommonWordsLoadedBoxTitle[] = "Common words loaded";
 inline constexpr char kLoadedFrom[] = " loaded from ";
+// The largest common-words file read: the shipped lists hold a few kilobytes.
+inline constexpr qint64 kMaxCommonWordsFileBytes = 16 * 1024 * 1024;
+inline constexpr char kCommonWordsFileTooLarge[] =
+    "is larger than 16 MB, too large for a common-words file.";
 
 // "One common word", or the number in words followed by " common words" ("No common
 // words", "Twenty one common words", "1,234 common words").

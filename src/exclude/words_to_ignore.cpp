@@ -7,7 +7,9 @@
 #include "run/run_state.h"
 #include "scan/letter_classes.h"
 #include "scan/scan_options.h"
+#include "support/blank_list_lookup.h"
 #include "support/str_proc.h"
+#include "support/text_literals.h"
 #include "support/ui.h"
 
 namespace lxt {
@@ -17,15 +19,6 @@ namespace {
 constexpr char16_t kBlank = u' ';
 constexpr char16_t kComma = u',';
 constexpr char kLineBreak[] = "\r\n";
-
-// Trims blanks (not other white space) from both ends.
-QString TrimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == kBlank) ++first;
-    while (last > first && text[last - 1] == kBlank) --last;
-    return text.mid(first, last - first);
-}
 
 // A letter of the full letter list, or a letter (or combining mark) that Windows-1252 lacks;
 // a surrogate stands for the letter its pair makes.
@@ -85,14 +78,8 @@ bool TakeOverWordsToIgnore(RunState& run) {
     return CheckAllowedExtraChars(run);
 }
 
-bool IsWordToIgnore(QStringView list, QStringView lowerCaseWord) {
-    if (list.isEmpty() || lowerCaseWord.isEmpty()) return false;
-    QString probe;
-    probe.reserve(lowerCaseWord.size() + 2);
-    probe += kBlank;
-    probe += lowerCaseWord;
-    probe += kBlank;
-    return list.contains(probe);
+bool IsWordToIgnore(const QString& list, QStringView lowerCaseWord) {
+    return !lowerCaseWord.isEmpty() && BlankListHolds(list, lowerCaseWord);
 }
 
 QString CharacterNotAllowedText(QChar c, QStringView neverWordChars) {

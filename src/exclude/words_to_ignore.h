@@ -30,7 +30,7 @@ NormalisedWordsToIgnore NormaliseWordsToIgnore(const QString& text);
 bool TakeOverWordsToIgnore(RunState& run);
 
 // True when `lowerCaseWord` is one of the words of `list` (a whole word, not a part).
-bool IsWordToIgnore(QStringView list, QStringView lowerCaseWord);
+bool IsWordToIgnore(const QString& list, QStringView lowerCaseWord);
 
 // The "Character not allowed" text for character c (CR LF line breaks).
 QString CharacterNotAllowedText(QChar c, QStringView neverWordChars);

@@ -15,13 +15,13 @@
 #include "support/error_numbers.h"
 #include "support/message_numbers.h"
 #include "support/str_proc.h"
+#include "support/text_literals.h"
 #include "support/ui.h"
 
 namespace lxt {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 constexpr char kProcedure[] = "DoItFromClipboard";
 // Marker pairs emptied so that no comment skipping applies to clipboard text.
 constexpr int kMarkerPairsCleared = 2;

@@ -15,14 +15,13 @@
 #include "support/file_proc.h"
 #include "support/folder_proc.h"
 #include "support/message_numbers.h"
+#include "support/text_literals.h"
 #include "support/ui.h"
 #include "support/utf8.h"
 
 namespace lxt {
 
 namespace {
-
-const QString kCrLf = QStringLiteral("\r\n");
 
 QString WordFolder(const DocxState& docx) {
     return docx.strTempFolder + QStringLiteral("word");

@@ -35,17 +35,61 @@ bool StopRequested(RunState& run) {
     return false;
 }
 
+struct Entity {
+    QStringView name;  // without the "&"
+    char16_t character;
+};
+constexpr Entity kAmp{u"amp;", u'&'};
+constexpr Entity kOtherEntities[] = {
+    {u"lt;", u'<'}, {u"gt;", u'>'}, {u"quot;", u'"'}, {u"apos;", u'\''}};
+
+// The entity among kOtherEntities whose name starts at `at`, or null.
+const Entity* OtherEntityAt(QStringView text, qsizetype at) {
+    const QStringView rest = text.mid(at);
+    for (const Entity& entity : kOtherEntities) {
+        if (rest.startsWith(entity.name)) return &entity;
+    }
+    return nullptr;
+}
+
+// The five entities of a text run, in one pass. "&amp;" becomes "&" first, so that an
+// "&amp;" before the name of another entity ("&amp;lt;") gives that entity's character.
+QString DecodeEntities(const QString& text) {
+    if (!text.contains(u'&')) return text;
+    const QStringView view(text);
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < view.size();) {
+        if (view[i] != u'&') {
+            out += view[i++];
+            continue;
+        }
+        if (view.mid(i + 1).startsWith(kAmp.name)) {
+            const qsizetype after = i + 1 + kAmp.name.size();
+            if (const Entity* entity = OtherEntityAt(view, after)) {
+                out += QChar(entity->character);
+                i = after + entity->name.size();
+            } else {
+                out += QChar(kAmp.character);
+                i = after;
+            }
+        } else if (const Entity* entity = OtherEntityAt(view, i + 1)) {
+            out += QChar(entity->character);
+            i += 1 + entity->name.size();
+        } else {
+            out += view[i++];
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
 QString TextRunPiece(const QString& tagAndContent) {
     const qsizetype close = tagAndContent.indexOf(u'>');
     QString piece = close >= 0 ? tagAndContent.mid(close + 1) : tagAndContent;
     if (IsBlank(piece)) return QStringLiteral(" ");
-    piece.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
-    piece.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
-    piece.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
-    piece.replace(QStringLiteral("&quot;"), QStringLiteral("\""));
-    piece.replace(QStringLiteral("&apos;"), QStringLiteral("'"));
+    piece = DecodeEntities(piece);
     RepairDecodedPairs(piece);
     RepairDecodedPunctuation(piece);
     return piece;

@@ -24,6 +24,7 @@
 #include "support/file_proc.h"
 #include "support/message_numbers.h"
 #include "support/str_proc.h"
+#include "support/text_literals.h"
 #include "support/ui.h"
 #include "support/utf8.h"
 #include "support/win1252.h"
@@ -32,12 +33,7 @@ namespace lxt {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 constexpr char kProcedure[] = "DoItFromFile";
-
-QString L(const char* text) {
-    return QString::fromLatin1(text);
-}
 
 void ShowSameFileMessage(Ui& ui) {
     ui.MsgBox(QStringLiteral("Output file cannot be the same as the input file."),
@@ -170,7 +166,8 @@ bool SameFile(const QString& first, const QString& second) {
         return QDir::cleanPath((folder.isEmpty() ? info.absolutePath() : folder) +
                                QStringLiteral("/") + info.fileName());
     };
-    return first == second || canonical(first) == canonical(second);
+    return first == second || canonical(first) == canonical(second) ||
+           SameFileOnDisk(first, second);
 }
 
 bool CheckInputFile(RunState& run, const QString& path) {
@@ -235,7 +232,7 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
     };
 
     // Preparation.
-    ui.OutputReplace(L(kNowProcessing));
+    ui.OutputReplace(Latin(kNowProcessing));
     docx.blnDocx = IsDocxFile(input);
     const QString extension = FileExtension(input, true);
     bool utf8 = false;
@@ -259,7 +256,8 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
         qint32 result = 0;
         {
             TemporaryFolderGuard checkOnly(docx);
-            result = PrepareDocx(run, docx, input, L(kTemporaryFolderTag), true, true, extension);
+            result =
+                PrepareDocx(run, docx, input, Latin(kTemporaryFolderTag), true, true, extension);
         }
         if (result < 0) {
             ShowDocxPreparationFailure(ui, result, input);
@@ -307,7 +305,7 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
         return abandon();
     }
 
-    ui.OutputReplace(L(kNowProcessing));
+    ui.OutputReplace(Latin(kNowProcessing));
     ui.SetLabel(UiLabel::SizeOfClipboardContents, QString());
     ConcealNumWords(run, true);
     run.strClipboardText.clear();
@@ -328,9 +326,9 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
         run.intWithinComment = -1;
         std::optional<TextLineReader> reader;
         if (docx.blnDocx) {
-            ui.OutputReplace(L(kProcessing) + kCrLf + kCrLf);
+            ui.OutputReplace(Latin(kProcessing) + kCrLf + kCrLf);
             const qint32 result =
-                PrepareDocx(run, docx, input, L(kTemporaryFolderTag), true, true, extension);
+                PrepareDocx(run, docx, input, Latin(kTemporaryFolderTag), true, true, extension);
             if (result < 0) {
                 ShowDocxPreparationFailure(ui, result, input);
                 return EndBeforeReading(run, suppress);
@@ -372,9 +370,9 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
         }
         ReadLines(run, *reader, extension, docx.blnDocx, utf8, fileLength);
     } catch (const RunError& error) {
-        ReportError(run, error.number, error.description, L(kProcedure));
+        ReportError(run, error.number, error.description, Latin(kProcedure));
     } catch (const std::bad_alloc&) {
-        ReportError(run, kErrOutOfMemory, QStringLiteral("Out of memory"), L(kProcedure));
+        ReportError(run, kErrOutOfMemory, QStringLiteral("Out of memory"), Latin(kProcedure));
     }
 
     // End of the scan.
@@ -386,7 +384,7 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
     try {
         SealWordTable(run);
     } catch (const RunError& error) {
-        ReportError(run, error.number, error.description, L(kProcedure));
+        ReportError(run, error.number, error.description, Latin(kProcedure));
     }
     return true;
 }

@@ -10,13 +10,13 @@
 #include "support/file_proc.h"
 #include "support/line_ends.h"
 #include "support/str_proc.h"
+#include "support/text_literals.h"
 #include "support/ui.h"
 
 namespace lxt {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 const QStringList kKnownTextExtensions = {
     QStringLiteral("txt"),   QStringLiteral("log"),  QStringLiteral("xml"),
     QStringLiteral("htm"),   QStringLiteral("html"), QStringLiteral("shtm"),
@@ -200,6 +200,11 @@ bool MacintoshMessageShown() {
 
 bool InspectInputFile(Ui& ui, const QString& fileName, bool silent, bool& utf8, int& textCode) {
     ui.OutputReplace(QString());
+    if (IsSpecialFile(fileName)) {
+        ui.MsgBox(FileLine(fileName) + kCrLf + QLatin1String(kNotRegularFileText) + u'.',
+                  QStringLiteral("Fatal error"), MsgButtons::Ok, MsgIcon::Information);
+        return false;
+    }
     const qint64 length = FileExists(fileName) ? QFileInfo(fileName).size() : 0;
 
     quint8 firstControl = 32;

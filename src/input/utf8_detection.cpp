@@ -1,7 +1,8 @@
 #include "input/utf8_detection.h"
 
 #include <QFile>
-#include <cstring>
+#include <QtEndian>
+#include <bit>
 
 namespace lxt {
 
@@ -9,6 +10,8 @@ namespace {
 
 constexpr qint64 kReadBlock = 256 * 1024;
 constexpr quint64 kHighBits = 0x8080808080808080ULL;
+constexpr unsigned char kContinuationLow = 0x80;
+constexpr unsigned char kContinuationHigh = 0xBF;
 
 }  // namespace
 
@@ -17,45 +20,62 @@ Utf8Verdict Utf8Checker::Feed(QByteArrayView bytes) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const qsizetype n = bytes.size();
     qsizetype i = 0;
+    auto fail = [this] {
+        invalid_ = true;
+        return Utf8Verdict::Invalid;
+    };
     while (i < n) {
-        if (needed_ == 0) {
-            // Runs of 7-bit bytes are passed eight at a time.
-            while (i + 8 <= n) {
-                quint64 word = 0;
-                std::memcpy(&word, p + i, sizeof word);
-                if ((word & kHighBits) != 0) break;
-                i += 8;
-            }
-            if (i >= n) break;
+        if (needed_ > 0) {
+            // The rest of a sequence that the previous piece cut off.
             const unsigned char b = p[i++];
-            if (b < 0x80) continue;
-            low_ = 0x80;
-            high_ = 0xBF;
-            if (b >= 0xC2 && b <= 0xDF) {
-                needed_ = 1;
-            } else if (b >= 0xE0 && b <= 0xEF) {
-                needed_ = 2;
-                if (b == 0xE0) low_ = 0xA0;   // no overlong three-byte form
-                if (b == 0xED) high_ = 0x9F;  // no surrogate halves
-            } else if (b >= 0xF0 && b <= 0xF4) {
-                needed_ = 3;
-                if (b == 0xF0) low_ = 0x90;   // no overlong four-byte form
-                if (b == 0xF4) high_ = 0x8F;  // nothing above U+10FFFF
-            } else {
-                invalid_ = true;
-                return Utf8Verdict::Invalid;
-            }
-            multiByte_ = true;
+            if (b < low_ || b > high_) return fail();
+            low_ = kContinuationLow;
+            high_ = kContinuationHigh;
+            --needed_;
             continue;
         }
-        const unsigned char b = p[i++];
-        if (b < low_ || b > high_) {
-            invalid_ = true;
-            return Utf8Verdict::Invalid;
+        // Runs of 7-bit bytes are passed eight at a time, up to the first byte above 127.
+        while (i + 8 <= n) {
+            const quint64 high = qFromLittleEndian<quint64>(p + i) & kHighBits;
+            if (high != 0) {
+                i += std::countr_zero(high) / 8;
+                break;
+            }
+            i += 8;
         }
-        low_ = 0x80;
-        high_ = 0xBF;
-        --needed_;
+        while (i < n && p[i] < 0x80) ++i;
+        if (i >= n) break;
+
+        const unsigned char lead = p[i++];
+        int needed = 0;
+        unsigned char low = kContinuationLow;
+        unsigned char high = kContinuationHigh;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            needed = 1;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            needed = 2;
+            if (lead == 0xE0) low = 0xA0;   // no overlong three-byte form
+            if (lead == 0xED) high = 0x9F;  // no surrogate halves
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            needed = 3;
+            if (lead == 0xF0) low = 0x90;   // no overlong four-byte form
+            if (lead == 0xF4) high = 0x8F;  // nothing above U+10FFFF
+        } else {
+            return fail();
+        }
+        multiByte_ = true;
+        if (i + needed > n) {
+            // Cut off by the end of the piece: finished byte by byte with the next one.
+            needed_ = needed;
+            low_ = low;
+            high_ = high;
+            continue;
+        }
+        if (p[i] < low || p[i] > high) return fail();
+        for (int k = 1; k < needed; ++k) {
+            if ((p[i + k] & 0xC0) != 0x80) return fail();
+        }
+        i += needed;
     }
     return multiByte_ ? Utf8Verdict::MultiByte : Utf8Verdict::Ascii;
 }

@@ -5,6 +5,7 @@
 
 #include "run/run_state.h"
 #include "support/str_proc.h"
+#include "support/text_literals.h"
 
 namespace lxt {
 
@@ -24,12 +25,6 @@ QString TrimTrailingBlanks(const QString& text) {
     qsizetype end = text.size();
     while (end > 0 && text.at(end - 1) == u' ') --end;
     return text.left(end);
-}
-
-QString TrimBlanks(const QString& text) {
-    qsizetype begin = 0;
-    while (begin < text.size() && text.at(begin) == u' ') ++begin;
-    return TrimTrailingBlanks(text.mid(begin));
 }
 
 // Formats whose word is not the last column: in layout B the word carries its own ", ".

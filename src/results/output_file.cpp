@@ -12,6 +12,7 @@
 #include "support/folder_proc.h"
 #include "support/message_numbers.h"
 #include "support/str_proc.h"
+#include "support/text_literals.h"
 #include "support/ui.h"
 #include "support/win1252.h"
 
@@ -19,7 +20,6 @@ namespace lxt {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 const QString kProcedure = QStringLiteral("ListWords");
 
 // Error numbers and descriptions of a file that cannot be opened or written.
@@ -45,15 +45,6 @@ FileError WriteError(const QFile& file) {
         return {kErrDiskFull, QStringLiteral("Disk full")};
     }
     return {kErrDeviceIo, QStringLiteral("Device I/O error")};
-}
-
-// Removes the blanks (only blanks) at both ends.
-QString TrimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == u' ') ++first;
-    while (last > first && text.at(last - 1) == u' ') --last;
-    return text.mid(first, last - first);
 }
 
 // True when every included word is written in characters that Windows-1252 has.

@@ -8,6 +8,7 @@
 #include "run/run_state.h"
 #include "run/word_table.h"
 #include "support/error_numbers.h"
+#include "support/text_literals.h"
 #include "support/ui.h"
 #include "support/win1252.h"
 
@@ -15,7 +16,6 @@ namespace lxt {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 // Encoded file bytes are handed to the file in pieces of about this size.
 constexpr qsizetype kFileChunk = 1 << 18;
 

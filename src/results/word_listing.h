@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "results/listing_formats.h"
+#include "run/word_list.h"
 
 class QIODevice;
 
@@ -16,8 +17,6 @@ namespace lxt {
 
 struct RunState;
 
-// The number of characters the output box may hold.
-inline constexpr qsizetype kMaxTextLength = 65000;
 // Lines are gathered and added to the screen this many at a time.
 inline constexpr qint32 kLinesPerBatch = 20;
 // The arrows the twirler shows in turn, one per listed line.

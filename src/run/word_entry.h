@@ -7,11 +7,11 @@
 namespace lxt {
 
 struct WordEntry {
-    QString strWord;      // the word as admitted
-    QString strSortKey;   // folded form for the alphabetical listing
+    QString strWord;     // the word as admitted
+    QString strSortKey;  // folded form for the alphabetical listing
     qint32 lngFrequency = 0;
-    qint32 lngRank = 0;   // position in the frequency order, from 1; 0 = not ranked
-    qint32 lngNext = 0;   // next entry in the frequency order; 0 = none
+    qint32 lngRank = 0;  // position in the frequency order, from 1; 0 = not ranked
+    qint32 lngNext = 0;  // next entry in the frequency order; 0 = none
     bool blnIncluded = false;
 };
 

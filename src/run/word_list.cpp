@@ -4,6 +4,8 @@
 
 #include "run/run_error.h"
 #include "run/run_state.h"
+#include "run/run_statistics.h"
+#include "support/blank_list_lookup.h"
 #include "support/char_case.h"
 #include "support/error_numbers.h"
 #include "support/str_proc.h"
@@ -13,7 +15,7 @@ namespace lxt {
 
 namespace {
 
-// VB's "Out of memory" error, raised when the table cannot grow.
+// The "Out of memory" error, raised when the table cannot grow.
 constexpr char16_t kOutOfMemoryDescription[] = u"Out of memory";
 
 // The word lower-cased as LowerCaseFull does it; the word itself (no copy) when it is
@@ -31,18 +33,6 @@ struct LowerWord {
     QStringView view;
     QString owned;
 };
-
-// True when `word` stands between two blanks in the words to ignore.
-bool IsWordToIgnore(QStringView list, QStringView word) {
-    if (word.isEmpty()) return list.contains(u"  ");
-    for (qsizetype at = list.indexOf(word); at >= 0; at = list.indexOf(word, at + 1)) {
-        const qsizetype after = at + word.size();
-        if (at > 0 && list[at - 1] == u' ' && after < list.size() && list[after] == u' ') {
-            return true;
-        }
-    }
-    return false;
-}
 
 void GrowTable(WordTable& table) {
     try {
@@ -111,10 +101,12 @@ void AddNewWord(RunState& run, QStringView word) {
     table.Remember(run.lngNumWords);
 
     if (run.lngNumWords % kWordsPerLabelRefresh == 0) {
-        if (run.blnReadingWords) {
-            run.ui.SetLabel(UiLabel::NumberOfWords, QString::fromUtf16(kCommonWordsReadCaption) +
-                                                        QString::number(run.lngNumWords));
-        }
+        // The label gets its text before it shows, never the text of an earlier run.
+        run.ui.SetLabel(
+            UiLabel::NumberOfWords,
+            run.blnReadingWords
+                ? QString::fromUtf16(kCommonWordsReadCaption) + QString::number(run.lngNumWords)
+                : QString::fromLatin1(kWordsFoundSoFarPrefix) + GroupedNumber(run.lngNumWords));
         run.ui.SetLabelVisible(UiLabel::NumberOfWords, true);
     }
     ShowNewWord(run, word);
@@ -149,7 +141,7 @@ namespace {
     const bool ignoreCommon = s.chkIgnoreCommonWords == 1;
     if (!run.strWordsToIgnore.isEmpty() || ignoreCommon) {
         const LowerWord lower(word);
-        if (IsWordToIgnore(run.strWordsToIgnore, lower.view)) return true;
+        if (BlankListHolds(run.strWordsToIgnore, lower.view)) return true;
         if (ignoreCommon) {
             const qint32 count = static_cast<qint32>(run.strCommonWords.size());
             if (FindString(lower.view, run.strCommonWords, count, 1).found) return true;

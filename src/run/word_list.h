@@ -13,7 +13,7 @@ namespace lxt {
 struct RunState;
 class WordTable;
 
-// Characters the output box may hold while words are shown as found.
+// The number of characters the output box may hold.
 inline constexpr qint32 kMaxTextLength = 65000;
 // Words are no longer shown once the output box holds more than this.
 inline constexpr qint32 kDisplayCutOff = kMaxTextLength - 100;

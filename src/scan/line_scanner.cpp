@@ -106,7 +106,8 @@ void Pump(RunState& run) {
     if (run.blnStartUpCompleted) run.eventPump.Pump(run.ui);
 }
 
-// Marked spans at lngLP (step 2 of the main loop). Returns false when the line is finished.
+// Marked spans at lngLP, stepped over before a word is looked for. Returns false when the line is
+// finished.
 bool SkipSpans(RunState& run, const MarkerStarts& starts) {
     if (run.intWithinComment == -1) {
         if (!starts.May(run.strLine.at(run.lngLP - 1))) return true;

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "support/catalogue.h"
+#include "support/file_proc.h"
 #include "support/folder_proc.h"
 #include "support/line_ends.h"
 #include "support/win1252.h"
@@ -276,10 +277,13 @@ QByteArray SettingsFileBytes(const Settings& settings) {
 QString SaveState(const Settings& settings, const QString& path) {
     const QString target = path.isEmpty() ? StateFilePath() : path;
     const QString prefix = QString::fromLatin1(kSaveErrorPrefix);
+    if (IsSpecialFile(target)) return prefix + QString::fromLatin1(kNotRegularFileText);
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly)) return prefix + file.errorString();
     const QByteArray bytes = SettingsFileBytes(settings);
-    if (file.write(bytes) != bytes.size()) {
+    // The write is buffered: a full disk shows only when the buffer is flushed, and the
+    // commit does not look, so the flush is checked here before the file replaces the old one.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString description = file.errorString();
         file.cancelWriting();
         return prefix + description;
@@ -294,12 +298,21 @@ RestoredSettings RestoreSavedState(const QString& path, const Settings& current)
     const QString source = path.isEmpty() ? StateFilePath() : path;
     const QString prefix = QString::fromLatin1(kRestoreErrorPrefix);
 
+    if (IsSpecialFile(source)) {
+        result.errorText = prefix + QString::fromLatin1(kNotRegularFileText);
+        return result;
+    }
     QFile file(source);
     if (!file.open(QIODevice::ReadOnly)) {
         result.errorText = prefix + file.errorString();
         return result;
     }
-    const QByteArray bytes = file.readAll();
+    // A file larger than any settings file is refused before it is read whole.
+    const QByteArray bytes = file.read(kMaxSettingsFileBytes + 1);
+    if (bytes.size() > kMaxSettingsFileBytes) {
+        result.errorText = prefix + QString::fromLatin1(kSettingsFileTooLarge);
+        return result;
+    }
     if (file.error() != QFileDevice::NoError) {
         result.errorText = prefix + file.errorString();
         return result;

@@ -23,6 +23,11 @@ inline constexpr char kInvalidPropertyValue[] = "Invalid property value";
 inline constexpr char kInputPastEndOfFile[] = "Input past end of file";
 inline constexpr char kTypeMismatch[] = "Type mismatch";
 inline constexpr char kOverflow[] = "Overflow";
+// The largest settings file read: far more than 39 lines with the longest texts the windows
+// take (the words to ignore).
+inline constexpr qint64 kMaxSettingsFileBytes = 4 * 1024 * 1024;
+inline constexpr char kSettingsFileTooLarge[] =
+    "The file is larger than 4 MB, far larger than any settings file";
 
 // Number of items of the three lists whose index is stored.
 inline constexpr int kThresholdItems = 8;

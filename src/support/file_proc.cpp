@@ -14,6 +14,8 @@
 #ifdef Q_OS_WIN
 #include <windows.h>
 #undef DeleteFile
+#else
+#include <sys/stat.h>
 #endif
 
 namespace lxt {
@@ -150,6 +152,32 @@ bool FileExists(const QString& path) {
     if (path.isEmpty()) return false;
     const QFileInfo info(path);
     return info.exists() && !info.isDir();
+}
+
+bool IsSpecialFile(const QString& path) {
+    if (path.isEmpty()) return false;
+#ifdef Q_OS_UNIX
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) return false;
+    return !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode);
+#else
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
+#endif
+}
+
+bool SameFileOnDisk(const QString& first, const QString& second) {
+    if (first.isEmpty() || second.isEmpty()) return false;
+#ifdef Q_OS_UNIX
+    struct stat a {};
+    struct stat b {};
+    if (::stat(QFile::encodeName(first).constData(), &a) != 0) return false;
+    if (::stat(QFile::encodeName(second).constData(), &b) != 0) return false;
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+#else
+    const QString canonical = QFileInfo(first).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(second).canonicalFilePath();
+#endif
 }
 
 bool DeleteFile(const QString& path, bool clearHidden, bool clearReadOnly, bool clearSystem) {

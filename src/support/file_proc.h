@@ -21,6 +21,18 @@ inline constexpr int kGuessLetterThreshold = 3;
 // True for an existing file (not a folder); false for an empty path.
 bool FileExists(const QString& path);
 
+// What is said of a path refused by IsSpecialFile.
+inline constexpr char kNotRegularFileText[] =
+    "is not a regular file (a pipe, a device or a socket)";
+
+// True for a path that names a pipe, a device or a socket: opening one may wait for ever or
+// read without end, so the program never opens one as a file of its own.
+bool IsSpecialFile(const QString& path);
+
+// True when both paths name one existing file: the same device and the same file number,
+// also through a hard link or a symbolic link.
+bool SameFileOnDisk(const QString& first, const QString& second);
+
 // Deletes a file, first clearing its hidden, read-only and system flags as asked. A file
 // still marked read-only is not deleted. A failed deletion is tried again 3 times, 500 ms
 // apart. True when the file is gone afterwards or never existed.

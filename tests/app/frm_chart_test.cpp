@@ -78,6 +78,11 @@ TEST_F(FrmChartTest, ShowsTheListedWordsWithLabelledBarsAndTheFittedExponent) {
     auto* bars = static_cast<QHorizontalBarSeries*>(chart.barView->chart()->series().first());
     EXPECT_TRUE(bars->isLabelsVisible());
     EXPECT_EQ(bars->labelsPosition(), QAbstractBarSeries::LabelsOutsideEnd);
+    // Outside its bar a label is written in the colour of the axis labels, not the theme's
+    // white for the inside of a bar; the words are never cut short.
+    auto* words = static_cast<QBarCategoryAxis*>(chart.barView->chart()->axes(Qt::Vertical)[0]);
+    EXPECT_EQ(bars->barSets()[0]->labelColor(), words->labelsColor());
+    EXPECT_FALSE(words->truncateLabels());
     EXPECT_EQ(FitTitle(chart), QStringLiteral("Zipf exponent s = 1.00"));
     // The curve and the fitted line, from rank 1 to rank 6.
     ASSERT_EQ(CurveSeries(chart), 2);
@@ -209,6 +214,10 @@ TEST_F(FrmChartTest, FollowsADarkPalette) {
     chart.setPalette(dark);
     EXPECT_EQ(chart.barView->chart()->theme(), QChart::ChartThemeDark);
     EXPECT_EQ(chart.curveView->chart()->theme(), QChart::ChartThemeDark);
+    auto* words = static_cast<QBarCategoryAxis*>(chart.barView->chart()->axes(Qt::Vertical)[0]);
+    EXPECT_GT(words->labelsColor().lightness(), 128);
+    auto* bars = static_cast<QHorizontalBarSeries*>(chart.barView->chart()->series().first());
+    EXPECT_EQ(bars->barSets()[0]->labelColor(), words->labelsColor());
     // Redrawn whole in the new theme.
     EXPECT_EQ(Bars(chart).size(), 6);
     EXPECT_EQ(CurveSeries(chart), 2);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -56,6 +57,12 @@ TEST(FrmHelp, PlacedAfterTheMainWindowAndLaidOutOnResize) {
     EXPECT_EQ(help.txbHelpScreen->height(), 500 + frameHeight - 1280 / 15);
     EXPECT_EQ(help.cmdClose->y(), 500 + frameHeight - 1000 / 15);
     EXPECT_EQ(help.cmdClose->x(), (600 + frameWidth - help.cmdClose->width()) / 2);
+
+    // Screen readers meet a window named by its title.
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&help);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::Window);
+    EXPECT_EQ(accessible->text(QAccessible::Name), "LXT Help");
 
     help.cmdClose->click();
     EXPECT_FALSE(help.isVisible());

@@ -12,6 +12,7 @@
 #include "app/frm_main.h"
 #include "frm_main_test_fixture.h"
 #include "run/report_error.h"
+#include "support/message_numbers.h"
 
 namespace lxt::test {
 namespace {
@@ -32,7 +33,7 @@ TEST_F(FrmMainTest, CountsASmallFileAndListsItByFrequency) {
     EXPECT_TRUE(out.contains(QRegularExpression(QStringLiteral("\\s+2\\s+2\\s+cat"))));
     EXPECT_EQ(Shown(), DisplayText(out));
     EXPECT_TRUE(frm->Run().blnWordsGot);
-    EXPECT_EQ(frm->cmdListWords->text(), Message(73));
+    EXPECT_EQ(frm->cmdListWords->text(), Message(kMsgCountCaption));
     EXPECT_FALSE(frm->IsCounting());
     EXPECT_TRUE(frm->lblNumberOfWords->text().startsWith(QStringLiteral("Number of words in")));
     // "of" is too short to count: nine occurrences.
@@ -60,7 +61,7 @@ TEST_F(FrmMainTest, ChangingTheWordOrderAfterACompleteCountListsAgain) {
     ASSERT_GT(andAt, 0) << out.toStdString();
     EXPECT_LT(andAt, catAt);
     EXPECT_LT(catAt, theAt);
-    EXPECT_EQ(frm->cmdListWords->text(), Message(73));
+    EXPECT_EQ(frm->cmdListWords->text(), Message(kMsgCountCaption));
     // The format list re-lists too: "word" alone.
     frm->cboDisplayFormat->setCurrentIndex(8);
     EXPECT_TRUE(Output().contains(QStringLiteral("\r\nand\r\ncat\r\n"))) << Output().toStdString();
@@ -79,7 +80,7 @@ TEST_F(FrmMainTest, CountsTheClipboardText) {
     EXPECT_TRUE(out.contains(QRegularExpression(QStringLiteral("\\s+2\\s+2\\s+beta"))));
     EXPECT_TRUE(frm->Run().blnWordsGot);
     EXPECT_TRUE(frm->optOnClipboard->isChecked());
-    EXPECT_EQ(frm->cmdListWords->text(), Message(73));
+    EXPECT_EQ(frm->cmdListWords->text(), Message(kMsgCountCaption));
     EXPECT_TRUE(frm->cmdClearFile[0]->isEnabled() == !frm->txbFile[0]->text().isEmpty());
 }
 
@@ -99,7 +100,7 @@ TEST_F(FrmMainTest, AnEmptyClipboardSwitchesTheSourceToFile) {
     ui.Expect(QStringLiteral("Clipboard is empty."));
     frm->cmdListWords_Click();
     EXPECT_TRUE(frm->optInFile->isChecked());
-    EXPECT_EQ(frm->cmdListWords->text(), Message(73));
+    EXPECT_EQ(frm->cmdListWords->text(), Message(kMsgCountCaption));
 }
 
 TEST_F(FrmMainTest, StopAnsweredNoLetsTheCountFinish) {
@@ -112,7 +113,7 @@ TEST_F(FrmMainTest, StopAnsweredNoLetsTheCountFinish) {
             frm->cmdListWords_Click();
         }
     });
-    ui.Expect(Message(75), MsgResult::No);
+    ui.Expect(Message(kMsgStopQuestion), MsgResult::No);
     frm->cmdListWords_Click();
     EXPECT_TRUE(asked);
     EXPECT_TRUE(frm->Run().blnWordsGot);
@@ -122,7 +123,7 @@ TEST_F(FrmMainTest, StopAnsweredNoLetsTheCountFinish) {
     ASSERT_FALSE(ui.shown.empty());
     EXPECT_EQ(ui.shown.front().buttons, MsgButtons::YesNo);
     EXPECT_EQ(ui.shown.front().defaultButton, 2);
-    EXPECT_EQ(ui.shown.front().title, Message(74));
+    EXPECT_EQ(ui.shown.front().title, Message(kMsgStopCaption));
 }
 
 TEST_F(FrmMainTest, TickingDontDisplayDuringACountStopsTheWordsAsFound) {
@@ -165,7 +166,7 @@ TEST_F(FrmMainTest, AnInterruptedCountNotListedKeepsTheStopText) {
     EXPECT_GT(frm->Run().lngNumWords, 0);
     EXPECT_LT(frm->Run().lngNumWords, 3000);
     EXPECT_FALSE(frm->Run().blnWordsGot);
-    EXPECT_EQ(frm->cmdListWords->text(), Message(73));
+    EXPECT_EQ(frm->cmdListWords->text(), Message(kMsgCountCaption));
     EXPECT_TRUE(frm->cmdFile[0]->isEnabled());
     // The question has no icon and is titled "Counting interrupted".
     EXPECT_EQ(ui.shown.back().title, QStringLiteral("Counting interrupted"));
@@ -199,11 +200,11 @@ TEST_F(FrmMainTest, NoInputFileIsRefusedAndTheBoxCleared) {
     frm->SetInputFilePath(QStringLiteral("   "));
     ui.Expect(QStringLiteral("Input file not specified."));
     frm->cmdListWords_Click();
-    EXPECT_EQ(ui.shown.back().title, Message(34));
+    EXPECT_EQ(ui.shown.back().title, Message(kMsgTitleError));
     EXPECT_EQ(ui.shown.back().icon, MsgIcon::Exclamation);
     EXPECT_TRUE(Output().isEmpty());
     EXPECT_TRUE(frm->txbFile[0]->text().isEmpty());
-    EXPECT_EQ(frm->cmdListWords->text(), Message(73));
+    EXPECT_EQ(frm->cmdListWords->text(), Message(kMsgCountCaption));
 }
 
 TEST_F(FrmMainTest, Utf8WithSevenBitOnlyIsRefused) {
@@ -258,13 +259,13 @@ TEST_F(FrmMainTest, ALockedOutputFileStopsTheRunWithTheHint) {
     frm->SetOutputFilePath(locked);
     ui.Expect(QStringLiteral("At DoIt error #70."));
     frm->cmdListWords_Click();
-    EXPECT_EQ(ui.shown.back().title, Message(34));
+    EXPECT_EQ(ui.shown.back().title, Message(kMsgTitleError));
     EXPECT_TRUE(Output().startsWith(QStringLiteral("Error: ")));
     EXPECT_TRUE(Output().endsWith(
         QStringLiteral("If the output file is open in Excel then it must first be closed\r\n"
                        "or a different file should be specified as the output file.")));
     EXPECT_EQ(frm->Run().lngNumWords, 0);
-    EXPECT_EQ(frm->cmdListWords->text(), Message(73));
+    EXPECT_EQ(frm->cmdListWords->text(), Message(kMsgCountCaption));
     EXPECT_TRUE(frm->cmdListWords->isEnabled());
     EXPECT_TRUE(frm->cmdFile[0]->isEnabled());
 }
@@ -272,12 +273,12 @@ TEST_F(FrmMainTest, ALockedOutputFileStopsTheRunWithTheHint) {
 TEST_F(FrmMainTest, AFullOutputBoxWithoutOutputFileNamesTheRemedy) {
     Start();
     frm->SetInputFilePath(files.Write("many.txt", DistinctWords(6000)));
-    ui.Expect(Message(27) + QStringLiteral("  ") + Message(31));
+    ui.Expect(Message(kMsgOutputBoxFull) + QStringLiteral("  ") + Message(kMsgNameAnOutputFile));
     frm->cmdListWords_Click();
-    EXPECT_EQ(ui.shown.back().title, Message(27));
+    EXPECT_EQ(ui.shown.back().title, Message(kMsgOutputBoxFull));
     EXPECT_EQ(ui.shown.back().icon, MsgIcon::Exclamation);
     EXPECT_LE(Output().size(), 65000);
-    EXPECT_EQ(frm->cmdListWords->text(), Message(73));
+    EXPECT_EQ(frm->cmdListWords->text(), Message(kMsgCountCaption));
 }
 
 TEST_F(FrmMainTest, AFullOutputBoxAfterWritingTheFileSaysSo) {
@@ -285,27 +286,53 @@ TEST_F(FrmMainTest, AFullOutputBoxAfterWritingTheFileSaysSo) {
     frm->SetInputFilePath(files.Write("many.txt", DistinctWords(6000)));
     const QString outputFile = files.File(QStringLiteral("list.txt"));
     frm->SetOutputFilePath(outputFile);
-    ui.Expect(Message(27) + QStringLiteral("  \r\n") + Message(33));
+    ui.Expect(Message(kMsgOutputBoxFull) + QStringLiteral("  \r\n") +
+              Message(kMsgListInOutputFile));
     frm->cmdListWords_Click();
     EXPECT_TRUE(TempDir::Read(outputFile).contains("abaaa"));
     // Output to the file disabled: the report says how to get the complete list.
     frm->chkDisableOutputToFile->setChecked(true);
-    ui.Expect(Message(27) + QStringLiteral("  ") + Message(32));
+    ui.Expect(Message(kMsgOutputBoxFull) + QStringLiteral("  ") + Message(kMsgUntickDisable));
     frm->cmdListWords_Click();
+}
+
+TEST_F(FrmMainTest, TheSameTextWithAnyLineEndsGivesTheSameOutputFile) {
+    Start();
+    const QByteArray lines[] = {"The licence is at https://example.org/ online", "/* a comment",
+                                "over lines */ and the end of the text"};
+    QByteArray first;
+    int n = 0;
+    for (const char* end : {"\r\n", "\n", "\r"}) {
+        QByteArray text;
+        for (const QByteArray& line : lines) text += line + end;
+        if (QByteArray(end) == "\r") ui.Expect(QStringLiteral("has Macintosh-type line endings"));
+        frm->SetInputFilePath(files.Write(QStringLiteral("in%1.txt").arg(++n), text));
+        const QString outputFile = files.File(QStringLiteral("out%1.txt").arg(n));
+        frm->SetOutputFilePath(outputFile);
+        frm->cmdListWords->click();
+        const QByteArray written = TempDir::Read(outputFile);
+        if (first.isEmpty()) first = written;
+        EXPECT_EQ(written, first) << n;
+    }
+    EXPECT_TRUE(first.contains("licence"));
+    EXPECT_TRUE(first.contains("text"));
+    EXPECT_FALSE(first.contains("comment"));
+    EXPECT_FALSE(first.contains("online"));
+    EXPECT_TRUE(ui.AllExpectedShown());
 }
 
 TEST_F(FrmMainTest, ReportErrorOfAFullBoxNamesTheRemedyForTheSettingsInForce) {
     Start();
     RunState& run = frm->Run();
     run.settings = frm->CollectSettings();
-    ui.Expect(Message(27) + QStringLiteral("  ") + Message(31));
+    ui.Expect(Message(kMsgOutputBoxFull) + QStringLiteral("  ") + Message(kMsgNameAnOutputFile));
     ReportError(run, kErrOutputBoxFull, QString(), QStringLiteral("ListWordsByFrequency A"));
     frm->SetOutputFilePath(files.File(QStringLiteral("out.txt")));
     frm->chkDisableOutputToFile->setChecked(true);
     run.settings = frm->CollectSettings();
-    ui.Expect(Message(27) + QStringLiteral("  ") + Message(32));
+    ui.Expect(Message(kMsgOutputBoxFull) + QStringLiteral("  ") + Message(kMsgUntickDisable));
     ReportError(run, kErrOutputBoxFull, QString(), QStringLiteral("ListWordsByFrequency B"));
-    EXPECT_EQ(ui.shown.back().title, Message(27));
+    EXPECT_EQ(ui.shown.back().title, Message(kMsgOutputBoxFull));
 }
 
 }  // namespace

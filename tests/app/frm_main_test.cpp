@@ -11,6 +11,7 @@
 #include <QUrl>
 
 #include "frm_main_test_fixture.h"
+#include "support/message_numbers.h"
 #include "support/str_proc.h"
 
 namespace lxt::test {
@@ -407,11 +408,11 @@ TEST_F(FrmMainTest, AFrenchPageOffersTheFrenchCommonWords) {
     const QString page =
         files.Write(QStringLiteral("page.html"),
                     "<html lang=\"fr\"><body>Le chat et le chien.</body></html>\r\n");
-    ui.Expect(Message(40), MsgResult::No);
+    ui.Expect(Message(kMsgQuestionCommonWords), MsgResult::No);
     frm->ChooseFile(0, page);
     EXPECT_EQ(frm->StrInputLanguage(), QStringLiteral("fr"));
     EXPECT_TRUE(ui.shown.back().text.endsWith(QStringLiteral("cwds_fr.txt")));
-    EXPECT_EQ(ui.shown.back().title, Message(42));
+    EXPECT_EQ(ui.shown.back().title, Message(kMsgTitleCommonWords));
     EXPECT_FALSE(frm->Run().blnCommonWordsLoaded);
 }
 
@@ -432,7 +433,7 @@ TEST_F(FrmMainTest, PathToolTipsFollowTheirLength) {
     frm->Timer1_Timer();
     EXPECT_EQ(frm->cmdFile[0]->toolTip(),
               QStringLiteral("Select an ANSI text file or a Word docx file"));
-    EXPECT_EQ(frm->txbOutput->toolTip(), Message(76));
+    EXPECT_EQ(frm->txbOutput->toolTip(), Message(kMsgEmptyOutputTip));
     EXPECT_FALSE(frm->cmdClearOutput->isEnabled());
 }
 

@@ -27,6 +27,7 @@
 #include "common/temp_dir.h"
 #include "settings/settings_file.h"
 #include "support/catalogue.h"
+#include "support/message_numbers.h"
 
 namespace lxt::test {
 
@@ -91,15 +92,14 @@ class FrmMainTest : public ::testing::Test {
             if (!window.IsCounting()) return;
             if (++*calls == 2) window.cmdListWords_Click();
         });
-        ui.Expect(Message(75), MsgResult::Yes);
-        ui.Expect(QStringLiteral("The operation was stopped before all words were counted."),
-                  list);
+        ui.Expect(Message(kMsgStopQuestion), MsgResult::Yes);
+        ui.Expect(QStringLiteral("The operation was stopped before all words were counted."), list);
         frm->cmdListWords_Click();
     }
     static constexpr int kPumpPauseMs = 60;
 
     // Answers the question whether to load the common words of the input's language.
-    void RefuseCommonWords() { ui.Expect(Message(40), MsgResult::No); }
+    void RefuseCommonWords() { ui.Expect(Message(kMsgQuestionCommonWords), MsgResult::No); }
 
     // Words of five letters, each with a vowel, all different: "abaaa", "abbaa", ...
     static QByteArray DistinctWords(int count) {

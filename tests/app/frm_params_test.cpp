@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -43,6 +44,11 @@ class FrmParamsTest : public test::FrmMainTest {
 
 TEST_F(FrmParamsTest, ControlsCarryTheirCaptionsAndDefaults) {
     FrmParams& p = Params();
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&p);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::Window);
+    EXPECT_EQ(accessible->text(QAccessible::Name), p.windowTitle());
+    EXPECT_FALSE(p.windowTitle().isEmpty());
     EXPECT_EQ(p.windowTitle(), frm->cmdSetParameters->text());
     EXPECT_EQ(p.chkAllowWordsWithHyphens->text(), "hyphens -");
     EXPECT_EQ(p.chkDropFinalS->text(), "Drop final 's' unless 'ss' or vowel+'s'");

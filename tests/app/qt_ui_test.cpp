@@ -7,6 +7,7 @@
 
 #include "app/frm_main.h"
 #include "frm_main_test_fixture.h"
+#include "support/message_numbers.h"
 
 namespace lxt::test {
 namespace {
@@ -110,7 +111,7 @@ TEST_F(FrmMainTest, ALargeInputWithTheInputChosenAsOutputIsAbandoned) {
     EXPECT_EQ(fileRequests.size(), 1u);
     EXPECT_EQ(frm->Run().lngNumWords, 0);
     EXPECT_FALSE(frm->Run().blnWordsGot);
-    EXPECT_EQ(frm->cmdListWords->text(), Message(73));
+    EXPECT_EQ(frm->cmdListWords->text(), Message(kMsgCountCaption));
     EXPECT_TRUE(frm->cmdFile[0]->isEnabled());
     EXPECT_EQ(TempDir::Read(input), LargeText());
 }

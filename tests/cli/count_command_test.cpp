@@ -12,10 +12,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QThread>
 #include <csignal>
 #include <functional>
 
 #ifdef Q_OS_UNIX
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -44,15 +46,21 @@ QString Program() {
     return QCoreApplication::applicationDirPath() + "/lxt-count";
 }
 
-// Runs lxt-count with `input` on its standard input (closed at its end).
-Result RunLxtCount(const QStringList& args, const QByteArray& input = {}) {
+// Runs lxt-count with `input` on its standard input (closed at its end); a run that takes
+// longer than `timeoutMs` is a failure and is ended.
+Result RunLxtCount(const QStringList& args, const QByteArray& input = {}, int timeoutMs = 120000) {
     QProcess process;
     process.start(Program(), args);
     if (process.waitForStarted()) {
         process.write(input);
         process.closeWriteChannel();
     }
-    EXPECT_TRUE(process.waitForFinished(120000));
+    if (!process.waitForFinished(timeoutMs)) {
+        ADD_FAILURE() << "still running: " << args.join(' ').toStdString();
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             process.readAllStandardOutput(), process.readAllStandardError()};
 }
@@ -309,7 +317,11 @@ TEST_F(LxtCountTest, FixedAnswersLetTheCountGoOn) {
     // Macintosh line ends: the information goes to standard error, the count goes on.
     const Result mac = RunLxtCount({dir.Write("mac.txt", "apple pear\rapple plum\r")});
     EXPECT_EQ(mac.status, kExitCounted);
+    // One line about the file, without the advice to use a Windows program.
+    EXPECT_TRUE(mac.err.startsWith("lxt-count: " + dir.File("mac.txt").toUtf8() + ": "));
     EXPECT_TRUE(mac.err.contains("has Macintosh-type line endings (CR)."));
+    EXPECT_EQ(mac.err.count('\n'), 1) << mac.err.constData();
+    EXPECT_FALSE(mac.err.contains("Notepad++"));
     EXPECT_TRUE(mac.out.contains("      1       2  apple"));
 
     // An existing output file is overwritten, also when warning on overwrite is saved.
@@ -470,7 +482,71 @@ TEST_F(LxtCountTest, SaveSettingsWritesTheSettingsInForceAndSettingsReadsThem) {
 
     const Result unwritable = RunLxtCount({"--save-settings", dir.File("no/dir/x.lxt")});
     EXPECT_EQ(unwritable.status, kExitOutputFailed);
+    // The windows' own default for "Don't display words as found", which the counter ticks.
+    EXPECT_EQ(restored.settings.chkSuppressWords, Settings{}.chkSuppressWords);
 }
+
+#ifdef Q_OS_UNIX
+// Pipes and devices are refused at once, never opened; a hard link to the input is the input.
+TEST_F(LxtCountTest, OddPathsAreRefusedAtOnceAndNeverWaitedFor) {
+    const QString in = dir.Write("in.txt", Story());
+    const QString fifo = dir.File("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString link = dir.File("link.csv");
+    ASSERT_EQ(::link(QFile::encodeName(in).constData(), QFile::encodeName(link).constData()), 0);
+    const QString settings = dir.File("kept.lxt");
+    ASSERT_EQ(RunLxtCount({"--save-settings", settings}).status, kExitCounted);
+    const QByteArray keptSettings = TempDir::Read(settings);
+    struct Case {
+        QStringList args;
+        int status;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"--common-words", fifo, in}, kExitUsage, "is not a regular file"},
+        {{"--common-words", "/dev/zero", in}, kExitUsage, "is not a regular file"},
+        {{"--settings", fifo, in}, kExitUsage, "is not a regular file"},
+        {{"--settings", "/dev/zero", in}, kExitUsage, "is not a regular file"},
+        {{"--output", fifo, in}, kExitOutputFailed, "is not a regular file"},
+        {{"--output", "/dev/full", in}, kExitOutputFailed, "is not a regular file"},
+        {{"--save-settings", "/dev/full"}, kExitOutputFailed, "is not a regular file"},
+        {{"--output", link, in},
+         kExitInputRefused,
+         "Output file cannot be the same as the input file."},
+    };
+    for (const Case& c : cases) {
+        const Result r = RunLxtCount(c.args, {}, 20000);
+        EXPECT_EQ(r.status, c.status) << c.args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains(c.message)) << r.err.constData();
+    }
+    EXPECT_EQ(TempDir::Read(in), Story());
+    EXPECT_EQ(TempDir::Read(settings), keptSettings);
+
+    // Names that are not valid UTF-8 would name other files: they are refused, and nothing
+    // is written under the name they would decode to.
+    QFile bad;
+    ASSERT_TRUE(bad.open(::fopen(QFile::encodeName(dir.Path()) + "/bad\xff\xfe.txt", "w"),
+                         QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
+    bad.write(Story());
+    bad.close();
+    for (const QString& script :
+         {QStringLiteral(R"sh(exec "$0" "$1/$(printf 'bad\377\376.txt')")sh"),
+          QStringLiteral(R"sh(exec "$0" --output "$1/$(printf 'o\377.txt')" "$2")sh")}) {
+        QProcess shell;
+        shell.start("/bin/sh", {"-c", script, Program(), dir.Path(), in});
+        ASSERT_TRUE(shell.waitForFinished(20000));
+        EXPECT_EQ(shell.exitCode(), kExitUsage) << script.toStdString();
+        EXPECT_TRUE(shell.readAllStandardError().contains("is not valid in the system's encoding"));
+    }
+    EXPECT_FALSE(QFile::exists(dir.File(QString::fromUtf8("o\xEF\xBF\xBD.txt"))));
+
+    // A settings file far larger than any is refused before it is read whole.
+    const QString huge = dir.Write("huge.lxt", QByteArray(kMaxSettingsFileBytes + 10, '0'));
+    const Result r = RunLxtCount({"--settings", huge, in});
+    EXPECT_EQ(r.status, kExitUsage);
+    EXPECT_TRUE(r.err.contains(kSettingsFileTooLarge)) << r.err.constData();
+}
+#endif
 
 TEST_F(LxtCountTest, CommonWordsFromALanguageOrAFile) {
     const QString in = dir.Write("in.txt", "the cat and the other cat\r\n");
@@ -666,7 +742,62 @@ TEST_F(LxtCountTest, DocxDocumentIsCountedAsInTheWindows) {
     const QByteArray listing = EngineListing(Settings{}, docx, dir.File("docx_engine.txt"));
     EXPECT_EQ(r.out, listing);
     EXPECT_EQ(TempDir::Read(cliOut), TempDir::Read(dir.File("docx_engine.txt")));
+
+    // A docx is scanned as UTF-8, which allowing only 7-bit ASCII excludes.
+    const Result sevenBit = RunLxtCount({"--only-7bit", docx});
+    EXPECT_EQ(sevenBit.status, kExitUsage);
+    EXPECT_TRUE(
+        sevenBit.err.contains("Scanning a 'docx' file is not compatible with\n"
+                              "allowing only 7-bit ASCII characters."))
+        << sevenBit.err.constData();
 }
+
+#ifdef Q_OS_UNIX
+// A docx large enough that its unpacking and reading take a while.
+QString WriteLargeDocx(const QString& path) {
+    QByteArray xml = "<?xml version=\"1.0\"?><w:document><w:body>";
+    for (int i = 0; i < 150000; ++i) {
+        xml += "<w:p><w:r><w:t>Word number " + QByteArray::number(i) +
+               " &amp; more words.</w:t></w:r></w:p>";
+    }
+    return WriteDocx(path, xml + "</w:body></w:document>");
+}
+
+// The private temporary folder of a docx count is gone when the count is ended by a signal
+// (and then removed by the signal's handler) or stopped by Ctrl-C.
+TEST_F(LxtCountTest, DocxTemporaryFolderGoesWhenTheCountIsEndedOrStopped) {
+    const QString docx = WriteLargeDocx(dir.File("large.docx"));
+    ASSERT_FALSE(docx.isEmpty());
+    for (const int signalNumber : {SIGTERM, SIGHUP, SIGINT}) {
+        TempDir tmp;
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("TMPDIR", tmp.Path());
+        process.setProcessEnvironment(env);
+        process.start(Program(), {docx});
+        ASSERT_TRUE(process.waitForStarted());
+        // Wait for the temporary folder to appear, then end the count.
+        QStringList made;
+        for (int i = 0; i < 2000 && made.isEmpty() && process.state() == QProcess::Running; ++i) {
+            QThread::msleep(5);
+            made = QDir(tmp.Path()).entryList({"LXT*"}, QDir::Dirs);
+        }
+        if (made.isEmpty()) GTEST_SKIP() << "the count ended too soon";
+        ::kill(static_cast<pid_t>(process.processId()), signalNumber);
+        ASSERT_TRUE(process.waitForFinished(120000));
+        EXPECT_TRUE(QDir(tmp.Path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty())
+            << signalNumber;
+        if (signalNumber == SIGINT) {
+            // Ctrl-C stops the count as it does for a text file.
+            EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+            EXPECT_EQ(process.exitCode(), kExitCounted);
+            EXPECT_TRUE(process.readAllStandardError().contains("Stopped with "));
+        } else {
+            EXPECT_EQ(process.exitStatus(), QProcess::CrashExit) << signalNumber;
+        }
+    }
+}
+#endif
 
 #ifdef Q_OS_UNIX
 TEST_F(LxtCountTest, CtrlCListsTheWordsFoundSoFar) {

@@ -38,7 +38,8 @@ std::optional<QString> ScriptedUi::InputBox(const QString& prompt, const QString
         expected_.pop_front();
         return answer;
     }
-    if (!allowUnexpected_) ADD_FAILURE() << "Unexpected input box: \"" << prompt.toStdString() << "\"";
+    if (!allowUnexpected_)
+        ADD_FAILURE() << "Unexpected input box: \"" << prompt.toStdString() << "\"";
     return std::nullopt;
 }
 
@@ -52,7 +53,9 @@ void ScriptedUi::SetLabel(UiLabel label, const QString& caption) {
     labelHistory[label].push_back(caption);
 }
 
-void ScriptedUi::SetLabelVisible(UiLabel label, bool visible) { labelVisible[label] = visible; }
+void ScriptedUi::SetLabelVisible(UiLabel label, bool visible) {
+    labelVisible[label] = visible;
+}
 
 QStringList ScriptedUi::PendingExpectations() const {
     QStringList out;

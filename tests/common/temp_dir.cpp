@@ -1,8 +1,10 @@
 #include "common/temp_dir.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cstdio>
 
 namespace lxt::test {
 
@@ -37,7 +39,17 @@ EnvOverride::~EnvOverride() {
 
 QString DataDir() {
     const QByteArray env = qgetenv("LXT_TEST_DATA");
-    return env.isEmpty() ? QStringLiteral(".") : QString::fromLocal8Bit(env);
+    return env.isEmpty() ? QCoreApplication::applicationDirPath() : QFile::decodeName(env);
+}
+
+bool DataFilesPresent() {
+    const QString catalogue = QDir(DataDir()).filePath(QStringLiteral("lxt.dat"));
+    if (QFileInfo(catalogue).isFile()) return true;
+    std::fprintf(stderr,
+                 "The test data files are missing (%s not found): set LXT_TEST_DATA to the data "
+                 "folder of the source tree.\n",
+                 qPrintable(catalogue));
+    return false;
 }
 
 }  // namespace lxt::test

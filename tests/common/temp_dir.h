@@ -36,7 +36,10 @@ class EnvOverride {
     QByteArray old_;
 };
 
-// The folder of the shipped data files (catalogue, common-words files).
+// The folder of the shipped data files (catalogue, common-words files): LXT_TEST_DATA, else
+// the test program's own folder, where the build copies them.
 QString DataDir();
+// True when the data files are there; otherwise says so on standard error.
+bool DataFilesPresent();
 
 }  // namespace lxt::test

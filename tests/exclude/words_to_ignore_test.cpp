@@ -57,6 +57,18 @@ TEST(WordsToIgnoreTest, OnlyWholeWordsMatch) {
     EXPECT_FALSE(IsWordToIgnore(list, u"there"));
     EXPECT_FALSE(IsWordToIgnore(list, u"he"));
     EXPECT_FALSE(IsWordToIgnore(QString(), u"the"));
+    // Another list, or the same string changed, is looked up afresh.
+    QString other = NormaliseWordsToIgnore(QStringLiteral("there he")).list;
+    EXPECT_TRUE(IsWordToIgnore(other, u"there"));
+    EXPECT_FALSE(IsWordToIgnore(other, u"the"));
+    other += QStringLiteral("the ");
+    EXPECT_TRUE(IsWordToIgnore(other, u"the"));
+    other.replace(QStringLiteral("there"), QStringLiteral("thorn"));
+    EXPECT_FALSE(IsWordToIgnore(other, u"there"));
+    EXPECT_TRUE(IsWordToIgnore(other, u"thorn"));
+    EXPECT_TRUE(IsWordToIgnore(list, u"the"));
+    EXPECT_FALSE(IsWordToIgnore(QStringLiteral("the of"), u"the"));
+    EXPECT_TRUE(IsWordToIgnore(QStringLiteral(" a  the "), u"the"));
 }
 
 struct CheckFixture : ::testing::Test {

@@ -229,7 +229,7 @@ TEST_F(OutputFile, FullBoxIsReportedWhileTheFileGetsEveryLine) {
     ui.AllowUnexpected(true);
     ListWords(run);
     ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown.front().title, Message(27));
+    EXPECT_EQ(ui.shown.front().title, Message(kMsgOutputBoxFull));
     const QByteArray file = TempDir::Read(dir.File("out.txt"));
     EXPECT_EQ(file.count("\r\n"), 3 + 1 + 1000);
     EXPECT_TRUE(file.endsWith(QByteArray("w0999").leftJustified(80, 'x') + "\r\n"));

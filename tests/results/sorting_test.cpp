@@ -13,7 +13,7 @@
 namespace lxt::test {
 namespace {
 
-// The quicksort exactly as described, recursing into both parts, on (key, word) pairs.
+// A plain quicksort that recurses into both parts, on (key, word) pairs: the reference.
 void ReferenceQuickSort(std::vector<std::pair<QString, QString>>& a, int lo, int hi, int start) {
     if (lo >= hi) return;
     auto key = [&](int k) { return a[k].first.mid(start - 1); };
@@ -32,7 +32,7 @@ void ReferenceQuickSort(std::vector<std::pair<QString, QString>>& a, int lo, int
     if (i < hi) ReferenceQuickSort(a, i, hi, start);
 }
 
-// The ranking and linking exactly as described (quadratic).
+// A plain quadratic ranking and linking: the reference.
 struct FrequencyOrder {
     std::vector<qint32> rank, next;
     qint32 first = 0;

@@ -6,6 +6,7 @@
 #include "common/temp_dir.h"
 #include "run/run_state.h"
 #include "support/catalogue.h"
+#include "support/message_numbers.h"
 #include "table_fixture.h"
 
 namespace lxt::test {
@@ -115,7 +116,7 @@ TEST_F(WordListing, FullOutputBoxIsReportedOnceAndShownLinesStay) {
     ListingContext ctx(run, {});
     EXPECT_EQ(ListWordsByFrequency(ctx), ListingEnd::OutputBoxFull);
     ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown.front().title, Message(27));
+    EXPECT_EQ(ui.shown.front().title, Message(kMsgOutputBoxFull));
     EXPECT_FALSE(ui.shown.front().text.contains("error #"));
     EXPECT_EQ(ui.shown.front().icon, MsgIcon::Exclamation);
     EXPECT_LE(ui.OutputLength(), kMaxTextLength);

@@ -3,9 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <csignal>
+
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#include <sys/stat.h>
+#endif
 
 #include "common/temp_dir.h"
+#include "support/file_proc.h"
 
 namespace lxt {
 namespace {
@@ -133,6 +141,49 @@ TEST(SettingsFileTest, SavingToAnImpossiblePathGivesTheSaveError) {
     EXPECT_TRUE(SaveState(Settings{}, missing).startsWith(QString::fromLatin1(kSaveErrorPrefix)));
     EXPECT_FALSE(QFileInfo::exists(missing));
 }
+
+#ifdef Q_OS_UNIX
+// A full disk: the write fails only when the buffer is flushed. The old file stays whole and
+// the failure is reported. The file size limit stands in for the full disk.
+TEST(SettingsFileTest, SavingOnAFullDiskKeepsTheOldFileAndSaysSo) {
+    TempDir dir;
+    const QByteArray old = Lines(DefaultLines());
+    const QString path = dir.Write(QStringLiteral("state.usr"), old);
+    struct rlimit saved {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    struct rlimit small = saved;
+    small.rlim_cur = 20;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const QString error = SaveState(Sample(), path);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_TRUE(error.startsWith(QString::fromLatin1(kSaveErrorPrefix))) << error.toStdString();
+    EXPECT_EQ(TempDir::Read(path), old);
+    EXPECT_EQ(QDir(dir.Path()).entryList(QDir::Files), QStringList{QStringLiteral("state.usr")});
+}
+
+// Pipes and devices are neither written nor read; a file larger than any settings file is
+// not read whole.
+TEST(SettingsFileTest, PipesDevicesAndHugeFilesAreRefusedAtOnce) {
+    TempDir dir;
+    const QString fifo = dir.File(QStringLiteral("fifo"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString notRegular = QString::fromLatin1(kNotRegularFileText);
+    EXPECT_EQ(SaveState(Settings{}, fifo), QString::fromLatin1(kSaveErrorPrefix) + notRegular);
+    EXPECT_EQ(SaveState(Settings{}, QStringLiteral("/dev/full")),
+              QString::fromLatin1(kSaveErrorPrefix) + notRegular);
+    const QString restoreError = QString::fromLatin1(kRestoreErrorPrefix);
+    EXPECT_EQ(RestoreSavedState(fifo, Settings{}).errorText, restoreError + notRegular);
+    EXPECT_EQ(RestoreSavedState(QStringLiteral("/dev/zero"), Settings{}).errorText,
+              restoreError + notRegular);
+    const QString huge =
+        dir.Write(QStringLiteral("huge.lxt"), QByteArray(kMaxSettingsFileBytes + 1, '0'));
+    const RestoredSettings restored = RestoreSavedState(huge, Sample());
+    EXPECT_EQ(restored.errorText, restoreError + QString::fromLatin1(kSettingsFileTooLarge));
+    EXPECT_EQ(restored.linesApplied, 0);
+}
+#endif
 
 TEST(SettingsFileTest, CommentMarkersBoxIsRestoredAsSaved) {
     TempDir dir;

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QProcess>
 
 #include "common/temp_dir.h"
 
@@ -114,6 +116,20 @@ TEST(Catalogue, ShippedCatalogueHoldsEveryMessageTheProgramFetches) {
     EXPECT_EQ(Message(310), QStringLiteral("LXT"));
     EXPECT_TRUE(QFile::exists(QDir(test::DataDir()).filePath(Message(15))));
     EXPECT_TRUE(Message(14).startsWith(Message(15) + u'#'));
+}
+
+// A test binary started where it finds no data files says so and stops.
+TEST(Catalogue, TestsStartedWithoutTheDataFilesStopWithAMessage) {
+    test::TempDir empty;
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LXT_TEST_DATA"), empty.Path());
+    process.setProcessEnvironment(env);
+    process.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=Catalogue.*"});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(process.readAllStandardError().contains("The test data files are missing"));
 }
 
 }  // namespace
