@@ -1,8 +1,6 @@
 #include "support/utf8.h"
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
+#include "support/win1252.h"
 
 namespace lxt {
 
@@ -53,19 +51,10 @@ void AppendUtf8(QByteArrayView bytes, QString& out) {
     const qsizetype n = bytes.size();
     qsizetype i = 0;
     while (i < n) {
-#ifdef __SSE2__
-        // Blocks of 16 bytes below 128 are widened as they are.
-        const __m128i zero = _mm_setzero_si128();
-        while (i + 16 <= n) {
-            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
-            if (_mm_movemask_epi8(v) != 0) break;
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(dst), _mm_unpacklo_epi8(v, zero));
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + 8), _mm_unpackhi_epi8(v, zero));
-            dst += 16;
-            i += 16;
-        }
+        const qsizetype ascii = WidenAscii(src + i, n - i, dst);
+        dst += ascii;
+        i += ascii;
         if (i >= n) break;
-#endif
         const unsigned char lead = src[i];
         if (lead < 0x80) {
             *dst++ = lead;
