@@ -39,9 +39,10 @@ qsizetype IndexIn(const char16_t* list, char16_t u) {
     return -1;
 }
 
-// The lower case of every code unit up to U+017F, with the explicit capital table applied.
+// The lower case of every code unit up to U+052F, with the explicit capital table applied.
 struct LowerTable {
-    std::array<char16_t, 0x180> chars{};
+    // Up to the end of Cyrillic, so that Greek and Cyrillic text is lowered from the table.
+    std::array<char16_t, 0x530> chars{};
     LowerTable() {
         for (char16_t u = 0; u < chars.size(); ++u) chars[u] = QChar::toLower(u);
         chars[kCapitalIWithDot] = u'i';
