@@ -156,6 +156,17 @@ void GetWords2(RunState& run, QStringView word) {
     const Settings& s = run.settings;
     if ((s.chkOnly7bitASCII == 1) | (s.chkIgnoreCommonWords == 1) |
         !run.strWordsToIgnore.isEmpty()) {
+        // A word the table holds passed the exclusions when it was added: only a word not
+        // held yet is tested, so they cost once per different word and per occurrence of an
+        // excluded word, not once per occurrence.
+        if (run.lngNumWords > 0 && word.size() <= run.intMaxPermittedWordLength) {
+            WordTable& table = run.WordTable;
+            const qint32 found = table.Lookup(word, run.lngNumWords);
+            if (found > 0) {
+                IncrementCounter(table[found].lngFrequency);
+                return;
+            }
+        }
         if (IsExcluded(run, word)) return;
     }
     AddWord(run, word);

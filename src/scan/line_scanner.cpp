@@ -259,7 +259,8 @@ void ScanLine(RunState& run, const ScanOptions& options, WordSink& sink) {
         const qint32 before = run.lngLP;
         const QStringView candidate = ExtractWord(run, options.word);
         if (run.lngLP == before) ++run.lngLP;  // never stand still
-        if (SurelyAccepted(candidate, options.maxWordLength) || AcceptWord(run, candidate)) {
+        if (SurelyAccepted(candidate, options.maxWordLength) ||
+            AcceptWord(candidate, options.maxWordLength)) {
             sink.Accept(candidate);
         }
         Pump(run);

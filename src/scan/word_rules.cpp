@@ -292,9 +292,9 @@ QStringView ExtractWord(RunState& run) {
     return ExtractWord(run, wordChars);
 }
 
-bool AcceptWord(const RunState& run, QStringView candidate) {
+bool AcceptWord(QStringView candidate, int maxWordLength) {
     const qsizetype length = CharacterCount(candidate);
-    if (length <= 2 || length > run.intMaxPermittedWordLength) return false;
+    if (length <= 2 || length > maxWordLength) return false;
     const QStringView trimmed = TrimBlanks(candidate);
     if (IsOneCharacterRepeated(trimmed)) return false;
     return !IsRomanNumeral(trimmed);

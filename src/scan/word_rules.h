@@ -24,10 +24,10 @@ QStringView ExtractWord(RunState& run, const WordCharTable& wordChars);
 // The same, building the test from run.strExtraChars.
 QStringView ExtractWord(RunState& run);
 
-// True when the candidate has 3 to intMaxPermittedWordLength characters (a surrogate pair
-// is one character), is not one character repeated and does not read as a Roman numeral
-// (written in the Latin letters IVXLCDM only).
-bool AcceptWord(const RunState& run, QStringView candidate);
+// True when the candidate has 3 to maxWordLength characters (a surrogate pair is one
+// character), is not one character repeated and does not read as a Roman numeral (written in
+// the Latin letters IVXLCDM only).
+bool AcceptWord(QStringView candidate, int maxWordLength);
 
 // The characters below 128 that read as letters of a Roman numeral once upper-cased, as two
 // 64-bit masks.

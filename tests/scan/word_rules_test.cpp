@@ -19,7 +19,7 @@ class WordRules : public ScanFixture {
         run.lngLP = 1;
         return ExtractWord(run).toString();
     }
-    bool Accept(const QString& word) { return AcceptWord(run, word); }
+    bool Accept(const QString& word) { return AcceptWord(word, ScanOptionsOf(run).maxWordLength); }
 };
 
 TEST_F(WordRules, FinalSIsDroppedUnlessSsVowelOrException) {
