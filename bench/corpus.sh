@@ -14,7 +14,7 @@ cd "$here"
 runs="${RUNS:-3}"
 
 # ---- the Debian packages: texts, word lists and GNU time ----
-packages=(bible-kjv bible-kjv-text fortunes-de fortunes-es fortunes-it wamerican wngerman time)
+packages=(bible-kjv bible-kjv-text fortunes-de fortunes-es fortunes-it fortunes-ru wamerican wngerman time)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
@@ -59,6 +59,12 @@ bom() { printf '\xEF\xBB\xBF'; }
 # Spanish and Italian text in UTF-8, the same way.
 { bom; find /usr/share/games/fortunes/es /usr/share/games/fortunes/it -type f ! -name '*.dat' \
     ! -name '*.u8' -print0 | sort -z | xargs -0 cat | crlf; } >"$tmp/romance.txt"
+
+# Russian text in UTF-8 (the Russian fortunes, the same way), and English text of the same
+# size (the start of the ten Bibles), to compare the speed on Cyrillic with that on ASCII.
+{ bom; find /usr/share/games/fortunes/ru -type f ! -name '*.dat' ! -name '*.u8' -print0 |
+    sort -z | xargs -0 cat | crlf; } >"$tmp/russian.txt"
+head -c "$(stat -c %s "$tmp/russian.txt")" "$tmp/bible10.txt" >"$tmp/english.txt"
 
 # Different words from the American and German word lists, spelled in ASCII letters
 # (umlauts and sharp s transliterated), lower-cased, each word three times in a shuffled
@@ -109,7 +115,7 @@ printf '%-14s %6s %7s | %-17s | %-17s | %-17s | %-17s | %6s %6s %6s\n' corpus MB
     "lxt-count (MB)" "unordered_map" "tuned" "pipeline" "vs map" "vs tun" "vs pip"
 [ -z "${SUMS:-}" ] || : >"$SUMS"
 declare -A seconds
-for corpus in bible bible10 german romance words_quarter words_all; do
+for corpus in bible bible10 german romance russian english words_quarter words_all; do
     f="$tmp/$corpus.txt"
     bytes=$(stat -c %s "$f")
     read -r tl ml < <(best_of "$lxt" --quiet --output "$tmp/$corpus.lxt.out" "$f")
@@ -128,5 +134,6 @@ done
 echo
 echo "Different words: words_quarter $quarter, words_all $total_words (four times as many);"
 echo "time ratio words_all / words_quarter for lxt-count: $(ratio "${seconds[words_quarter]}" "${seconds[words_all]}")"
+echo "speed of russian / english (the same size) for lxt-count: $(ratio "${seconds[russian]}" "${seconds[english]}")"
 echo "(vs map, vs tun, vs pip: lxt-count's throughput divided by the baseline's; MB/s with peak"
 echo " memory in MB in brackets; $runs runs each, best kept)"

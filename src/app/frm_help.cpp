@@ -40,9 +40,13 @@ QString HelpText(const QString& manualAddress) {
             QStringLiteral(".  This help window may be resized for easier reading."),
         QStringLiteral("This software scans a Word docx file or a text file, or text on the "
                        "clipboard, and counts the number of occurrences of the different "
-                       "words. Text in most European languages is supported. The words which "
-                       "are found and displayed can be ordered alphabetically or by "
-                       "frequency."),
+                       "words. Text in any language is supported: a letter of any alphabet "
+                       "(Latin, Greek, Cyrillic, Arabic, Hebrew, Devanagari, Chinese and the "
+                       "rest) is part of a word, and so is an accent written as a mark after "
+                       "a letter; other signs, digits of other scripts and emoji separate "
+                       "words. Chinese, Japanese and Thai, written without spaces between "
+                       "words, are counted as runs of letters. The words which are found and "
+                       "displayed can be ordered alphabetically or by frequency."),
         QStringLiteral("The input file can have any extension, but it must either be a docx "
                        "file or consist only of text which is encoded as ANSI or via UTF-8. If "
                        "not a docx file then it cannot contain any bytes with ASCII values "

@@ -23,6 +23,7 @@
 #include "support/str_proc.h"
 #include "support/text_literals.h"
 #include "support/ui.h"
+#include "support/utf8.h"
 #include "support/win1252.h"
 
 namespace lxt {
@@ -76,7 +77,7 @@ void ScanCommonWordsText(RunState& run, const QString& text, bool utf8) {
         run.strLine = TrimBlanks(text.mid(start, end - start));
         start = next;
         if (!run.strLine.isEmpty()) {
-            if (utf8) run.strLine = RepairUtf8Pairs(run.strLine);
+            if (utf8) RepairDecodedPairs(run.strLine);
             run.strLine = LowerCaseFull(run.strLine);
             run.strLine += kBlank;
             ScanLine(run, options, sink);
@@ -149,7 +150,7 @@ bool ReadCommonWords(RunState& run) {
         const QByteArray bytes = file.readAll();
         file.close();
         try {
-            ScanCommonWordsText(run, DecodeWin1252(bytes), utf8);
+            ScanCommonWordsText(run, utf8 ? DecodeUtf8(bytes) : DecodeWin1252(bytes), utf8);
             SealWordTable(run);
             if (!run.blnStop) {
                 QStringList words;

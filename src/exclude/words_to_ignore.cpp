@@ -7,6 +7,7 @@
 
 #include "exclude/quick_sort.h"
 #include "run/run_state.h"
+#include "scan/letter_classes.h"
 #include "scan/scan_options.h"
 #include "support/blank_list_lookup.h"
 #include "support/str_proc.h"
@@ -21,8 +22,17 @@ constexpr char16_t kBlank = u' ';
 constexpr char16_t kComma = u',';
 constexpr char kLineBreak[] = "\r\n";
 
-bool IsListedLetter(QChar c) {
-    return QStringView(kFullLetterList).contains(c);
+// A letter of the full letter list, or a letter (or combining mark) that Windows-1252 lacks;
+// a surrogate stands for the letter its pair makes.
+bool IsListedLetter(QStringView text, qsizetype i) {
+    if (QStringView(kFullLetterList).contains(text[i])) return true;
+    int length = 1;
+    const auto* p = reinterpret_cast<const char16_t*>(text.utf16());
+    const char16_t* end = p + text.size();
+    if (text[i].isLowSurrogate()) {
+        return i > 0 && text[i - 1].isHighSurrogate() && IsListedLetter(text, i - 1);
+    }
+    return (LetterClass(CodePointAt(p + i, end, length)) & (kClassLetter | kClassMark)) != 0;
 }
 
 }  // namespace
@@ -79,12 +89,14 @@ QString CharacterNotAllowedText(QChar c, QStringView neverWordChars) {
 
 bool CheckWordsToIgnoreChars(Ui& ui, QStringView text, QStringView extraChars,
                              QStringView neverWordChars) {
-    // A long list repeats few different characters: each is looked up once.
+    // A long list repeats few different characters: each is looked up once. A surrogate is
+    // judged with its neighbour, so it is looked up every time.
     const auto passed = std::make_unique<std::bitset<65536>>();
-    for (const QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
         if (passed->test(c.unicode())) continue;
-        if (c == kBlank || IsListedLetter(c) || extraChars.contains(c)) {
-            passed->set(c.unicode());
+        if (c == kBlank || IsListedLetter(text, i) || extraChars.contains(c)) {
+            if (!c.isSurrogate()) passed->set(c.unicode());
             continue;
         }
         ui.MsgBox(CharacterNotAllowedText(c, neverWordChars),

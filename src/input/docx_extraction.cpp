@@ -17,7 +17,7 @@
 #include "support/message_numbers.h"
 #include "support/text_literals.h"
 #include "support/ui.h"
-#include "support/win1252.h"
+#include "support/utf8.h"
 
 namespace lxt {
 
@@ -173,7 +173,7 @@ QString ReadDocx(RunState& run, DocxState& docx, bool showMessages, QString& tex
             if (file.error() != QFileDevice::NoError) {
                 throw RunError{57, QStringLiteral("Device I/O error")};
             }
-            text = DecodeWin1252(bytes);
+            text = DecodeUtf8(bytes);
         }
         RemoveDocument(run.ui, docx, showMessages, keepFolder);
         ScanTextRuns(run, text, 1, docx.strPieces, total, showProgress);

@@ -89,7 +89,10 @@ QString TextRunPiece(const QString& tagAndContent) {
     const qsizetype close = tagAndContent.indexOf(u'>');
     QString piece = close >= 0 ? tagAndContent.mid(close + 1) : tagAndContent;
     if (IsBlank(piece)) return QStringLiteral(" ");
-    return RepairUtf8Punctuation(RepairUtf8Pairs(DecodeEntities(piece)));
+    piece = DecodeEntities(piece);
+    RepairDecodedPairs(piece);
+    RepairDecodedPunctuation(piece);
+    return piece;
 }
 
 qint32 ScanTextRuns(RunState& run, const QString& xml, qint64 start, QStringList& pieces,

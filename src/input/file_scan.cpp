@@ -26,6 +26,8 @@
 #include "support/str_proc.h"
 #include "support/text_literals.h"
 #include "support/ui.h"
+#include "support/utf8.h"
+#include "support/win1252.h"
 
 namespace lxt {
 
@@ -112,8 +114,15 @@ void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, 
         if (htmlFile && !headHandled &&
             line.contains(QStringLiteral("<!DOCTYPE"), Qt::CaseInsensitive) &&
             line.contains(QStringLiteral("HTML"), Qt::CaseInsensitive)) {
+            const bool wasUtf8 = utf8;
             line = SkipHtmlHead(line, reader, utf8);
             headHandled = true;
+            if (utf8 && !wasUtf8) {
+                // The head declared UTF-8: the rest of its last line, read one byte to a
+                // character, is decoded again, and so is every line after it.
+                line = DecodeUtf8(EncodeWin1252(line));
+                reader.SetEncoding(TextLineReader::Encoding::Utf8);
+            }
         }
         if (drawBar) {
             const int p = ProgressBarPosition(charactersRead, fileLength);
@@ -121,7 +130,10 @@ void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, 
         }
         TrimControls(line);
         if (line.isEmpty()) continue;
-        if (!docxInput && utf8) line = RepairUtf8Punctuation(RepairUtf8Pairs(line));
+        if (!docxInput && utf8) {
+            RepairDecodedPairs(line);
+            RepairDecodedPunctuation(line);
+        }
         if (!caseSignificant) LowerCaseFullInPlace(line);
         line += u' ';
         // The line's buffer and the previous line's change places: the next line is read
@@ -353,7 +365,8 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
                 TextTest(input, kSampleSize, firstControl, position, 1.0, percentage, utf8, true);
             reader.emplace(textFile, TextLineReader::Encoding::Utf8);
         } else {
-            reader.emplace(input, TextLineReader::Encoding::Win1252);
+            reader.emplace(
+                input, utf8 ? TextLineReader::Encoding::Utf8 : TextLineReader::Encoding::Win1252);
         }
         ReadLines(run, *reader, extension, docx.blnDocx, utf8, fileLength);
     } catch (const RunError& error) {

@@ -6,6 +6,7 @@
 #include "support/error_numbers.h"
 #include "support/file_proc.h"
 #include "support/line_ends.h"
+#include "support/utf8.h"
 #include "support/win1252.h"
 
 namespace lxt {
@@ -51,11 +52,11 @@ void TextLineReader::Decode(QByteArrayView bytes, QString& line) {
     lastBytes_ = bytes.size();
     lastPart_ = false;
     lastEndBytes_ = 0;
+    // resize, not clear: the line's buffer is kept for the next line.
+    line.resize(0);
     if (encoding_ == Encoding::Utf8) {
-        line = QString::fromUtf8(bytes);
+        AppendUtf8(bytes, line);
     } else {
-        // resize, not clear: the line's buffer is kept for the next line.
-        line.resize(0);
         AppendWin1252(bytes, line);
     }
 }

@@ -1,8 +1,8 @@
 // Reads a text file line by line in large blocks: a line ends at CR LF, CR or LF, and a
 // line never holds a line-end character. Bytes become characters by Windows-1252, or by
-// UTF-8 for the text written from a docx. Memory stays bounded by the longest line, never by
-// the file: a line longer than kMaxLineBytes is handed over in parts, cut after a blank or a
-// control character where there is one.
+// UTF-8 for a text read as UTF-8 and for the text written from a docx. Memory stays bounded
+// by the longest line, never by the file: a line longer than kMaxLineBytes is handed over in
+// parts, cut after a blank or a control character where there is one.
 #pragma once
 
 #include <QByteArray>
@@ -26,6 +26,8 @@ class TextLineReader {
     // of an over-long line). Throws RunError on a read error.
     bool ReadLine(QString& line, bool& ended);
     bool AtEnd();
+    // The encoding of the lines read from now on.
+    void SetEncoding(Encoding encoding) { encoding_ = encoding; }
     // The bytes of the file that the last line took, without its line end.
     qint64 LastLineBytes() const { return lastBytes_; }
     // The bytes of the last line's line end: 2 for CR LF, 1 for CR or LF, 0 for none.

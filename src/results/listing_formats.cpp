@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "run/run_state.h"
+#include "support/str_proc.h"
 #include "support/text_literals.h"
 
 namespace lxt {
@@ -195,7 +196,7 @@ void AppendLine(QString& out, const RunState& run, qint32 i, const LineStyle& st
         if (style.commas && WordInsideLine(f)) {
             line.Add(QStringView(kWordSeparator));
         } else {
-            line.Blanks(style.intWordWidth - word.size());
+            line.Blanks(style.intWordWidth - CharacterCount(word));
         }
     };
     if (f == kFormatWordOnly || f == kFormatWordsWithCommas) {

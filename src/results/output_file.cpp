@@ -47,6 +47,18 @@ FileError WriteError(const QFile& file) {
     return {kErrDeviceIo, QStringLiteral("Device I/O error")};
 }
 
+// True when every included word is written in characters that Windows-1252 has.
+bool ListedWordsFitWin1252(const RunState& run) {
+    for (qint32 i = 1; i <= run.lngNumWords; ++i) {
+        const WordEntry& entry = run.WordTable[i];
+        if (!entry.blnIncluded) continue;
+        for (QChar c : entry.strWord) {
+            if (c.unicode() >= 0x80 && Win1252Byte(c) < 0) return false;
+        }
+    }
+    return true;
+}
+
 ListingEnd RunChosenListing(ListingContext& ctx) {
     return ctx.run.settings.cboWordOrder == kWordOrderAlphabetical ? ListWordsAlphabetically(ctx)
                                                                    : ListWordsByFrequency(ctx);
@@ -95,12 +107,18 @@ bool WriteOutputFile(RunState& run, const ListingTarget& target) {
     ListingContext ctx(run, target);
     ctx.blnWritingOutputFile = true;
     ctx.file = &file;
+    ctx.fileUtf8 = !ListedWordsFitWin1252(run);
     const QString delimiter =
         QString::fromUtf16(run.settings.chkOutputWithCommas != 0 ? kHintCommas : kHintSpaces);
     const QString hints = QString::fromUtf16(kHintQuote) + QString::fromUtf16(kHintDelimited) +
                           delimiter + kCrLf + QString::fromUtf16(kHintQuote) +
-                          QString::fromUtf16(kHintOrigin) + kCrLf + kCrLf;
-    for (QChar c : hints) ctx.fileBytes.append(static_cast<char>(Win1252Code(c)));
+                          QString::fromUtf16(ctx.fileUtf8 ? kHintOriginUtf8 : kHintOrigin) + kCrLf +
+                          kCrLf;
+    if (ctx.fileUtf8) {
+        ctx.fileBytes = QByteArrayLiteral("\xEF\xBB\xBF") + hints.toUtf8();
+    } else {
+        for (QChar c : hints) ctx.fileBytes.append(static_cast<char>(Win1252Code(c)));
+    }
 
     run.eventPump.Restart();
     const ListingEnd end = RunChosenListing(ctx);

@@ -1,7 +1,9 @@
 // Presents the result of a run: writes the listing to the output file when one is named and
 // output is not disabled (asking first before writing over an existing file when the user
 // wants that), then lists the same words on the screen. The file is Windows-1252 text with
-// CR LF line breaks, two hint lines for a spreadsheet and an empty line before the listing.
+// CR LF line breaks, two hint lines for a spreadsheet and an empty line before the listing;
+// when a listed word holds a character that Windows-1252 lacks, it is UTF-8 text that
+// begins with a byte-order mark instead.
 #pragma once
 
 #include <QString>
@@ -20,6 +22,9 @@ inline constexpr char16_t kHintCommas[] = u"commas.";
 inline constexpr char16_t kHintSpaces[] = u"spaces.";
 inline constexpr char16_t kHintOrigin[] =
     u"Set File Origin: Windows (ANSI) & Text qualifier: double-quote.";
+// The same hint for a file written in UTF-8.
+inline constexpr char16_t kHintOriginUtf8[] =
+    u"Set File Origin: Unicode (UTF-8) & Text qualifier: double-quote.";
 
 inline constexpr char16_t kOverwriteTitle[] = u"The output file exists.";
 inline constexpr char16_t kOverwritePrompt[] =

@@ -9,6 +9,7 @@
 #include "run/event_pump.h"
 #include "run/run_state.h"
 #include "run/word_table.h"
+#include "support/str_proc.h"
 #include "support/ui.h"
 
 namespace lxt {
@@ -22,7 +23,13 @@ QStringView KeyPart(const QString& key, qsizetype from) {
     return QStringView(key).sliced(from);
 }
 
-// Code unit by code unit, a key before its own extensions (as QStringView::compare with
+// A code unit moved so that code units compare as the code points they belong to: the
+// surrogates (of the code points from U+10000 on) after U+E000-U+FFFF.
+inline unsigned CodePointRank(char16_t u) {
+    return u < 0xD800 ? u : (u < 0xE000 ? u + 0x2000u : u - 0x800u);
+}
+
+// Code point by code point, a key before its own extensions (as QStringView::compare with
 // case significant orders them), inline: the sort compares keys of a few characters
 // millions of times.
 inline int CompareKeys(QStringView a, QStringView b) {
@@ -30,7 +37,7 @@ inline int CompareKeys(QStringView a, QStringView b) {
     const char16_t* p = a.utf16();
     const char16_t* q = b.utf16();
     for (qsizetype k = 0; k < n; ++k) {
-        if (p[k] != q[k]) return p[k] < q[k] ? -1 : 1;
+        if (p[k] != q[k]) return CodePointRank(p[k]) < CodePointRank(q[k]) ? -1 : 1;
     }
     return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
@@ -42,7 +49,7 @@ inline int CompareKeys(QStringView a, QStringView b) {
 quint64 KeyPrefix(QStringView key) {
     quint64 packed = 0;
     for (qsizetype k = 0; k < 4; ++k) {
-        packed = (packed << 16) | (k < key.size() ? key[k].unicode() : 0u);
+        packed = (packed << 16) | (k < key.size() ? CodePointRank(key[k].unicode()) : 0u);
     }
     return packed;
 }
@@ -156,7 +163,7 @@ void ComputeWordStatistics(RunState& run) {
         run.lngNumOccurrences += e.lngFrequency;
         run.lngMaxFrequency = std::max(run.lngMaxFrequency, e.lngFrequency);
         run.intMaxWordLengthFound =
-            std::max(run.intMaxWordLengthFound, static_cast<int>(e.strWord.size()));
+            std::max(run.intMaxWordLengthFound, static_cast<int>(CharacterCount(e.strWord)));
     }
 }
 

@@ -36,9 +36,13 @@ void BlankTwirler(RunState& run) {
     run.ui.SetLabel(UiLabel::Twirler, QString::fromUtf16(kBlankTwirler));
 }
 
-// The Windows-1252 bytes of text appended to the file's pending bytes.
+// The bytes of text appended to the file's pending bytes.
 void AppendFileBytes(ListingContext& ctx, QStringView text) {
     QByteArray& bytes = ctx.fileBytes;
+    if (ctx.fileUtf8) {
+        bytes.append(text.toUtf8());
+        return;
+    }
     const qsizetype at = bytes.size();
     bytes.resize(at + text.size());
     char* dst = bytes.data() + at;

@@ -45,8 +45,10 @@ struct ListingContext {
     bool blnWritingOutputFile = false;
     LineStyle style;
 
-    // The output file while blnWritingOutputFile: encoded bytes gather in fileBytes.
+    // The output file while blnWritingOutputFile: encoded bytes (UTF-8 when fileUtf8, else
+    // Windows-1252) gather in fileBytes.
     QIODevice* file = nullptr;
+    bool fileUtf8 = false;
     QByteArray fileBytes;
     bool fileFailed = false;
     qint32 wordsDelivered = 0;

@@ -23,7 +23,7 @@ constexpr char16_t kOutOfMemoryDescription[] = u"Out of memory";
 struct LowerWord {
     explicit LowerWord(QStringView word) : view(word) {
         for (QChar c : word) {
-            if (LowerChar(c) != c) {
+            if (c.isSurrogate() || LowerChar(c) != c) {
                 owned = LowerCaseFull(word);
                 view = owned;
                 break;

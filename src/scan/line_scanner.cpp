@@ -92,6 +92,16 @@ struct MarkerStarts {
     std::array<quint64, 2> ascii{};
 };
 
+// True when a word may begin at line[at]: a letter or a start character (a surrogate pair is
+// one character; a combining mark never begins a word).
+bool BeginsWord(const WordCharTable& start, const char16_t* line, qsizetype size, qsizetype at) {
+    int length = 1;
+    return (start.At(line + at, line + size, length) & WordCharTable::kWordBit) != 0;
+}
+bool BeginsWord(const WordCharTable& start, const QString& line, qsizetype at) {
+    return BeginsWord(start, reinterpret_cast<const char16_t*>(line.constData()), line.size(), at);
+}
+
 void Pump(RunState& run) {
     if (run.blnStartUpCompleted) run.eventPump.Pump(run.ui);
 }
@@ -242,7 +252,7 @@ void ScanLine(RunState& run, const ScanOptions& options, WordSink& sink) {
         Pump(run);
         if (spans && !SkipSpans(run, starts)) return;
 
-        if (!options.start(run.strLine.at(run.lngLP - 1))) {
+        if (!BeginsWord(options.start, run.strLine, run.lngLP - 1)) {
             if (!SkipToNextNonBlank(run)) return;
             continue;
         }
@@ -263,7 +273,7 @@ void ScanLine(RunState& run, const ScanOptions& options, WordSink& sink) {
         qsizetype at = qsizetype(run.lngLP) - 1;
         while (at + 1 < size) {
             const QChar c(line[at]);
-            if (options.start(c) || (spans && starts.May(c))) break;
+            if (BeginsWord(options.start, line, size, at) || (spans && starts.May(c))) break;
             ++at;
             while (at < size && line[at] == u' ') ++at;
             if (at >= size) return;

@@ -1,6 +1,7 @@
 #include "scan/scan_options.h"
 
 #include "run/run_state.h"
+#include "scan/letter_classes.h"
 #include "support/win1252.h"
 
 namespace lxt {
@@ -23,20 +24,31 @@ bool ClassInExtra(unsigned b, QStringView extra) {
 }  // namespace
 
 bool IsWordChar(QChar c, QStringView extra, bool digits) {
+    const unsigned char cls = CodeUnitClasses()[c.unicode()];
+    if ((cls & kClassWin1252) == 0) return (cls & kClassLetter) != 0;
     const unsigned b = ClassByte(c);
     return IsLetterClass(b) || (digits && IsDigitClass(b)) || ClassInExtra(b, extra);
 }
 
-WordCharTable::WordCharTable(QStringView extra, bool digits) {
+WordCharTable::WordCharTable(QStringView extra, bool digits) : classes_(CodeUnitClasses()) {
     const QStringView vowels(kVowelsOrY);
     for (unsigned b = 0; b < 256; ++b) {
         unsigned char flags = 0;
-        if (IsLetterClass(b) || (digits && IsDigitClass(b)) || ClassInExtra(b, extra)) {
-            flags |= kWordBit;
-        }
+        if (IsLetterClass(b)) flags |= kWordBit | kLetterBit;
+        if ((digits && IsDigitClass(b)) || ClassInExtra(b, extra)) flags |= kWordBit;
+        byClass_[b] = flags;
+        // A code unit below 256 that Windows-1252 does not have (a C1 control character)
+        // separates words.
+        if ((classes_[b] & kClassWin1252) == 0) continue;
         if (vowels.contains(QChar(char16_t(b)))) flags |= kVowelOrYBit;
-        table_[b] = flags;
+        low_[b] = flags;
     }
+}
+
+unsigned WordCharTable::PairFlags(const char16_t* p, const char16_t* end, int& length) const {
+    const char32_t code = CodePointAt(p, end, length);
+    if (length == 1) return 0;  // a lone surrogate separates words
+    return FromClass(LetterClass(code), 0);
 }
 
 QString StartChars(QStringView extra, QStringView prohibited) {

@@ -8,6 +8,8 @@
 #include <QStringView>
 #include <array>
 
+#include "scan/letter_classes.h"
+
 namespace lxt {
 
 struct RunState;
@@ -33,29 +35,57 @@ inline unsigned ClassByte(QChar c) {
 }
 // A letter: class byte 65-90, 97-122, 192-214, 216-246 or 248-255.
 bool IsLetterClass(unsigned classByte);
-// The word-character test: a letter, a digit when `digits` is set, or a character whose
-// class byte names (as a Windows-1252 code) a character of `extra`.
+// The word-character test of a Windows-1252 character: a letter, a digit when `digits` is
+// set, or a character whose class byte names (as a Windows-1252 code) a character of
+// `extra`. Any other character is a word character when it is a letter (letter_classes.h).
 bool IsWordChar(QChar c, QStringView extra, bool digits);
 
-// The same test precomputed for one extra set: one table look-up per character. The table
-// also tells, for the characters U+0000-U+00FF, which are in the vowel-or-y list.
+// The same test precomputed for one extra set, and the Unicode letters beyond Windows-1252
+// (letter_classes.h): one table look-up per character on the usual paths. The flags also
+// tell which characters are vowels or y (or spare their word the no-vowel rule), letters
+// and combining marks.
 class WordCharTable {
   public:
     static constexpr unsigned char kWordBit = 1;
     static constexpr unsigned char kVowelOrYBit = 2;
+    static constexpr unsigned char kLetterBit = 4;
+    static constexpr unsigned char kMarkBit = 8;
 
     WordCharTable(QStringView extra, bool digits);
-    bool operator()(QChar c) const { return (table_[c.unicode() & 0xFFu] & kWordBit) != 0; }
-    // kWordBit when the code unit is a word character, plus kVowelOrYBit when it is a vowel
-    // or y.
-    unsigned Flags(char16_t u) const {
-        return table_[u & 0xFFu] & (u < 256 ? 0xFFu : unsigned(kWordBit));
+    // The word-character test of a character standing alone (a combining mark, which needs
+    // a letter before it, and a surrogate are not word characters).
+    bool operator()(QChar c) const { return (Flags(c.unicode()) & kWordBit) != 0; }
+    // The flags of a code unit below 256.
+    unsigned LowFlags(char16_t u) const { return low_[u]; }
+    // The flags of a code unit (a mark and a high surrogate give kMarkBit and 0: see At).
+    unsigned Flags(char16_t u) const { return u < 256 ? low_[u] : HighFlags(u); }
+    // The flags of the character that begins at p (p < end) and its length in code units:
+    // a surrogate pair is one character. A mark gives kMarkBit, never kWordBit.
+    unsigned At(const char16_t* p, const char16_t* end, int& length) const {
+        length = 1;
+        const char16_t u = *p;
+        if (u < 256) return low_[u];
+        const unsigned char c = classes_[u];
+        if ((c & kClassHighSurrogate) == 0) return FromClass(c, u);
+        return PairFlags(p, end, length);
     }
-    // The same without the check that u is below 256 (its kVowelOrYBit then says nothing).
-    unsigned ClassFlags(char16_t u) const { return table_[u & 0xFFu]; }
 
   private:
-    std::array<unsigned char, 256> table_{};
+    unsigned HighFlags(char16_t u) const { return FromClass(classes_[u], u); }
+    unsigned FromClass(unsigned char c, char16_t u) const {
+        if (c & kClassWin1252) return byClass_[u & 0xFFu];
+        if (c & kClassLetter) {
+            return kWordBit | kLetterBit |
+                   ((c & (kClassVowel | kClassOtherScript)) ? kVowelOrYBit : 0u);
+        }
+        return (c & kClassMark) ? kMarkBit : 0u;
+    }
+    unsigned PairFlags(const char16_t* p, const char16_t* end, int& length) const;
+
+    // Characters below 256, and Windows-1252 characters above by their class byte.
+    std::array<unsigned char, 256> low_{};
+    std::array<unsigned char, 256> byClass_{};
+    const unsigned char* classes_;
 };
 
 // The characters that may begin a word: `extra` without those of `prohibited`.

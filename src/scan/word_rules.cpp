@@ -9,13 +9,14 @@
 #endif
 
 #include "run/run_state.h"
+#include "scan/letter_classes.h"
 #include "support/char_case.h"
+#include "support/str_proc.h"
 
 namespace lxt {
 
 namespace {
 
-constexpr char16_t kRomanLetters[] = u"IVXLCDM";
 constexpr const char16_t* kRomanExceptions[] = {u"MID",   u"DIM",   u"VIM",   u"CID", u"LID",
                                                 u"LIVID", u"VIVID", u"CIVIL", u"DILL"};
 constexpr const char16_t* kFinalSExceptions[] = {u"maths", u"stats", u"dickens", u"always",
@@ -37,6 +38,13 @@ struct Latin1Set {
 const Latin1Set& LowerCaseVowels() {
     static const Latin1Set set{QStringView(kLowerCaseVowels)};
     return set;
+}
+
+// A vowel of the lower-case vowel list, or a lower-case vowel beyond Windows-1252.
+bool IsLowerCaseVowel(QChar c) {
+    const char16_t u = c.unicode();
+    if (u < 256) return LowerCaseVowels().Has(c);
+    return (CodeUnitClasses()[u] & kClassLowerVowel) != 0;
 }
 
 // The characters that stand right before a blank in the contraction stems: a candidate can
@@ -128,7 +136,7 @@ QStringView DropFinalS(QStringView candidate) {
     if (KeepsFinalS(candidate)) return candidate;
     const qsizetype n = candidate.size();
     if (n > 2 && candidate[n - 1] == u's' && !candidate.endsWith(u"ss") &&
-        !candidate.endsWith(u"'s") && !LowerCaseVowels().Has(candidate[n - 2])) {
+        !candidate.endsWith(u"'s") && !IsLowerCaseVowel(candidate[n - 2])) {
         return candidate.chopped(1);
     }
     return candidate;
@@ -165,36 +173,27 @@ QStringView TrimBlanks(QStringView text) {
     return QStringView(p + first, last - first);
 }
 
+// One character repeated; a surrogate pair is one character.
 bool IsOneCharacterRepeated(QStringView text) {
     const char16_t* p = text.utf16();
     const qsizetype n = text.size();
     if (n == 0) return false;
-    for (qsizetype i = 1; i < n; ++i) {
-        if (p[i] != p[0]) return false;
+    const int step = QChar::isHighSurrogate(p[0]) && n > 1 && QChar::isLowSurrogate(p[1]) ? 2 : 1;
+    if (n % step != 0) return false;
+    for (qsizetype i = step; i < n; i += step) {
+        if (p[i] != p[0] || p[i + step - 1] != p[step - 1]) return false;
     }
     return true;
 }
 
-bool IsRomanLetter(QChar c) {
-    for (QChar r : QStringView(kRomanLetters)) {
-        if (c == r) return true;
-    }
-    return false;
+// A Roman numeral is written in the Latin letters I, V, X, L, C, D and M of either case.
+constexpr bool IsRomanLetter(char16_t u) {
+    return u < 128 && ((RomanMask(u / 64) >> (u % 64)) & 1) != 0;
 }
-
-// The characters below 128 that read as Roman-numeral letters once upper-cased.
-struct AsciiRomanLetters {
-    AsciiRomanLetters() {
-        for (char16_t u = 0; u < 128; ++u) member[u] = IsRomanLetter(UpperChar(QChar(u)));
-    }
-    std::array<bool, 128> member{};
-};
-const AsciiRomanLetters kAsciiRomanLetters;
 
 bool IsRomanNumeral(QStringView text) {
     for (QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 128 ? !kAsciiRomanLetters.member[u] : !IsRomanLetter(UpperChar(c))) return false;
+        if (!IsRomanLetter(c.unicode())) return false;
     }
     for (const char16_t* exception : kRomanExceptions) {
         const QStringView e(exception);
@@ -204,6 +203,20 @@ bool IsRomanNumeral(QStringView text) {
         if (same) return false;
     }
     return true;
+}
+
+// True when a character with flags f is a combining mark that follows a letter, or a mark
+// after one, within the word that runs from p to before q.
+bool ContinuesWithMark(unsigned f, const char16_t* p, const char16_t* q,
+                       const WordCharTable& wordChars) {
+    if ((f & WordCharTable::kMarkBit) == 0 || q == p) return false;
+    const char16_t* previous = q - 1;
+    if (previous > p && QChar::isLowSurrogate(*previous) && QChar::isHighSurrogate(previous[-1])) {
+        --previous;
+    }
+    int length = 1;
+    return (wordChars.At(previous, q, length) &
+            (WordCharTable::kLetterBit | WordCharTable::kMarkBit)) != 0;
 }
 
 }  // namespace
@@ -216,7 +229,6 @@ QStringView ExtractWord(RunState& run, const WordCharTable& wordChars) {
     const qsizetype limit = std::min<qsizetype>(size - pos, kMaxCandidateLength);
     // The rules below never remove a vowel or y, so the vowel test is made on the way.
     unsigned flags = 0;
-    unsigned high = 0;  // the code units or-ed: 256 or more when one is above U+00FF
     const char16_t* q = p;
     const char16_t* const end = p + limit;
 #if defined(__SSE2__)
@@ -244,20 +256,24 @@ QStringView ExtractWord(RunState& run, const WordCharTable& wordChars) {
         if (letters < 8) break;
     }
 #endif
-    for (; q != end; ++q) {
+    while (q != end) {
         const char16_t u = *q;
-        const unsigned f = wordChars.ClassFlags(u);
-        if ((f & WordCharTable::kWordBit) == 0) break;
+        if (u < 256) {
+            const unsigned f = wordChars.LowFlags(u);
+            if ((f & WordCharTable::kWordBit) == 0) break;
+            flags |= f;
+            ++q;
+            continue;
+        }
+        int length = 1;
+        const unsigned f = wordChars.At(q, end, length);
+        if ((f & WordCharTable::kWordBit) == 0 && !ContinuesWithMark(f, p, q, wordChars)) break;
         flags |= f;
-        high |= u;
+        q += length;
     }
     qsizetype n = q - p;
     if (n == 0) return {};
     run.lngLP += static_cast<qint32>(n);
-    if (high >= 256) {
-        flags = 0;
-        for (qsizetype i = 0; i < n; ++i) flags |= wordChars.Flags(p[i]);
-    }
 
     while (n > 0 && p[n - 1] == u'-') --n;
     QStringView candidate(p, n);
@@ -277,7 +293,8 @@ QStringView ExtractWord(RunState& run) {
 }
 
 bool AcceptWord(QStringView candidate, int maxWordLength) {
-    if (candidate.size() <= 2 || candidate.size() > maxWordLength) return false;
+    const qsizetype length = CharacterCount(candidate);
+    if (length <= 2 || length > maxWordLength) return false;
     const QStringView trimmed = TrimBlanks(candidate);
     if (IsOneCharacterRepeated(trimmed)) return false;
     return !IsRomanNumeral(trimmed);

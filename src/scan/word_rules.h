@@ -24,8 +24,9 @@ QStringView ExtractWord(RunState& run, const WordCharTable& wordChars);
 // The same, building the test from run.strExtraChars.
 QStringView ExtractWord(RunState& run);
 
-// True when the candidate has 3 to maxWordLength characters, is not one character repeated
-// and does not read as a Roman numeral.
+// True when the candidate has 3 to maxWordLength characters (a surrogate pair is one
+// character), is not one character repeated and does not read as a Roman numeral (written in
+// the Latin letters IVXLCDM only).
 bool AcceptWord(QStringView candidate, int maxWordLength);
 
 // The characters below 128 that read as letters of a Roman numeral once upper-cased, as two
@@ -40,7 +41,7 @@ constexpr quint64 RomanMask(int half) {
 
 // True for a candidate that AcceptWord surely accepts (the usual case, decided at once): 3 to
 // maxLength characters, the first two different and not blanks, the first not a letter of
-// a Roman numeral. False says nothing.
+// a Roman numeral, the second no surrogate. False says nothing.
 inline bool SurelyAccepted(QStringView candidate, int maxLength) {
     const qsizetype n = candidate.size();
     if (n <= 2 || n > maxLength) return false;
@@ -49,7 +50,7 @@ inline bool SurelyAccepted(QStringView candidate, int maxLength) {
     const quint64 roman = first < 64 ? RomanMask(0) : RomanMask(1);
     // One decision without further branches.
     return (first < 128) & (first != u' ') & (second != u' ') & (second != first) &
-           (((roman >> (first & 63)) & 1) == 0);
+           (second - 0xD800u >= 0x800u) & (((roman >> (first & 63)) & 1) == 0);
 }
 
 }  // namespace lxt

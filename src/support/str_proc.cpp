@@ -39,11 +39,13 @@ qsizetype IndexIn(const char16_t* list, char16_t u) {
     return -1;
 }
 
-// The lower case of every code unit up to U+017F, with the explicit capital table applied.
+// The lower case of every code unit up to U+052F, with the explicit capital table applied.
 struct LowerTable {
-    std::array<char16_t, 0x180> chars{};
+    // Up to the end of Cyrillic, so that Greek and Cyrillic text is lowered from the table.
+    std::array<char16_t, 0x530> chars{};
     LowerTable() {
         for (char16_t u = 0; u < chars.size(); ++u) chars[u] = QChar::toLower(u);
+        chars[kCapitalIWithDot] = u'i';
         for (qsizetype i = 0; kAccentedCapitals[i] != 0; ++i) {
             chars[kAccentedCapitals[i]] = kAccentedSmalls[i];
         }
@@ -57,6 +59,21 @@ const LowerTable& Lower() {
 
 inline char16_t LowerOf(const LowerTable& table, char16_t u) {
     return u < table.chars.size() ? table.chars[u] : QChar::toLower(u);
+}
+
+// Lower-cases the character at d[i]: a code unit, or the surrogate pair d[i], d[i + 1] (a
+// letter beyond the Basic Multilingual Plane). Gives back the code units it took.
+int LowerOneAt(const LowerTable& table, char16_t* d, qsizetype i, qsizetype n) {
+    if (!QChar::isHighSurrogate(d[i]) || i + 1 >= n || !QChar::isLowSurrogate(d[i + 1])) {
+        d[i] = LowerOf(table, d[i]);
+        return 1;
+    }
+    const char32_t lower = QChar::toLower(QChar::surrogateToUcs4(d[i], d[i + 1]));
+    if (QChar::requiresSurrogates(lower)) {
+        d[i] = QChar::highSurrogate(lower);
+        d[i + 1] = QChar::lowSurrogate(lower);
+    }
+    return 2;
 }
 
 bool IsSeparator(QChar c) {
@@ -229,6 +246,64 @@ QString RepairLead195(const QString& text) {
     return RepairLeadLinear(text, {195, 1, 0, 128, 191, 64});
 }
 
+// The C1 control characters, which the repair of UTF-8 removes, and the c with caron, which
+// it turns into c.
+constexpr char16_t kFirstC1 = 0x80;
+constexpr char16_t kLastC1 = 0x9F;
+constexpr char16_t kSmallCCaron = 0x010D;
+
+bool HasC1OrCaron(QStringView text) {
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if ((u >= kFirstC1 && u <= kLastC1) || u == kSmallCCaron) return true;
+    }
+    return false;
+}
+
+// The punctuation U+2010 to U+203A that the repair of UTF-8 replaces, and what replaces it
+// (a null view for a character it keeps).
+constexpr char16_t kFirstRepaired = 0x2010;
+constexpr char16_t kLastRepaired = 0x203A;
+
+QStringView PunctuationRepair(char16_t u) {
+    static const QChar permille = Win1252Char(137);
+    switch (u) {
+        case 0x2010:
+        case 0x2011:
+        case 0x2012:
+        case 0x2013:
+            return u"-";
+        case 0x2014:
+            return u" -- ";
+        case 0x2015:
+            return u"--";
+        case 0x2016:
+            return u"|";
+        case 0x2017:
+            return QStringView(&permille, 1);
+        case 0x2018:
+        case 0x2019:
+        case 0x201A:
+        case 0x201B:
+            return u"'";
+        case 0x201C:
+        case 0x201D:
+        case 0x201E:
+        case 0x201F:
+            return u"\"";
+        case 0x2022:
+            return u" . ";
+        case 0x2026:
+            return u"...";
+        case 0x2039:
+            return u"<";
+        case 0x203A:
+            return u">";
+        default:
+            return {};
+    }
+}
+
 }  // namespace
 
 QChar PathSeparator() {
@@ -240,10 +315,8 @@ QChar PathSeparator() {
 }
 
 QString LowerCaseFull(QStringView text) {
-    const LowerTable& table = Lower();
-    QString out(text.size(), Qt::Uninitialized);
-    QChar* dst = out.data();
-    for (qsizetype i = 0; i < text.size(); ++i) dst[i] = QChar(LowerOf(table, text[i].unicode()));
+    QString out = text.toString();
+    LowerCaseFullInPlace(out);
     return out;
 }
 
@@ -260,19 +333,22 @@ void LowerCaseFullInPlace(QString& text) {
     const __m128i beforeA = _mm_set1_epi16(u'A' - 1);
     const __m128i afterZ = _mm_set1_epi16(u'Z' + 1);
     const __m128i caseBit = _mm_set1_epi16(u'a' - u'A');
-    for (; i + 8 <= n; i += 8) {
+    while (i + 8 <= n) {
         auto* at = reinterpret_cast<__m128i*>(dst + i);
         const __m128i v = _mm_loadu_si128(at);
         if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(v, nonAscii), zero)) != 0xFFFF) {
-            for (qsizetype k = i; k < i + 8; ++k) dst[k] = LowerOf(table, dst[k]);
+            // One by one up to the end of the block (or one beyond, after a pair).
+            const qsizetype stop = i + 8;
+            while (i < stop) i += LowerOneAt(table, dst, i, n);
             continue;
         }
         const __m128i upper =
             _mm_and_si128(_mm_cmpgt_epi16(v, beforeA), _mm_cmpgt_epi16(afterZ, v));
         _mm_storeu_si128(at, _mm_add_epi16(v, _mm_and_si128(upper, caseBit)));
+        i += 8;
     }
 #endif
-    for (; i < n; ++i) dst[i] = LowerOf(table, dst[i]);
+    while (i < n) i += LowerOneAt(table, dst, i, n);
 }
 
 QString ExpandUmlauts(QStringView text) {
@@ -313,16 +389,21 @@ QString LowerSortFold(QStringView text) {
         if (u < folds.first.size() && folds.second[u] != 0) ++length;
     }
     QString out(length, Qt::Uninitialized);
-    QChar* dst = out.data();
+    auto* dst = reinterpret_cast<char16_t*>(out.data());
+    const LowerTable& lower = Lower();
     qsizetype k = 0;
     for (QChar c : text) {
         const char16_t u = c.unicode();
         if (u < folds.first.size()) {
-            dst[k++] = QChar(folds.first[u]);
-            if (folds.second[u] != 0) dst[k++] = QChar(folds.second[u]);
+            dst[k++] = folds.first[u];
+            if (folds.second[u] != 0) dst[k++] = folds.second[u];
         } else {
-            dst[k++] = QChar(QChar::toLower(u));
+            dst[k++] = u;
         }
+    }
+    // Any other character by its simple lower case, pairs as one character.
+    for (qsizetype i = 0; i < k;) {
+        i += dst[i] < folds.first.size() ? 1 : LowerOneAt(lower, dst, i, k);
     }
     return out;
 }
@@ -372,9 +453,54 @@ QString RepairUtf8Punctuation(const QString& text) {
 bool IsSevenBit(QStringView text) {
     if (text.isEmpty()) return false;
     for (QChar c : text) {
-        if ((c.unicode() & 0xFF) >= 128) return false;
+        const char16_t u = c.unicode();
+        if (u < 128) continue;
+        // A character that Windows-1252 lacks is never 7-bit, whatever its low byte.
+        if ((u & 0xFF) >= 128 || Win1252Byte(c) < 0) return false;
     }
     return true;
+}
+
+qsizetype CharacterCount(QStringView text) {
+    qsizetype count = text.size();
+    for (qsizetype i = 1; i < text.size(); ++i) {
+        if (text[i].isLowSurrogate() && text[i - 1].isHighSurrogate()) --count;
+    }
+    return count;
+}
+
+void RepairDecodedPairs(QString& text) {
+    if (!HasC1OrCaron(text)) return;
+    qsizetype k = 0;
+    QChar* d = text.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = d[i].unicode();
+        if (u >= kFirstC1 && u <= kLastC1) continue;
+        d[k++] = u == kSmallCCaron ? QChar(u'c') : d[i];
+    }
+    text.truncate(k);
+}
+
+void RepairDecodedPunctuation(QString& text) {
+    const qsizetype n = text.size();
+    const char16_t* s = reinterpret_cast<const char16_t*>(text.constData());
+    qsizetype i = 0;
+    while (i < n && (s[i] < kFirstRepaired || s[i] > kLastRepaired)) ++i;
+    if (i == n) return;
+    QString out;
+    out.reserve(n + 16);
+    out.append(QStringView(s, i));
+    for (; i < n; ++i) {
+        const char16_t u = s[i];
+        const QStringView by =
+            u >= kFirstRepaired && u <= kLastRepaired ? PunctuationRepair(u) : QStringView();
+        if (by.isNull()) {
+            out.append(QChar(u));
+        } else {
+            out.append(by);
+        }
+    }
+    text = std::move(out);
 }
 
 bool IsPlainText(QStringView text, qsizetype maximum, bool strict) {

@@ -14,6 +14,10 @@ namespace lxt {
 inline constexpr char16_t kAccentedCapitals[] = u"ŠŸÀÁÂÃÄÅÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖØÙÚÛÜÝ";
 inline constexpr char16_t kAccentedSmalls[] = u"šÿàáâãäåçèéêëìíîïðñòóôõöøùúûüý";
 
+// The capital I with dot above, whose simple lower case "i" QChar::toLower does not give
+// (it keeps the character, as for a special casing): lower-casing gives "i" explicitly.
+inline constexpr char16_t kCapitalIWithDot = 0x0130;
+
 QString LowerCaseFull(QStringView text);
 // LowerCaseFull in place: the same characters, no new string when text is not shared.
 void LowerCaseFullInPlace(QString& text);
@@ -27,7 +31,18 @@ QString LowerSortFold(QStringView text);
 QString RepairUtf8Pairs(const QString& text);
 QString RepairUtf8Punctuation(const QString& text);
 
+// The repairs of text decoded as UTF-8, which change what the two repairs above change in
+// text read one byte to a character: the C1 control characters (U+0080 to U+009F) go and
+// "č" becomes "c"; the dashes, quotation marks, bullet, ellipsis and angle quotation marks
+// of U+2010 to U+203A become their ASCII stand-ins. Other characters stay.
+void RepairDecodedPairs(QString& text);
+void RepairDecodedPunctuation(QString& text);
+
+// False for the empty text and for a text holding a character whose class byte is 128 or
+// more, or that Windows-1252 lacks.
 bool IsSevenBit(QStringView text);
+// The number of characters of a text: a surrogate pair is one character.
+qsizetype CharacterCount(QStringView text);
 bool IsPlainText(QStringView text, qsizetype maximum, bool strict);
 void TrimControls(QString& text);
 QString SafeLeft(const QString& text, qsizetype n);

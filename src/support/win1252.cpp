@@ -31,6 +31,27 @@ constexpr DecodeTable kDecode;
 
 }  // namespace
 
+qsizetype WidenAscii(const unsigned char* src, qsizetype n, char16_t* dst) {
+    qsizetype i = 0;
+#ifdef __SSE2__
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + kAsciiBlock <= n; i += kAsciiBlock) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
+        if (_mm_movemask_epi8(v) != 0) break;
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), _mm_unpacklo_epi8(v, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i + 8), _mm_unpackhi_epi8(v, zero));
+    }
+#else
+    for (; i + kAsciiBlock <= n; i += kAsciiBlock) {
+        bool ascii = true;
+        for (qsizetype k = i; k < i + kAsciiBlock; ++k) ascii = ascii && src[k] < 0x80;
+        if (!ascii) break;
+        for (qsizetype k = i; k < i + kAsciiBlock; ++k) dst[k] = src[k];
+    }
+#endif
+    return i;
+}
+
 QChar Win1252Char(unsigned char b) {
     return QChar(kDecode.chars[b]);
 }
@@ -62,19 +83,15 @@ void AppendWin1252(QByteArrayView bytes, QString& out) {
     const auto* src = reinterpret_cast<const unsigned char*>(bytes.data());
     const qsizetype n = bytes.size();
     qsizetype i = 0;
-#ifdef __SSE2__
-    // Blocks of 16 bytes below 128 are widened as they are.
-    const __m128i zero = _mm_setzero_si128();
-    for (; i + 16 <= n; i += 16) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
-        if (_mm_movemask_epi8(v) != 0) {
-            for (qsizetype k = i; k < i + 16; ++k) dst[k] = QChar(kDecode.chars[src[k]]);
-            continue;
+    auto* wide = reinterpret_cast<char16_t*>(dst);
+    for (;;) {
+        i += WidenAscii(src + i, n - i, wide + i);
+        if (i + kAsciiBlock > n) break;
+        // A block with a byte of 128 or more goes through the table.
+        for (const qsizetype end = i + kAsciiBlock; i < end; ++i) {
+            dst[i] = QChar(kDecode.chars[src[i]]);
         }
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), _mm_unpacklo_epi8(v, zero));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i + 8), _mm_unpackhi_epi8(v, zero));
     }
-#endif
     for (; i < n; ++i) dst[i] = QChar(kDecode.chars[src[i]]);
 }
 

@@ -19,6 +19,11 @@ int Win1252Byte(QChar c);
 // The Windows-1252 code of c, with 63 ("?") for a character the code page cannot hold.
 int Win1252Code(QChar c);
 
+// Widens the blocks of kAsciiBlock bytes below 128 at the start of src (n bytes) into dst,
+// one character per byte; gives back the bytes widened (a multiple of kAsciiBlock).
+inline constexpr qsizetype kAsciiBlock = 16;
+qsizetype WidenAscii(const unsigned char* src, qsizetype n, char16_t* dst);
+
 QString DecodeWin1252(QByteArrayView bytes);
 // Appends the characters of bytes to out (no allocation beyond out's growth).
 void AppendWin1252(QByteArrayView bytes, QString& out);

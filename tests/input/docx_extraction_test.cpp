@@ -60,10 +60,10 @@ TEST_F(DocxTest, TextRunsAndTheirPieces) {
     // Entities: the ampersand first, so "&amp;lt;" becomes "<"; quotes and apostrophes too.
     EXPECT_EQ(Pieces("<w:t>&amp;lt; &lt;b&gt; &quot;q&quot; it&apos;s &amp;</w:t>"),
               QStringList{"< <b> \"q\" it's &"});
-    // UTF-8 read byte by byte is repaired: "café", and a right quotation mark becomes "'".
-    EXPECT_EQ(Pieces(QString::fromLatin1("<w:t>caf\xC3\xA9</w:t>")), QStringList{"café"});
-    EXPECT_EQ(Pieces(QString::fromUtf8("<w:t>it\xC3\xA2\xE2\x82\xAC\xE2\x84\xA2s</w:t>")),
-              QStringList{"it's"});
+    // The repairs of UTF-8: a right quotation mark becomes "'", an em dash " -- ", "č" "c";
+    // a C1 control character goes; other letters stay.
+    EXPECT_EQ(Pieces(QString::fromUtf8("<w:t>café it\u2019s a\u2014b \u010D\u0085x жук</w:t>")),
+              QStringList{QString::fromUtf8("café it's a -- b cx жук")});
     // An end tag before the next start tag ends the scan; so does a missing end tag.
     EXPECT_TRUE(Pieces("</w:t><w:t>x</w:t>").isEmpty());
     EXPECT_EQ(Pieces("<w:t>x</w:t><w:t>y"), QStringList{"x"});

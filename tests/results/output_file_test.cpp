@@ -68,16 +68,39 @@ TEST_F(OutputFile, FormatNineIsOneLineWithoutALineBreak) {
     EXPECT_EQ(TempDir::Read(dir.File("out.txt")), kHintsSpaces + "alpha, beta, gamma");
 }
 
-TEST_F(OutputFile, WordsAreWrittenInWindows1252) {
-    FillTable(run, {{"Éclair", 2}, {"łódź", 1}, {"zoo", 1}});
+// "œ" has no folding (only the capital expands), so œuvre sorts after zoo.
+TEST_F(OutputFile, WordsAreWrittenInWindows1252WhenTheyFit) {
+    FillTable(run, {{"Éclair", 2}, {"œuvre", 1}, {"zoo", 1}});
     OrderTable(run);
     run.settings.cboDisplayFormat = 8;
     ListWords(run);
-    // By frequency, then by key: "łodź" sorts after "zoo", since ł is no accented Latin letter.
     const QByteArray expected = kHintsSpaces + "Word (longest has 6 characters)\r\n" + "\xC9" +
-                                "clair\r\nzoo\r\n?\xF3" + "d?\r\n";
+                                "clair\r\nzoo\r\n\x9C" + "uvre\r\n";
     EXPECT_EQ(TempDir::Read(dir.File("out.txt")), expected);
-    EXPECT_TRUE(ui.OutputText().contains(QStringLiteral("łódź\r\n")));
+}
+
+TEST_F(OutputFile, WordsBeyondWindows1252MakeAUtf8FileWithAByteOrderMark) {
+    // 𝒜 is one character beyond the Basic Multilingual Plane.
+    FillTable(run, {{"Éclair", 2}, {"łódź", 1}, {"zoo", 1}, {"𝒜𝒜b", 1}});
+    OrderTable(run);
+    run.settings.cboDisplayFormat = 8;
+    ListWords(run);
+    // By frequency, then by key: "łodź" sorts after "zoo", since ł is no accented Latin
+    // letter, and "𝒜𝒜b" after it, by code point.
+    const QByteArray expected =
+        "\xEF\xBB\xBF\"To open this file in Excel state that it is delimited by spaces.\r\n"
+        "\"Set File Origin: Unicode (UTF-8) & Text qualifier: double-quote.\r\n"
+        "\r\n"
+        "Word (longest has 6 characters)\r\n" +
+        QString::fromUtf8("Éclair\r\nzoo\r\nłódź\r\n𝒜𝒜b\r\n").toUtf8();
+    EXPECT_EQ(TempDir::Read(dir.File("out.txt")), expected);
+    EXPECT_TRUE(ui.OutputText().contains(QString::fromUtf8("łódź")));
+    // A word that is not listed does not decide the encoding.
+    run.settings.chkIgnoreInfrequentWords = 1;
+    run.intThresholdFrequency = 2;
+    OrderTable(run);
+    ListWords(run);
+    EXPECT_TRUE(TempDir::Read(dir.File("out.txt")).startsWith(kHintsSpaces));
 }
 
 TEST_F(OutputFile, CancelOnTheOverwriteQuestionListsOnlyOnScreen) {

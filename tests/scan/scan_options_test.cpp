@@ -18,9 +18,21 @@ TEST(ScanOptions, ClassByteDecidesLetters) {
     EXPECT_FALSE(IsWordChar(QChar(u'7'), u"", false));
     EXPECT_TRUE(IsWordChar(QChar(u'7'), u"", true));
     EXPECT_TRUE(IsWordChar(QChar(u'7'), u"0123456789", false));
-    // U+4E2D has class byte 45, the hyphen.
-    EXPECT_TRUE(IsWordChar(QChar(0x4E2D), u"-", false));
-    EXPECT_FALSE(IsWordChar(QChar(0x4E2D), u"", false));
+    // A character that Windows-1252 lacks is a word character when it is a letter, whatever
+    // its class byte: U+4E2D (class byte 45, the hyphen) and Cyrillic "Д" (20) and "д" (52)
+    // are letters, U+222D (45) is a symbol, U+0301 a combining mark that needs a letter
+    // before it, and U+0091 (145, a left quote when apostrophes are allowed) a control.
+    EXPECT_TRUE(IsWordChar(QChar(0x4E2D), u"", false));
+    EXPECT_TRUE(IsWordChar(QChar(u'Д'), u"", false));
+    EXPECT_TRUE(IsWordChar(QChar(u'д'), u"", false));
+    EXPECT_FALSE(IsWordChar(QChar(0x222D), u"-", false));
+    EXPECT_FALSE(IsWordChar(QChar(0x0301), u"", false));
+    EXPECT_FALSE(IsWordChar(QChar(0x0091), u"'\u2018", false));
+    // The Windows-1252 characters beyond U+00FF keep the class-byte rule: "ˆ" (198) is a
+    // letter, "‰" (48) a digit, "€" (172) neither.
+    EXPECT_TRUE(IsWordChar(QChar(0x02C6), u"", false));
+    EXPECT_TRUE(IsWordChar(QChar(0x2030), u"", true));
+    EXPECT_FALSE(IsWordChar(QChar(0x20AC), u"", false));
 }
 
 TEST(ScanOptions, TableAgreesWithTheTestForEveryCharacter) {
@@ -92,12 +104,14 @@ TEST_F(ScanOptionsCounting, MultiplicationAndDivisionSignsSeparate) {
     EXPECT_EQ(Count(u"three×four÷five"_s), u"five:1 four:1 three:1");
 }
 
-TEST_F(ScanOptionsCounting, CharacterWithHyphenClassByteJoinsWords) {
-    EXPECT_EQ(Count(QStringLiteral("well\u4E2Dknown")), QStringLiteral("well\u4E2Dknown:1"));
+TEST_F(ScanOptionsCounting, CharacterBeyondWindows1252IsJudgedByItsCategory) {
+    // U+4E2D is a letter, U+222D a symbol, although both have the hyphen's class byte.
+    EXPECT_EQ(Count(QStringLiteral("well\u4E2Dknown well\u222Dknown")),
+              QStringLiteral("known:1 well:1 well\u4E2Dknown:1"));
     run.settings.chkAllowWordsWithHyphens = 0;
     Apply();
     ResetWordTable(run);
-    EXPECT_EQ(Count(QStringLiteral("well\u4E2Dknown")), u"known:1 well:1");
+    EXPECT_EQ(Count(QStringLiteral("well\u4E2Dknown")), QStringLiteral("well\u4E2Dknown:1"));
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 
 #include <QRandomGenerator>
 
+#include "common/plain_letters.h"
 #include "scan/scan_fixture.h"
+#include "support/win1252.h"
 
 namespace lxt::test {
 namespace {
@@ -127,11 +129,18 @@ TEST_F(WordRules, MaxLengthFollowsTheRun) {
     EXPECT_FALSE(Accept(u"worthy"_s));
 }
 
+bool PlainWordChar(const RunState& run, const QString& line, qsizetype start, qsizetype i) {
+    const QChar c = line[i];
+    if (Win1252Byte(c) >= 0) return IsWordChar(c, run.strExtraChars, false);
+    if (c.isMark()) return i > start && (PlainLetter(line[i - 1]) || line[i - 1].isMark());
+    return c.isLetter();
+}
+
 // The rules as they read, one step after the other, for comparison with the scanner's own.
 QString PlainExtract(const RunState& run, const QString& line, qsizetype pos, qsizetype& next) {
     qsizetype n = 0;
     while (pos + n < line.size() && n < kMaxCandidateLength &&
-           IsWordChar(line[pos + n], run.strExtraChars, false)) {
+           PlainWordChar(run, line, pos, pos + n)) {
         ++n;
     }
     next = pos + n;
@@ -143,7 +152,7 @@ QString PlainExtract(const RunState& run, const QString& line, qsizetype pos, qs
         const bool exception = lower.endsWith(u"ics") || lower == u"maths" || lower == u"stats" ||
                                lower == u"dickens" || lower == u"always" || lower == u"perhaps";
         if (!exception && c.size() > 2 && c.endsWith(u's') && !c.endsWith(u"ss") &&
-            !c.endsWith(u"'s") && !QStringView(kLowerCaseVowels).contains(c[c.size() - 2])) {
+            !c.endsWith(u"'s") && !PlainLowerVowel(c[c.size() - 2])) {
             c.chop(1);
         }
     }
@@ -154,9 +163,7 @@ QString PlainExtract(const RunState& run, const QString& line, qsizetype pos, qs
             return {};
         }
     }
-    if (s.chkIgnoreNoVowel == 1 && std::none_of(c.begin(), c.end(), [](QChar ch) {
-            return QStringView(kVowelsOrY).contains(ch);
-        })) {
+    if (s.chkIgnoreNoVowel == 1 && std::none_of(c.begin(), c.end(), PlainVowel)) {
         return {};
     }
     return c;
@@ -164,10 +171,12 @@ QString PlainExtract(const RunState& run, const QString& line, qsizetype pos, qs
 
 // Every candidate of random lines, with and without the final-s rule and apostrophes, is the
 // one the rules give when applied step by step. The characters include runs of small letters
-// longer than eight, capitals, accented vowels, "ť" (a letter by its class byte 101, but no
-// vowel), U+4E2D (a hyphen by its class byte), apostrophes and digits.
+// longer than eight, capitals, accented vowels, "ť" (a letter, no vowel), U+4E2D (a letter
+// of another script, with the hyphen's class byte), Cyrillic, Greek and Polish letters, a
+// combining mark, Devanagari, a symbol, apostrophes and digits.
 TEST_F(WordRules, CandidatesAgreeWithTheRulesStepByStep) {
-    const QString alphabet = u"aeiouybcdfghklmnpqrstvwxz AEIOUYBCDNST-'0éť中šÿ,"_s;
+    const QString alphabet =
+        u"aeiouybcdfghklmnpqrstvwxz AEIOUYBCDNST-'0éť中šÿ,дДаЯάΩλąłİ\u0301क∭€"_s;
     QRandomGenerator random(77);
     for (int variant = 0; variant < 4; ++variant) {
         run.settings.chkDropFinalS = variant & 1;

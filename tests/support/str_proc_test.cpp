@@ -29,6 +29,11 @@ TEST(LowerCaseFull, FoldsAccentedCapitalsAndEverythingElse) {
     EXPECT_EQ(LowerCaseFull(U(u"ΑΒΓ Word")), U(u"αβγ word"));
     EXPECT_EQ(LowerCaseFull(u""), QString());
     EXPECT_EQ(LowerCaseFull(QStringView(kAccentedCapitals)), QStringView(kAccentedSmalls));
+    // Each character on its own by its simple mapping: a final capital sigma is σ, İ is i,
+    // and a capital beyond the Basic Multilingual Plane (Deseret 𐐀) is lowered as a pair.
+    EXPECT_EQ(LowerCaseFull(U(u"ΟΔΟΣ İSTANBUL МОСКВА ŁÓDŹ")), U(u"οδοσ istanbul москва łódź"));
+    EXPECT_EQ(LowerCaseFull(U(u"\U00010400x\U00010400")), U(u"\U00010428x\U00010428"));
+    EXPECT_EQ(LowerCaseFull(U(u"a\xD801")), U(u"a\xD801"));  // a lone surrogate stays
 }
 
 TEST(LowerCaseFull, InPlaceAndSortKeyFoldAgreeWithTheCopyingFunctions) {
@@ -37,9 +42,9 @@ TEST(LowerCaseFull, InPlaceAndSortKeyFoldAgreeWithTheCopyingFunctions) {
     for (char16_t u = 1; u < 0x200; ++u) all.append(QChar(u));
     std::mt19937 random(7);
     std::uniform_int_distribution<int> pick(0, 40);
-    const QString pieces[] = {U(u"Straße "), U(u"ÄÖÜ"), U(u"THE WORD "),
-                              U(u"ŒŠŸ"),     U(u"x"),   U(u"ABCDEFGHIJKLMNOPQRSTUVWXYZ[@`{ "),
-                              U(u"ΑΒΓ")};
+    const QString pieces[] = {U(u"Straße "), U(u"ÄÖÜ"),       U(u"THE WORD "),
+                              U(u"ŒŠŸ"),     U(u"x"),         U(u"ABCDEFGHIJKLMNOPQRSTUVWXYZ[@`{ "),
+                              U(u"ΑΒΓ"),     U(u"\U00010400")};
     QStringList texts = {QString(), all, U(u"A")};
     for (int n = 0; n < 200; ++n) {
         QString text;
@@ -53,6 +58,8 @@ TEST(LowerCaseFull, InPlaceAndSortKeyFoldAgreeWithTheCopyingFunctions) {
         EXPECT_EQ(LowerSortFold(text), LowerCaseFull(SortFold(text)));
     }
     EXPECT_EQ(LowerSortFold(U(u"Größe")), U(u"groesse"));
+    // Characters without a folding of their own are lower-cased, pairs as one character.
+    EXPECT_EQ(LowerSortFold(U(u"ŁÓDŹ Ώρα \U00010400")), U(u"łodź ώρα \U00010428"));
 }
 
 TEST(SortFold, ExpandsUmlautsThenRemovesAccents) {
@@ -177,12 +184,37 @@ TEST(RepairUtf8Punctuation, AnUnknownFirstSequenceIsRemovedAlone) {
               Bytes({226, 'a', 226}) + U(u"'") + Bytes({226}));
 }
 
+TEST(RepairDecoded, ChangesWhatTheRepairsOfBytesChange) {
+    // Every sequence of the punctuation table, decoded, gives what the byte repair gives.
+    for (int third = 144; third <= 186; ++third) {
+        const QString bytes = U(u"a") + Sequence(third) + U(u"b");
+        QString decoded = U(u"a") + QChar(0x2000 + third - 128) + U(u"b");
+        RepairDecodedPunctuation(decoded);
+        const QString repaired = RepairUtf8Punctuation(bytes);
+        // Outside the table the byte repair drops the sequence; decoded, the character stays.
+        if (repaired == U(u"ab")) {
+            EXPECT_EQ(decoded.size(), 3) << third;
+        } else {
+            EXPECT_EQ(decoded, repaired) << third;
+        }
+    }
+    QString text = U(u"\u0080x\u009Fy \u010Dapek \u010C \u2018q\u2019 \u2026");
+    RepairDecodedPairs(text);
+    EXPECT_EQ(text, U(u"xy capek \u010C \u2018q\u2019 \u2026"));
+    RepairDecodedPunctuation(text);
+    EXPECT_EQ(text, U(u"xy capek \u010C 'q' ..."));
+}
+
 TEST(CharacterTests, SevenBitAndPlainText) {
     EXPECT_FALSE(IsSevenBit(u""));
     EXPECT_TRUE(IsSevenBit(u"plain text 123"));
     EXPECT_FALSE(IsSevenBit(U(u"café")));
     EXPECT_TRUE(IsSevenBit(U(u"\u0161")));    // class byte 97
     EXPECT_FALSE(IsSevenBit(U(u"a\u01E9")));  // class byte 233
+    // Beyond Windows-1252 nothing is 7-bit, whatever its class byte.
+    EXPECT_FALSE(IsSevenBit(U(u"\u0430\u0431")));  // Cyrillic, class bytes 48 and 49
+    EXPECT_EQ(CharacterCount(U(u"ab\U0001D49C\u0301")), 4);
+    EXPECT_EQ(CharacterCount(U(u"\xDC00\xD800")), 2);
     EXPECT_TRUE(IsPlainText(u"", 0, true));
     EXPECT_TRUE(IsPlainText(u"a\tb\r\nc\fd", 0, true));
     EXPECT_FALSE(IsPlainText(u"a\tb", 0, false));
