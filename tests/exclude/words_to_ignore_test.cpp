@@ -138,6 +138,13 @@ TEST_F(CheckFixture, LettersHyphensAndBlanksPass) {
     run.settings.chkAllowWordsWithHyphens = 0;
     ui.Expect(QStringLiteral("The character -"));
     EXPECT_FALSE(CheckAllowedExtraChars(run));
+    // A surrogate passes in a pair that makes a letter, and still fails later on its own.
+    run.settings.txbWordsToIgnore = QStringLiteral("\U0001D400\U0001D400 x");
+    EXPECT_TRUE(CheckAllowedExtraChars(run));
+    run.settings.txbWordsToIgnore += QChar(0xD835);
+    ui.Expect(QStringLiteral("The character "));
+    EXPECT_FALSE(CheckAllowedExtraChars(run));
+    EXPECT_TRUE(ui.AllExpectedShown());
 }
 
 TEST_F(CheckFixture, NothingIsCheckedBeforeStartUpOrForAnEmptyText) {
