@@ -201,16 +201,30 @@ QString WritePieces(const QString& fileName, const QStringList& pieces, qsizetyp
                     qsizetype last) {
     QFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return file.errorString();
-    const QByteArray lineEnd = QByteArrayLiteral("\r\n");
+    // The pieces are gathered and encoded a block at a time, not one by one.
+    constexpr qsizetype kBlock = 1 << 20;
+    QString block;
+    block.reserve(kBlock + 1024);
+    const auto writeBlock = [&]() {
+        const bool ok = file.write(block.toUtf8()) >= 0;
+        block.clear();
+        return ok;
+    };
     for (qsizetype i = qMax<qsizetype>(first, 0); i <= last && i < pieces.size(); ++i) {
         const QString& piece = pieces[i];
-        if (file.write(piece.toUtf8()) < 0) return file.errorString();
-        qsizetype end = piece.size();
-        while (end > 0 && piece[end - 1] == u' ') --end;
-        if (end > 0 && piece[end - 1] == u'.' && file.write(lineEnd) < 0) {
+        // Each piece is encoded on its own: halves of a pair split between two pieces must
+        // not join, so such pieces go into different blocks.
+        if (!block.isEmpty() && !piece.isEmpty() && block.back().isHighSurrogate() &&
+            piece.front().isLowSurrogate() && !writeBlock()) {
             return file.errorString();
         }
+        block += piece;
+        qsizetype end = piece.size();
+        while (end > 0 && piece[end - 1] == u' ') --end;
+        if (end > 0 && piece[end - 1] == u'.') block += kCrLf;
+        if (block.size() >= kBlock && !writeBlock()) return file.errorString();
     }
+    if (!block.isEmpty() && !writeBlock()) return file.errorString();
     if (!file.flush()) return file.errorString();
     return QString();
 }

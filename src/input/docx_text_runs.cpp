@@ -61,7 +61,11 @@ QString DecodeEntities(const QString& text) {
     out.reserve(text.size());
     for (qsizetype i = 0; i < view.size();) {
         if (view[i] != u'&') {
-            out += view[i++];
+            // The characters up to the next "&" go over at once.
+            qsizetype next = view.indexOf(u'&', i);
+            if (next < 0) next = view.size();
+            out += view.sliced(i, next - i);
+            i = next;
             continue;
         }
         if (view.mid(i + 1).startsWith(kAmp.name)) {

@@ -153,6 +153,14 @@ TEST_F(DocxTest, WritePiecesEndsLinesAfterSentences) {
     // Characters outside Windows-1252 survive.
     EXPECT_EQ(WritePieces(path, {QString::fromUtf8("\xCE\xB1\xCE\xB2")}, 0, 0), "");
     EXPECT_EQ(TempDir::Read(path), "\xCE\xB1\xCE\xB2");
+    // Each piece is encoded on its own: halves of a pair in two pieces never join.
+    const QStringList halves{QStringLiteral("a") + QChar(0xD83D), QChar(0xDE00) + QString("b")};
+    EXPECT_EQ(WritePieces(path, halves, 0, 1), "");
+    EXPECT_EQ(TempDir::Read(path), halves[0].toUtf8() + halves[1].toUtf8());
+    // A text of several megabytes comes out whole.
+    const QStringList many(300000, QStringLiteral("word word. "));
+    EXPECT_EQ(WritePieces(path, many, 0, many.size() - 1), "");
+    EXPECT_EQ(QFileInfo(path).size(), 300000 * 13);
     EXPECT_FALSE(WritePieces(dir.File("no/such/folder/x.txt"), {"a"}, 0, 0).isEmpty());
 }
 
