@@ -14,7 +14,7 @@ const QString kEnd = QString::fromUtf16(kTextRunEnd);
 const QString kBreak = QString::fromUtf16(kLineBreak);
 const QString kParaEnd = QString::fromUtf16(kParagraphEnd);
 
-bool IsBlank(const QString& text) {
+bool IsBlank(QStringView text) {
     for (QChar c : text) {
         if (c != u' ') return false;
     }
@@ -52,13 +52,10 @@ const Entity* OtherEntityAt(QStringView text, qsizetype at) {
     return nullptr;
 }
 
-// The five entities of a text run, in one pass. "&amp;" becomes "&" first, so that an
-// "&amp;" before the name of another entity ("&amp;lt;") gives that entity's character.
-QString DecodeEntities(const QString& text) {
-    if (!text.contains(u'&')) return text;
-    const QStringView view(text);
-    QString out;
-    out.reserve(text.size());
+// Appends the text with the five entities of a text run decoded, in one pass. "&amp;"
+// becomes "&" first, so that an "&amp;" before the name of another entity ("&amp;lt;") gives
+// that entity's character.
+void AppendDecoded(QStringView view, QString& out) {
     for (qsizetype i = 0; i < view.size();) {
         if (view[i] != u'&') {
             // The characters up to the next "&" go over at once.
@@ -84,19 +81,28 @@ QString DecodeEntities(const QString& text) {
             out += view[i++];
         }
     }
-    return out;
+}
+
+// The piece of a text run's tag and content, with a blank after it when `blankAfter` is
+// set. No entity name holds a blank and the repairs go character by character, so the
+// blank is added after the decoding: it is the same as decoding the content and blank.
+QString PieceOf(QStringView tagAndContent, bool blankAfter) {
+    const qsizetype close = tagAndContent.indexOf(u'>');
+    const QStringView content = close >= 0 ? tagAndContent.sliced(close + 1) : tagAndContent;
+    if (IsBlank(content)) return QStringLiteral(" ");
+    QString piece;
+    piece.reserve(content.size() + 1);
+    AppendDecoded(content, piece);
+    if (blankAfter) piece += u' ';
+    RepairDecodedPairs(piece);
+    RepairDecodedPunctuation(piece);
+    return piece;
 }
 
 }  // namespace
 
 QString TextRunPiece(const QString& tagAndContent) {
-    const qsizetype close = tagAndContent.indexOf(u'>');
-    QString piece = close >= 0 ? tagAndContent.mid(close + 1) : tagAndContent;
-    if (IsBlank(piece)) return QStringLiteral(" ");
-    piece = DecodeEntities(piece);
-    RepairDecodedPairs(piece);
-    RepairDecodedPunctuation(piece);
-    return piece;
+    return PieceOf(tagAndContent, false);
 }
 
 qint32 ScanTextRuns(RunState& run, const QString& xml, qint64 start, QStringList& pieces,
@@ -133,7 +139,8 @@ qint32 ScanTextRuns(RunState& run, const QString& xml, qint64 start, QStringList
             a = f + kEnd.size();
             continue;
         }
-        QString raw = xml.mid(afterName, f - afterName);
+        const QStringView raw = QStringView(xml).sliced(afterName, f - afterName);
+        bool blankAfter = false;
         const qsizetype after = f + kEnd.size();
         const qsizetype nextRun = xml.indexOf(kStart, after);
         s = nextRun;
@@ -146,10 +153,10 @@ qint32 ScanTextRuns(RunState& run, const QString& xml, qint64 start, QStringList
             }
             if ((nextBreak >= 0 && nextBreak < nextRun) ||
                 (nextParaEnd >= 0 && nextParaEnd < nextRun)) {
-                raw += u' ';
+                blankAfter = true;
             }
         }
-        const QString piece = TextRunPiece(raw);
+        const QString piece = PieceOf(raw, blankAfter);
         pieces.append(piece);
         total += piece.size();
         ++i;
