@@ -35,6 +35,26 @@ bool StopRequested(RunState& run) {
     return false;
 }
 
+// True when `text` holds `part` at `at`; compared inline, as these are a few characters.
+bool HasAt(QStringView text, qsizetype at, QStringView part) {
+    if (at < 0 || text.size() - at < part.size()) return false;
+    const char16_t* p = text.utf16() + at;
+    const char16_t* q = part.utf16();
+    for (qsizetype k = 0; k < part.size(); ++k) {
+        if (p[k] != q[k]) return false;
+    }
+    return true;
+}
+
+// The first place at or after `from` where `tag` (which begins with "<") stands in the
+// text, or -1. Each "<" is found by a fast search and the rest compared there.
+qsizetype FindTag(QStringView text, QStringView tag, qsizetype from) {
+    for (qsizetype at = text.indexOf(u'<', from); at >= 0; at = text.indexOf(u'<', at + 1)) {
+        if (HasAt(text, at, tag)) return at;
+    }
+    return -1;
+}
+
 struct Entity {
     QStringView name;  // without the "&"
     char16_t character;
@@ -45,9 +65,8 @@ constexpr Entity kOtherEntities[] = {
 
 // The entity among kOtherEntities whose name starts at `at`, or null.
 const Entity* OtherEntityAt(QStringView text, qsizetype at) {
-    const QStringView rest = text.mid(at);
     for (const Entity& entity : kOtherEntities) {
-        if (rest.startsWith(entity.name)) return &entity;
+        if (HasAt(text, at, entity.name)) return &entity;
     }
     return nullptr;
 }
@@ -65,7 +84,7 @@ void AppendDecoded(QStringView view, QString& out) {
             i = next;
             continue;
         }
-        if (view.mid(i + 1).startsWith(kAmp.name)) {
+        if (HasAt(view, i + 1, kAmp.name)) {
             const qsizetype after = i + 1 + kAmp.name.size();
             if (const Entity* entity = OtherEntityAt(view, after)) {
                 out += QChar(entity->character);
@@ -122,11 +141,11 @@ qint32 ScanTextRuns(RunState& run, const QString& xml, qint64 start, QStringList
     qsizetype s = -1;  // the next "<w:t" at or after a, when not before a
     qsizetype f = -1;  // the next "</w:t>" at or after a, likewise
     while (a < n) {
-        if (s < a) s = xml.indexOf(kStart, a);
+        if (s < a) s = FindTag(xml, kStart, a);
         if (s < 0) return i;
         run.eventPump.Pump(run.ui);
         if (StopRequested(run)) return 0;
-        if (f < a) f = xml.indexOf(kEnd, a);
+        if (f < a) f = FindTag(xml, kEnd, a);
         if (f < 0 || f < s) return i;
         const qsizetype afterName = s + kStart.size();
         const QChar next = afterName < n ? xml[afterName] : QChar();
@@ -142,14 +161,14 @@ qint32 ScanTextRuns(RunState& run, const QString& xml, qint64 start, QStringList
         const QStringView raw = QStringView(xml).sliced(afterName, f - afterName);
         bool blankAfter = false;
         const qsizetype after = f + kEnd.size();
-        const qsizetype nextRun = xml.indexOf(kStart, after);
+        const qsizetype nextRun = FindTag(xml, kStart, after);
         s = nextRun;
         if (nextRun >= 0) {
             if (nextBreak == -2 || (nextBreak >= 0 && nextBreak < after)) {
-                nextBreak = xml.indexOf(kBreak, after);
+                nextBreak = FindTag(xml, kBreak, after);
             }
             if (nextParaEnd == -2 || (nextParaEnd >= 0 && nextParaEnd < after)) {
-                nextParaEnd = xml.indexOf(kParaEnd, after);
+                nextParaEnd = FindTag(xml, kParaEnd, after);
             }
             if ((nextBreak >= 0 && nextBreak < nextRun) ||
                 (nextParaEnd >= 0 && nextParaEnd < nextRun)) {
