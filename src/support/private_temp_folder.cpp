@@ -132,42 +132,61 @@ bool IsPrivateFolder(const QByteArray& path) {
     return S_ISDIR(info.st_mode) && info.st_uid == geteuid() && (info.st_mode & 0077) == 0;
 }
 
+// Holds back the ending signals while a folder is made and registered: one that arrives
+// between the two is delivered afterwards, when its handler knows the folder.
+class EndingSignalsHeldBack {
+  public:
+    EndingSignalsHeldBack() {
+        sigset_t held;
+        sigemptyset(&held);
+        for (const int signalNumber : kHandledSignals) sigaddset(&held, signalNumber);
+        sigprocmask(SIG_BLOCK, &held, &before_);
+    }
+    ~EndingSignalsHeldBack() { sigprocmask(SIG_SETMASK, &before_, nullptr); }
+    EndingSignalsHeldBack(const EndingSignalsHeldBack&) = delete;
+    EndingSignalsHeldBack& operator=(const EndingSignalsHeldBack&) = delete;
+
+  private:
+    sigset_t before_;
+};
+
 }  // namespace
 
-PrivateTempFolder::PrivateTempFolder(const QString& tag)
-    : dir_(QDir::tempPath() + QDir::separator() + tag + QStringLiteral("-XXXXXX")) {
-    if (!dir_.isValid()) {
-        error_ = dir_.errorString();
+PrivateTempFolder::PrivateTempFolder(const QString& tag) {
+    InstallSignalHandlers();
+    const EndingSignalsHeldBack heldBack;
+    dir_.emplace(QDir::tempPath() + QDir::separator() + tag + QStringLiteral("-XXXXXX"));
+    if (!dir_->isValid()) {
+        error_ = dir_->errorString();
         return;
     }
-    const QByteArray path = QFile::encodeName(dir_.path());
+    const QByteArray path = QFile::encodeName(dir_->path());
     if (!IsPrivateFolder(path)) {
         error_ = QStringLiteral("The temporary folder is not private");
-        dir_.remove();
+        dir_->remove();
         return;
     }
-    InstallSignalHandlers();
     slot_ = Register(path);
     if (slot_ < 0) {
         error_ = QStringLiteral("Too many temporary folders");
-        dir_.remove();
+        dir_->remove();
     }
 }
 
 PrivateTempFolder::~PrivateTempFolder() {
     if (slot_ < 0) return;
     // Removed first: a signal meanwhile removes what is left and ends the program.
-    dir_.remove();
+    dir_->remove();
     gSlots[slot_].ready.store(false);
     gSlots[slot_].claimed.store(false);
 }
 
 QString PrivateTempFolder::Path() const {
-    return IsValid() ? dir_.path() : QString();
+    return IsValid() ? dir_->path() : QString();
 }
 
 QString PrivateTempFolder::FilePath(const QString& name) const {
-    return IsValid() ? dir_.filePath(name) : QString();
+    return IsValid() ? dir_->filePath(name) : QString();
 }
 
 void RemovePrivateTempFoldersNow() noexcept {

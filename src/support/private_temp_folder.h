@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <optional>
 
 namespace lxt {
 
@@ -25,7 +26,7 @@ class PrivateTempFolder {
     QString ErrorString() const { return error_; }
 
   private:
-    QTemporaryDir dir_;
+    std::optional<QTemporaryDir> dir_;
     int slot_ = -1;
     QString error_;
 };

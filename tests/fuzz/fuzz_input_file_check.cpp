@@ -1,4 +1,4 @@
-// The inspection of an input file: the header and text tests and the messages they lead to.
+// The check of an input file: the header and text tests and the messages they lead to.
 #include "fuzz_support.h"
 #include "input/is_text_file.h"
 
