@@ -44,10 +44,6 @@ bool TextLineReader::Refill() {
     return !block_.isEmpty();
 }
 
-bool TextLineReader::AtEnd() {
-    return pos_ >= block_.size() && pending_.isEmpty() && !Refill();
-}
-
 void TextLineReader::Decode(QByteArrayView bytes, QString& line) {
     lastBytes_ = bytes.size();
     lastPart_ = false;

@@ -25,7 +25,6 @@ class TextLineReader {
     // whether a line end closed it (false for the last line without one and for the parts
     // of an over-long line). Throws RunError on a read error.
     bool ReadLine(QString& line, bool& ended);
-    bool AtEnd();
     // The encoding of the lines read from now on.
     void SetEncoding(Encoding encoding) { encoding_ = encoding; }
     // The bytes of the file that the last line took, without its line end.
