@@ -20,12 +20,9 @@ namespace {
 // leaves it once the four ordering steps have run.
 void OrderedTable(lxt::RunState& run, qint32 count) {
     run.WordTable.Recreate();
-    while (run.WordTable.UpperIndex() < count) run.WordTable.Grow();
     for (qint32 i = 1; i <= count; ++i) {
-        lxt::WordEntry& e = run.WordTable[i];
-        e.strWord = QStringLiteral("w%1").arg(i, 7, 10, QLatin1Char('0'));
-        e.strSortKey = e.strWord;
-        e.lngFrequency = std::max(1, static_cast<int>(std::lround(1e6 / i)));
+        run.WordTable.Append(QStringLiteral("w%1").arg(i, 7, 10, QLatin1Char('0')),
+                             std::max(1, static_cast<int>(std::lround(1e6 / i))));
     }
     run.lngNumWords = count;
     lxt::SortWordTable(run, 1, count, 1);

@@ -29,8 +29,8 @@ class QuietUi : public lxt::Ui {
     void DoEvents() override {}
 };
 
-// The table as a count leaves it: different words in ordinal order, with their keys.
-std::vector<lxt::WordEntry> MakeWords(int count) {
+// The table as a count leaves it: different words in ordinal order, with their frequencies.
+std::vector<std::pair<QString, qint32>> MakeWords(int count) {
     QRandomGenerator rng(20261207);
     static const QString letters =
         QStringLiteral("abcdefghijklmnopqrstuvwxyzäöüéèßABCDEFGHIJKLMNOPRSTUVWZ");
@@ -50,23 +50,16 @@ std::vector<lxt::WordEntry> MakeWords(int count) {
     for (int r = 0; r < count; ++r) freqs[static_cast<size_t>(r)] = std::max(1, 5000000 / (r + 1));
     std::shuffle(freqs.begin(), freqs.end(), std::mt19937(7));
     std::sort(words.begin(), words.end());
-    std::vector<lxt::WordEntry> entries(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        lxt::WordEntry& e = entries[static_cast<size_t>(i)];
-        e.strWord = words.at(i);
-        e.strSortKey = lxt::LowerCaseFull(lxt::SortFold(e.strWord));
-        e.lngFrequency = freqs[static_cast<size_t>(i)];
-        e.blnIncluded = true;
-    }
+    std::vector<std::pair<QString, qint32>> entries(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+        entries[static_cast<size_t>(i)] = {words.at(i), freqs[size_t(i)]};
     return entries;
 }
 
-void LoadTable(lxt::RunState& run, const std::vector<lxt::WordEntry>& entries) {
+void LoadTable(lxt::RunState& run, const std::vector<std::pair<QString, qint32>>& entries) {
     run.WordTable.Recreate();
-    while (run.WordTable.UpperIndex() < static_cast<qint32>(entries.size())) run.WordTable.Grow();
-    for (size_t i = 0; i < entries.size(); ++i)
-        run.WordTable[static_cast<qint32>(i + 1)] = entries[i];
-    run.lngNumWords = static_cast<qint32>(entries.size());
+    for (const auto& [word, frequency] : entries) run.WordTable.Append(word, frequency);
+    run.lngNumWords = run.WordTable.Count();
 }
 
 void BM_SortOrderAndWriteOutputFile(benchmark::State& state) {

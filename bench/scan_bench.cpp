@@ -125,7 +125,7 @@ void BM_AddDifferentWords(benchmark::State& state) {
         for (const QString& w : words) AddWordToList(run, w);
         for (const QString& w : words) AddWordToList(run, w);  // each counted a second time
         SealWordTable(run);
-        benchmark::DoNotOptimize(run.WordTable[1].lngFrequency);
+        benchmark::DoNotOptimize(run.WordTable[1].frequency);
     }
     state.counters["words"] = run.lngNumWords;
 }

@@ -13,7 +13,7 @@ QByteArray TsvListing(const RunState& run) {
     QByteArray lines;
     for (const qint32 i : ListedEntries(run)) {
         const WordEntry& entry = run.WordTable[i];
-        lines += entry.strWord.toUtf8() + '\t' + QByteArray::number(entry.lngFrequency) + '\n';
+        lines += entry.Word().toUtf8() + '\t' + QByteArray::number(entry.frequency) + '\n';
     }
     return lines;
 }
@@ -22,8 +22,8 @@ QByteArray JsonListing(const RunState& run) {
     QJsonArray words;
     for (const qint32 i : ListedEntries(run)) {
         const WordEntry& entry = run.WordTable[i];
-        words.append(QJsonObject{{QStringLiteral("word"), entry.strWord},
-                                 {QStringLiteral("frequency"), entry.lngFrequency}});
+        words.append(QJsonObject{{QStringLiteral("word"), entry.Word().toString()},
+                                 {QStringLiteral("frequency"), entry.frequency}});
     }
     const QJsonObject result{{QStringLiteral("wordsInList"), run.lngNumWordsIncluded},
                              {QStringLiteral("wordsIgnored"), run.lngNumWordsExcluded},

@@ -156,7 +156,7 @@ bool ReadCommonWords(RunState& run) {
                 QStringList words;
                 words.reserve(run.lngNumWords);
                 for (qint32 i = 1; i <= run.lngNumWords; ++i)
-                    words.append(run.WordTable[i].strWord);
+                    words.append(run.WordTable[i].Word().toString());
                 run.strCommonWords = std::move(words);
                 completed = true;
             }

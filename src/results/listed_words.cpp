@@ -10,12 +10,12 @@ QList<qint32> ListedEntries(const RunState& run) {
     entries.reserve(run.lngNumWordsIncluded);
     if (run.settings.cboWordOrder == kWordOrderAlphabetical) {
         for (qint32 i = 1; i <= run.lngNumWords; ++i) {
-            if (run.WordTable[i].blnIncluded) entries << i;
+            if (run.WordTable[i].included) entries << i;
         }
         return entries;
     }
     for (qint32 i = run.lngFirstFreq; i != 0 && entries.size() < run.lngNumWordsIncluded;
-         i = run.WordTable[i].lngNext) {
+         i = run.WordTable[i].next) {
         entries << i;
     }
     return entries;

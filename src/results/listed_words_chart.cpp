@@ -38,16 +38,16 @@ ListedWordsChart ChartListedWords(const WordTable& table, qint32 firstFreq, qint
     qint32 entry = firstFreq;
     for (qint32 step = 1; step <= numIncluded && entry != 0; ++step) {
         const WordEntry& e = table[entry];
-        const qint32 rank = e.lngRank;
-        fitter.Add(rank, e.lngFrequency);
-        if (step <= kChartBars) chart.bars.push_back({e.strWord, e.lngFrequency});
+        const qint32 rank = e.rank;
+        fitter.Add(rank, e.frequency);
+        if (step <= kChartBars) chart.bars.push_back({e.Word().toString(), e.frequency});
         if (nextSample < sampled.size() && rank == sampled[nextSample]) {
-            chart.curve.push_back({rank, e.lngFrequency});
+            chart.curve.push_back({rank, e.frequency});
             ++nextSample;
         }
-        chart.maxFrequency = std::max(chart.maxFrequency, e.lngFrequency);
+        chart.maxFrequency = std::max(chart.maxFrequency, e.frequency);
         chart.numRanks = rank;
-        entry = e.lngNext;
+        entry = e.next;
     }
     chart.fit = fitter.Result();
     return chart;

@@ -84,17 +84,17 @@ LineStyle ColumnWidthsFor(RunState& run, int format, bool commas) {
 }
 
 QString RankField(const RunState& run, qint32 i, const LineStyle& style) {
-    const QString text = i == 0 ? kRankTitle : QString::number(run.WordTable[i].lngRank);
+    const QString text = i == 0 ? kRankTitle : QString::number(run.WordTable[i].rank);
     return text.rightJustified(style.intRankWidth, u' ');
 }
 
 QString FreqField(const RunState& run, qint32 i, const LineStyle& style) {
-    const QString text = i == 0 ? kFreqTitle : QString::number(run.WordTable[i].lngFrequency);
+    const QString text = i == 0 ? kFreqTitle : QString::number(run.WordTable[i].frequency);
     return text.rightJustified(style.intFreqWidth, u' ');
 }
 
 QString WordField(const RunState& run, qint32 i, const LineStyle& style) {
-    const QString word = i == 0 ? kWordTitle : TrimBlanks(run.WordTable[i].strWord);
+    const QString word = i == 0 ? kWordTitle : TrimBlanks(run.WordTable[i].Word().toString());
     if (style.commas && WordInsideLine(style.format)) {
         return TrimTrailingBlanks(word) + QString::fromUtf16(kWordSeparator);
     }
@@ -158,7 +158,7 @@ class LineChars {
 
 // The word of entry i without blanks at either end (the title for the header).
 QStringView BareWord(const RunState& run, qint32 i) {
-    QStringView word = i == 0 ? QStringView(kWordTitle) : QStringView(run.WordTable[i].strWord);
+    QStringView word = i == 0 ? QStringView(kWordTitle) : run.WordTable[i].Word();
     qsizetype begin = 0;
     qsizetype end = word.size();
     while (begin < end && word[begin] == u' ') ++begin;
@@ -180,14 +180,14 @@ void AppendLine(QString& out, const RunState& run, qint32 i, const LineStyle& st
         if (i == 0) {
             line.RightJustified(kRankTitle, style.intRankWidth);
         } else {
-            line.Number(run.WordTable[i].lngRank, style.intRankWidth);
+            line.Number(run.WordTable[i].rank, style.intRankWidth);
         }
     };
     auto freq = [&]() {
         if (i == 0) {
             line.RightJustified(kFreqTitle, style.intFreqWidth);
         } else {
-            line.Number(run.WordTable[i].lngFrequency, style.intFreqWidth);
+            line.Number(run.WordTable[i].frequency, style.intFreqWidth);
         }
     };
     // The word column: padded to its width, or followed by ", " in layout B.

@@ -51,8 +51,8 @@ FileError WriteError(const QFile& file) {
 bool ListedWordsFitWin1252(const RunState& run) {
     for (qint32 i = 1; i <= run.lngNumWords; ++i) {
         const WordEntry& entry = run.WordTable[i];
-        if (!entry.blnIncluded) continue;
-        for (QChar c : entry.strWord) {
+        if (!entry.included) continue;
+        for (QChar c : entry.Word()) {
             if (c.unicode() >= 0x80 && Win1252Byte(c) < 0) return false;
         }
     }

@@ -16,13 +16,6 @@ namespace lxt {
 
 namespace {
 
-// The part of a key from 0-based position `from` on (empty when the key is shorter).
-QStringView KeyPart(const QString& key, qsizetype from) {
-    if (from <= 0) return QStringView(key);
-    if (from >= key.size()) return QStringView();
-    return QStringView(key).sliced(from);
-}
-
 // A code unit moved so that code units compare as the code points they belong to: the
 // surrogates (of the code points from U+10000 on) after U+E000-U+FFFF.
 inline unsigned CodePointRank(char16_t u) {
@@ -54,15 +47,54 @@ quint64 KeyPrefix(QStringView key) {
     return packed;
 }
 
-// The quicksort over a table and the packed prefixes of its keys, which move with their
-// entries: most comparisons read only the prefixes, which lie side by side in memory.
+// One entry's sort key as the quicksort moves it: the key's packed prefix, the key itself
+// (from the sort's start position on) and the entry it belongs to.
+struct SortItem {
+    quint64 prefix;
+    const char16_t* units;
+    qint32 size;
+    qint32 entry;
+    QStringView Key() const { return QStringView(units, size); }
+};
+
+// The sort keys of entries lo..hi, made once: a key equal to its word is the word's own
+// characters; the others are kept here.
+class SortKeys {
+  public:
+    SortKeys(const WordTable& table, qint32 lo, qint32 hi, qsizetype from) {
+        size_t room = 0;
+        for (qint32 e = lo; e <= hi; ++e) room += 2 * static_cast<size_t>(table[e].size);
+        // Reserved up front, so that the keys never move; only the part written is touched.
+        folded_.reserve(room);
+        items_.reserve(static_cast<size_t>(hi - lo + 1));
+        std::vector<char16_t> scratch;
+        for (qint32 e = lo; e <= hi; ++e) {
+            const QStringView word = table[e].Word();
+            scratch.resize(2 * static_cast<size_t>(word.size()) + 1);
+            const qsizetype length = LowerSortFoldInto(word, scratch.data());
+            const QStringView folded(scratch.data(), length);
+            const char16_t* units = word.utf16();
+            if (folded != word) {
+                units = folded_.data() + folded_.size();
+                folded_.insert(folded_.end(), scratch.data(), scratch.data() + length);
+            }
+            QStringView key(units, length);
+            key = from <= 0 ? key : (from >= length ? QStringView() : key.sliced(from));
+            items_.push_back({KeyPrefix(key), key.utf16(), static_cast<qint32>(key.size()), e});
+        }
+    }
+    std::vector<SortItem>& Items() { return items_; }
+
+  private:
+    std::vector<char16_t> folded_;
+    std::vector<SortItem> items_;
+};
+
+// The quicksort over the sort items of entries lo..hi. The items move as whole entries
+// would; most comparisons read only the packed prefixes, which lie side by side in memory.
 class KeySorter {
   public:
-    KeySorter(WordTable& table, qint32 lo, qint32 hi, qsizetype from)
-        : table_(table), base_(lo), from_(from) {
-        prefixes_.reserve(static_cast<size_t>(hi - lo + 1));
-        for (qint32 e = lo; e <= hi; ++e) prefixes_.push_back(KeyPrefix(Key(e)));
-    }
+    KeySorter(std::vector<SortItem>& items, qint32 base) : items_(items), base_(base) {}
 
     void Sort(qint32 lo, qint32 hi) {
         // Each partition leaves two disjoint ranges, lo..j and i..hi, that are sorted
@@ -72,18 +104,12 @@ class KeySorter {
         while (lo < hi) {
             qint32 i = lo;
             qint32 j = hi;
-            const qint32 middle = lo + (hi - lo) / 2;
-            const QString pivotKey = table_[middle].strSortKey;  // copied first
-            const QStringView pivot = KeyPart(pivotKey, from_);
-            const quint64 pivotPrefix = Prefix(middle);
+            const SortItem pivot = At(lo + (hi - lo) / 2);  // copied first
             while (i <= j) {
-                while (i < hi && Compare(i, pivotPrefix, pivot) < 0) ++i;
-                while (j > lo && Compare(j, pivotPrefix, pivot) > 0) --j;
+                while (i < hi && Compare(At(i), pivot) < 0) ++i;
+                while (j > lo && Compare(At(j), pivot) > 0) --j;
                 if (i <= j) {
-                    if (i < j) {
-                        std::swap(table_[i], table_[j]);
-                        std::swap(Prefix(i), Prefix(j));
-                    }
+                    if (i < j) std::swap(At(i), At(j));
                     ++i;
                     --j;
                 }
@@ -109,29 +135,29 @@ class KeySorter {
     }
 
   private:
-    QStringView Key(qint32 e) const { return KeyPart(table_[e].strSortKey, from_); }
-    quint64& Prefix(qint32 e) { return prefixes_[static_cast<size_t>(e - base_)]; }
+    SortItem& At(qint32 e) { return items_[static_cast<size_t>(e - base_)]; }
 
-    int Compare(qint32 e, quint64 pivotPrefix, QStringView pivot) {
-        const quint64 prefix = Prefix(e);
-        if (prefix != pivotPrefix) return prefix < pivotPrefix ? -1 : 1;
-        return CompareKeys(Key(e), pivot);
+    static int Compare(const SortItem& a, const SortItem& pivot) {
+        if (a.prefix != pivot.prefix) return a.prefix < pivot.prefix ? -1 : 1;
+        return CompareKeys(a.Key(), pivot.Key());
     }
 
-    WordTable& table_;
+    std::vector<SortItem>& items_;
     qint32 base_;
-    qsizetype from_;
-    std::vector<quint64> prefixes_;
 };
 
 }  // namespace
 
 void SortWordTable(WordTable& table, qint32 lo, qint32 hi, qint32 start) {
-    // Entries change places: a word index built before would name the wrong ones.
-    table.ForgetIndex();
     if (lo >= hi) return;
-    KeySorter sorter(table, lo, hi, start - 1);
-    sorter.Sort(lo, hi);
+    std::vector<qint32> source(static_cast<size_t>(table.Count()) + 1);
+    {
+        SortKeys keys(table, lo, hi, start - 1);
+        KeySorter(keys.Items(), lo).Sort(lo, hi);
+        for (qint32 i = 0; i <= table.Count(); ++i) source[size_t(i)] = i;
+        for (qint32 e = lo; e <= hi; ++e) source[size_t(e)] = keys.Items()[size_t(e - lo)].entry;
+    }
+    table.Arrange(source);
 }
 
 void SortWordTable(RunState& run, qint32 lo, qint32 hi, qint32 start) {
@@ -142,8 +168,7 @@ void MarkIncludedWords(RunState& run) {
     const bool ignoreInfrequent = run.settings.chkIgnoreInfrequentWords != 0;
     for (qint32 i = 1; i <= run.lngNumWords; ++i) {
         WordEntry& e = run.WordTable[i];
-        e.blnIncluded = true;
-        if (ignoreInfrequent && e.lngFrequency < run.intThresholdFrequency) e.blnIncluded = false;
+        e.included = !(ignoreInfrequent && e.frequency < run.intThresholdFrequency);
     }
 }
 
@@ -155,47 +180,83 @@ void ComputeWordStatistics(RunState& run) {
     run.lngNumOccurrences = 0;
     for (qint32 i = 1; i <= run.lngNumWords; ++i) {
         const WordEntry& e = run.WordTable[i];
-        if (!e.blnIncluded) {
+        if (!e.included) {
             ++run.lngNumWordsExcluded;
             continue;
         }
         ++run.lngNumWordsIncluded;
-        run.lngNumOccurrences += e.lngFrequency;
-        run.lngMaxFrequency = std::max(run.lngMaxFrequency, e.lngFrequency);
+        run.lngNumOccurrences += e.frequency;
+        run.lngMaxFrequency = std::max(run.lngMaxFrequency, e.frequency);
         run.intMaxWordLengthFound =
-            std::max(run.intMaxWordLengthFound, static_cast<int>(CharacterCount(e.strWord)));
+            std::max(run.intMaxWordLengthFound, static_cast<int>(CharacterCount(e.Word())));
     }
 }
+
+namespace {
+
+// The included entries with a frequency from 1 to maxFrequency, by decreasing frequency and,
+// among equal frequencies, in table order. A counting sort: one bucket per frequency up to
+// a bound that keeps the buckets no larger than the table; the few entries above it (their
+// occurrences add up to at most the total) are sorted by comparison, stably.
+std::vector<qint32> FrequencyOrder(const WordTable& table, qint32 count, qint32 maxFrequency,
+                                   qint32 included) {
+    constexpr qint32 kFewestBuckets = 1024;
+    const qint32 bucketed = std::min(maxFrequency, std::max(included, kFewestBuckets));
+    std::vector<qint32> next(static_cast<size_t>(std::max(bucketed, 0)) + 1, 0);
+    std::vector<qint32> above;
+    qint32 inBuckets = 0;
+    for (qint32 j = 1; j <= count; ++j) {
+        const WordEntry& e = table[j];
+        if (!e.included || e.frequency < 1 || e.frequency > maxFrequency) continue;
+        if (e.frequency <= bucketed) {
+            ++next[static_cast<size_t>(e.frequency)];
+            ++inBuckets;
+        } else {
+            above.push_back(j);
+        }
+    }
+    std::stable_sort(above.begin(), above.end(), [&table](qint32 a, qint32 b) {
+        return table[a].frequency > table[b].frequency;
+    });
+    std::vector<qint32> order(above.size() + static_cast<size_t>(inBuckets));
+    std::copy(above.begin(), above.end(), order.begin());
+    // next[f]: where the next entry of frequency f goes.
+    auto at = static_cast<qint32>(above.size());
+    for (qint32 f = bucketed; f >= 1; --f) {
+        const qint32 inBucket = next[static_cast<size_t>(f)];
+        next[static_cast<size_t>(f)] = at;
+        at += inBucket;
+    }
+    for (qint32 j = 1; j <= count; ++j) {
+        const WordEntry& e = table[j];
+        if (!e.included || e.frequency < 1 || e.frequency > bucketed) continue;
+        order[static_cast<size_t>(next[static_cast<size_t>(e.frequency)]++)] = j;
+    }
+    return order;
+}
+
+}  // namespace
 
 void OrderByFrequency(RunState& run) {
     WordTable& table = run.WordTable;
     for (qint32 i = 1; i <= run.lngNumWords; ++i) {
-        table[i].lngRank = 0;
-        table[i].lngNext = 0;
+        table[i].rank = 0;
+        table[i].next = 0;
     }
     run.lngFirstFreq = 0;
     run.eventPump.Restart();
 
     // Ranking. Counting down the frequencies and, for each, walking the table in order
     // gives every included entry with a frequency from 1 to lngMaxFrequency its place in
-    // decreasing frequency, equal frequencies in table order: a stable sort of those
-    // entries by decreasing frequency. The user interface gets a turn after each frequency
-    // value from lngMaxFrequency down to 1, whether any entry has it or not.
-    std::vector<qint32> order;
-    order.reserve(static_cast<size_t>(std::max(run.lngNumWordsIncluded, 0)));
-    for (qint32 j = 1; j <= run.lngNumWords; ++j) {
-        const WordEntry& e = table[j];
-        if (e.blnIncluded && e.lngFrequency >= 1 && e.lngFrequency <= run.lngMaxFrequency) {
-            order.push_back(j);
-        }
-    }
-    std::stable_sort(order.begin(), order.end(), [&table](qint32 a, qint32 b) {
-        return table[a].lngFrequency > table[b].lngFrequency;
-    });
+    // decreasing frequency, equal frequencies in table order. The user interface gets a turn
+    // after each frequency value from lngMaxFrequency down to 1, whether any entry has it or
+    // not.
+    const std::vector<qint32> order =
+        FrequencyOrder(table, run.lngNumWords, run.lngMaxFrequency, run.lngNumWordsIncluded);
     size_t k = 0;
     for (qint32 f = run.lngMaxFrequency; f >= 1; --f) {
-        for (; k < order.size() && table[order[k]].lngFrequency == f; ++k) {
-            table[order[k]].lngRank = static_cast<qint32>(k + 1);
+        for (; k < order.size() && table[order[k]].frequency == f; ++k) {
+            table[order[k]].rank = static_cast<qint32>(k + 1);
         }
         run.eventPump.Pump(run.ui);
     }
@@ -212,7 +273,7 @@ void OrderByFrequency(RunState& run) {
     for (;;) {
         if (r < ranked) {
             const qint32 j = order[static_cast<size_t>(r)];
-            table[prev].lngNext = j;
+            table[prev].next = j;
             prev = j;
         }
         if (r >= run.lngNumWordsIncluded) break;

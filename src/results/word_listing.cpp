@@ -106,9 +106,9 @@ inline void FetchAhead(const void* address) {
 // The entries of the frequency order lie anywhere in the table: while the line of
 // `current` is built, the next word's characters and the entry after it are fetched.
 void FetchAheadOfFrequencyOrder(const WordTable& table, qint32 current) {
-    const WordEntry& next = table[table[current].lngNext];
-    FetchAhead(next.strWord.constData());
-    FetchAhead(&table[next.lngNext]);
+    const WordEntry& next = table[table[current].next];
+    FetchAhead(next.units);
+    FetchAhead(&table[next.next]);
 }
 
 // How many entries ahead the alphabetical listing fetches a word's characters.
@@ -253,11 +253,11 @@ ListingEnd ListWordsAlphabetically(ListingContext& ctx) {
         ctx, {kAlphabeticalA, kAlphabeticalB, kAlphabeticalC}, true,
         [last, &run](qint32 step) {
             if (step + kFetchDistance <= last) {
-                FetchAhead(run.WordTable[step + kFetchDistance].strWord.constData());
+                FetchAhead(run.WordTable[step + kFetchDistance].units);
             }
             return step <= last ? step : 0;
         },
-        [&run](qint32 i) { return run.WordTable[i].blnIncluded; });
+        [&run](qint32 i) { return run.WordTable[i].included; });
 }
 
 ListingEnd ListWordsByFrequency(ListingContext& ctx) {
@@ -268,7 +268,7 @@ ListingEnd ListWordsByFrequency(ListingContext& ctx) {
         [&run, &current](qint32 step) {
             if (step > run.lngNumWordsIncluded) return 0;
             current =
-                step == 1 ? run.lngFirstFreq : (current == 0 ? 0 : run.WordTable[current].lngNext);
+                step == 1 ? run.lngFirstFreq : (current == 0 ? 0 : run.WordTable[current].next);
             if (current != 0) FetchAheadOfFrequencyOrder(run.WordTable, current);
             return current;
         },

@@ -1,18 +1,21 @@
-// One different word of a counting run and what the listing needs to know about it.
+// One different word of a sealed table and what the listing needs to know about it.
 #pragma once
 
-#include <QString>
+#include <QStringView>
 #include <QtGlobal>
 
 namespace lxt {
 
 struct WordEntry {
-    QString strWord;     // the word as admitted
-    QString strSortKey;  // folded form for the alphabetical listing
-    qint32 lngFrequency = 0;
-    qint32 lngRank = 0;  // position in the frequency order, from 1; 0 = not ranked
-    qint32 lngNext = 0;  // next entry in the frequency order; 0 = none
-    bool blnIncluded = false;
+    const char16_t* units = nullptr;  // the word's characters, held by the table's arena
+    qint32 size = 0;                  // the word's length in code units
+    qint32 frequency = 0;
+    qint32 rank = 0;  // position in the frequency order, from 1; 0 = not ranked
+    qint32 next = 0;  // next entry in the frequency order; 0 = none
+    bool included = false;
+
+    // The word as admitted.
+    QStringView Word() const noexcept { return QStringView(units, size); }
 };
 
 }  // namespace lxt

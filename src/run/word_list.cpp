@@ -34,14 +34,6 @@ struct LowerWord {
     QString owned;
 };
 
-void GrowTable(WordTable& table) {
-    try {
-        table.Grow();
-    } catch (const std::bad_alloc&) {
-        throw RunError{kErrOutOfMemory, QString::fromUtf16(kOutOfMemoryDescription)};
-    }
-}
-
 void ShowNewWord(RunState& run, QStringView word) {
     if (run.settings.chkSuppressWords != 0) return;
     Ui& ui = run.ui;
@@ -77,14 +69,20 @@ void ResetWordTable(RunState& run) {
 
 namespace {
 
+// Stores a new word, turning a lack of memory into the run's "Out of memory" error.
+void StoreNewWordOrFail(RunState& run, const WordTable::Probe& word) {
+    try {
+        StoreNewWord(run, word);
+    } catch (const std::bad_alloc&) {
+        throw RunError{kErrOutOfMemory, QString::fromUtf16(kOutOfMemoryDescription)};
+    }
+}
+
 // The first word of a run: entry 1, and it replaces the text of the output box.
 void AddFirstWord(RunState& run, QStringView word) {
-    WordTable& table = run.WordTable;
-    run.lngNumWords = 0;
-    table.Lookup(word, 0);  // starts an empty index
+    run.WordTable.Clear();
     run.lngNumWords = 1;
-    StoreNewWord(run, word);
-    table.Remember(1);
+    StoreNewWordOrFail(run, WordTable::MakeProbe(word));
     if (run.settings.chkSuppressWords == 0) {
         QString shown = word.toString();
         shown += u' ';
@@ -93,12 +91,11 @@ void AddFirstWord(RunState& run, QStringView word) {
 }
 
 // A word not yet in the table (steps after the search that found nothing).
-void AddNewWord(RunState& run, QStringView word) {
+void AddNewWord(RunState& run, const WordTable::Probe& word) {
     WordTable& table = run.WordTable;
-    if (table.UpperIndex() == run.lngNumWords) GrowTable(table);
+    if (table.UpperIndex() == run.lngNumWords) table.Grow();
     IncrementCounter(run.lngNumWords);
-    StoreNewWord(run, word);
-    table.Remember(run.lngNumWords);
+    StoreNewWordOrFail(run, word);
 
     if (run.lngNumWords % kWordsPerLabelRefresh == 0) {
         // The label gets its text before it shows, never the text of an earlier run.
@@ -109,7 +106,7 @@ void AddNewWord(RunState& run, QStringView word) {
                 : QString::fromLatin1(kWordsFoundSoFarPrefix) + GroupedNumber(run.lngNumWords));
         run.ui.SetLabelVisible(UiLabel::NumberOfWords, true);
     }
-    ShowNewWord(run, word);
+    ShowNewWord(run, word.word);
 }
 
 // AddWordToList. Inlined into GetWords2, through which counting runs come: a known word
@@ -120,13 +117,12 @@ void AddNewWord(RunState& run, QStringView word) {
         AddFirstWord(run, word);
         return;
     }
-    WordTable& table = run.WordTable;
-    const qint32 found = table.Lookup(word, run.lngNumWords);
-    if (found > 0) {
-        IncrementCounter(table[found].lngFrequency);
+    const WordTable::Probe probe = WordTable::MakeProbe(word);
+    if (qint32* count = run.WordTable.FindCount(probe)) {
+        IncrementCounter(*count);
         return;
     }
-    AddNewWord(run, word);
+    AddNewWord(run, probe);
 }
 
 }  // namespace
@@ -160,10 +156,8 @@ void GetWords2(RunState& run, QStringView word) {
         // held yet is tested, so they cost once per different word and per occurrence of an
         // excluded word, not once per occurrence.
         if (run.lngNumWords > 0 && word.size() <= run.intMaxPermittedWordLength) {
-            WordTable& table = run.WordTable;
-            const qint32 found = table.Lookup(word, run.lngNumWords);
-            if (found > 0) {
-                IncrementCounter(table[found].lngFrequency);
+            if (qint32* count = run.WordTable.FindCount(word)) {
+                IncrementCounter(*count);
                 return;
             }
         }
@@ -176,31 +170,16 @@ void AddWordToList(RunState& run, QStringView word) {
     AddWord(run, word);
 }
 
-void StoreNewWord(RunState& run, QStringView word) {
-    WordEntry& entry = run.WordTable[run.lngNumWords];
-    entry.strWord = word.toString();
-    entry.blnIncluded = true;
-    entry.strSortKey = WordSortKey(word);
-    entry.lngFrequency = 1;
-}
-
-void MoveLastWordIntoPlace(RunState& run, qint32 position) {
-    WordTable& table = run.WordTable;
-    const qint32 n = run.lngNumWords;
-    if (n < 2 || position < 1 || position > n) return;
-    if (CompareOrdinal(table[n].strWord, table[n - 1].strWord) > 0) return;
-    WordEntry saved = std::move(table[n]);
-    for (qint32 i = n - 1; i >= position; --i) table[i + 1] = std::move(table[i]);
-    table[position] = std::move(saved);
-    table.ForgetIndex();
+void StoreNewWord(RunState& run, const WordTable::Probe& word) {
+    run.WordTable.Insert(word);
 }
 
 SearchResult FindWord(const WordTable& table, QStringView key, qint32 count) {
-    return BinarySearch(key, count, [&](qint32 i) { return QStringView(table[i].strWord); });
+    return BinarySearch(key, count, [&](qint32 i) { return table[i].Word(); });
 }
 
 void SealWordTable(RunState& run) {
-    run.lngNumWords = run.WordTable.SortByWord(run.lngNumWords);
+    run.lngNumWords = run.WordTable.SortByWord();
 }
 
 }  // namespace lxt

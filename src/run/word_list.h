@@ -6,12 +6,12 @@
 #include <QString>
 #include <QStringView>
 
+#include "run/word_table.h"
 #include "support/binary_search.h"
 
 namespace lxt {
 
 struct RunState;
-class WordTable;
 
 // The number of characters the output box may hold.
 inline constexpr qint32 kMaxTextLength = 65000;
@@ -31,14 +31,14 @@ void ResetWordTable(RunState& run);
 void GetWords2(RunState& run, QStringView word);
 // Counts one occurrence, creating and showing the entry when the word is new.
 void AddWordToList(RunState& run, QStringView word);
-// Writes a new entry at index lngNumWords: the word, its folded sort key, frequency 1, included.
-void StoreNewWord(RunState& run, QStringView word);
-// Moves entry lngNumWords to `position`, shifting the entries from there on up by one.
-void MoveLastWordIntoPlace(RunState& run, qint32 position);
-// Binary search of entries 1..count by strWord (valid on a sealed table).
+// Stores a word the table does not hold yet (lngNumWords already counts it): its characters
+// once in the table's arena, frequency 1. Its entry (included, sort key made when sorted) is
+// made when the table is sealed.
+void StoreNewWord(RunState& run, const WordTable::Probe& word);
+// Binary search of entries 1..count by their words (on a sealed table).
 SearchResult FindWord(const WordTable& table, QStringView key, qint32 count);
-// Puts entries 1..lngNumWords in ordinal order of strWord with no duplicates and frees the
-// hash index. Called when every scan ends; does nothing to a table already in order.
+// Puts entries 1..lngNumWords in ordinal order of the words with no duplicates and frees the
+// hash slots. Called when every scan ends; does nothing to a table already in order.
 void SealWordTable(RunState& run);
 // The sort key of a word: umlauts expanded, accents removed, lower-cased.
 QString WordSortKey(QStringView word);

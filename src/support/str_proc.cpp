@@ -380,17 +380,8 @@ QString SortFold(QStringView text) {
     return RemoveAccents(ExpandUmlauts(text));
 }
 
-QString LowerSortFold(QStringView text) {
+qsizetype LowerSortFoldInto(QStringView text, char16_t* dst) {
     const SortFoldTable& folds = SortFolds();
-    const qsizetype n = text.size();
-    qsizetype length = n;
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < folds.first.size() && folds.second[u] != 0) ++length;
-    }
-    QString out(length, Qt::Uninitialized);
-    auto* dst = reinterpret_cast<char16_t*>(out.data());
-    const LowerTable& lower = Lower();
     qsizetype k = 0;
     for (QChar c : text) {
         const char16_t u = c.unicode();
@@ -402,9 +393,16 @@ QString LowerSortFold(QStringView text) {
         }
     }
     // Any other character by its simple lower case, pairs as one character.
+    const LowerTable& lower = Lower();
     for (qsizetype i = 0; i < k;) {
         i += dst[i] < folds.first.size() ? 1 : LowerOneAt(lower, dst, i, k);
     }
+    return k;
+}
+
+QString LowerSortFold(QStringView text) {
+    QString out(2 * text.size(), Qt::Uninitialized);
+    out.resize(LowerSortFoldInto(text, reinterpret_cast<char16_t*>(out.data())));
     return out;
 }
 

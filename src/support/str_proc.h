@@ -26,6 +26,9 @@ QString RemoveAccents(QStringView text);
 QString SortFold(QStringView text);  // RemoveAccents(ExpandUmlauts(text))
 // LowerCaseFull(SortFold(text)) in one pass: the key of the alphabetical order.
 QString LowerSortFold(QStringView text);
+// LowerSortFold written to `dst`, which has room for twice the length of `text` (a character
+// becomes at most two); gives back the length written.
+qsizetype LowerSortFoldInto(QStringView text, char16_t* dst);
 
 // The repairs return the text itself (no copy) when it holds no lead character.
 QString RepairUtf8Pairs(const QString& text);

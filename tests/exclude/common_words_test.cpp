@@ -196,7 +196,7 @@ TEST_F(CommonWordsTest, ListsKeepWordsOutOfACount) {
             GetWords2(run, word);
         SealWordTable(run);
         QStringList counted;
-        for (qint32 i = 1; i <= run.lngNumWords; ++i) counted << run.WordTable[i].strWord;
+        for (qint32 i = 1; i <= run.lngNumWords; ++i) counted << run.WordTable[i].Word().toString();
         return counted;
     };
     EXPECT_EQ(count(1), (QStringList{QStringLiteral("andy"), QStringLiteral("there")}));

@@ -91,7 +91,7 @@ class ScriptsFromFile : public ::testing::Test {
         EXPECT_TRUE(DoItFromFile(run, docx));
         QMap<QString, int> table;
         for (qint32 i = 1; i <= run.lngNumWords; ++i) {
-            table[run.WordTable[i].strWord] = run.WordTable[i].lngFrequency;
+            table[run.WordTable[i].Word().toString()] = run.WordTable[i].frequency;
         }
         const QMap<QString, int> expected = PlainCount(text);
         for (auto it = expected.begin(); it != expected.end(); ++it) {
@@ -127,7 +127,7 @@ TEST_F(ScriptsFromFile, GreekTextAgreesWithAnIndependentCount) {
     // A few counts read off the text: capitals without their accents make other words.
     QMap<QString, int> table;
     for (qint32 i = 1; i <= run.lngNumWords; ++i) {
-        table[run.WordTable[i].strWord] = run.WordTable[i].lngFrequency;
+        table[run.WordTable[i].Word().toString()] = run.WordTable[i].frequency;
     }
     EXPECT_EQ(table.value(u"θάλασσα"_s), 6);
     EXPECT_EQ(table.value(u"χωριό"_s), 2);

@@ -117,20 +117,19 @@ TEST_F(Formats, CommaLayoutOfAllTenFormats) {
 }
 
 TEST_F(Formats, LargeFiguresAndPaddedWords) {
-    FillTable(run, {{"the", 523}, {"cat", 2}});
+    // A word surrounded by blanks is listed without them; format 8 has none at either end.
+    FillTable(run, {{"the", 523}, {" cat ", 2}});
     OrderTable(run);
     run.intMaxWordLengthFound = 5;  // as when a longer word was listed too
     EXPECT_EQ(Line(0, false, 0), "   Rank    Freq  Word (longest has 5 characters)");
     EXPECT_EQ(Line(0, false, 2), "      1     523  the");
-    // A word surrounded by blanks is listed without them; format 8 has none at either end.
-    run.WordTable[1].strWord = QStringLiteral(" cat ");
     EXPECT_EQ(Line(8, false, 1), "cat");
     EXPECT_EQ(Line(3, false, 1), "      2  cat");
     EXPECT_EQ(Line(7, true, 1), "  cat,      2");
     // Widths grow past the minimum with the figures.
     run.lngNumWordsIncluded = 1234567;
-    run.WordTable[2].lngRank = 1234567;
-    run.WordTable[2].lngFrequency = 12345678;
+    run.WordTable[2].rank = 1234567;
+    run.WordTable[2].frequency = 12345678;
     run.lngMaxFrequency = 12345678;
     EXPECT_EQ(Line(4, false, 0), "     Freq     Rank");
     EXPECT_EQ(Line(4, false, 2), " 12345678  1234567");

@@ -1,5 +1,5 @@
-// Word tables for the results tests: entries written straight into a run's table with their
-// folded sort keys, as a finished count leaves them.
+// Word tables for the results tests: entries written straight into a run's table, as a
+// finished count leaves them.
 #pragma once
 
 #include <QString>
@@ -19,22 +19,14 @@ inline QString FoldedKey(const QString& word) {
 // Replaces the table by `words` (in the given order) with their frequencies, all included.
 inline void FillTable(RunState& run, const std::vector<std::pair<QString, qint32>>& words) {
     run.WordTable.Recreate();
-    while (run.WordTable.UpperIndex() < static_cast<qint32>(words.size())) run.WordTable.Grow();
-    qint32 i = 0;
-    for (const auto& [word, frequency] : words) {
-        WordEntry& e = run.WordTable[++i];
-        e.strWord = word;
-        e.strSortKey = FoldedKey(word);
-        e.lngFrequency = frequency;
-        e.blnIncluded = true;
-    }
-    run.lngNumWords = i;
+    for (const auto& [word, frequency] : words) run.WordTable.Append(word, frequency);
+    run.lngNumWords = run.WordTable.Count();
 }
 
 // The words of entries 1..lngNumWords in table order.
 inline QStringList TableWords(const RunState& run) {
     QStringList out;
-    for (qint32 i = 1; i <= run.lngNumWords; ++i) out << run.WordTable[i].strWord;
+    for (qint32 i = 1; i <= run.lngNumWords; ++i) out << run.WordTable[i].Word().toString();
     return out;
 }
 

@@ -66,7 +66,7 @@ TEST_F(WordListing, AlphabeticalListsOnlyIncludedWordsInTableOrder) {
               "       1  Zebra\r\n");
     // Excluded words are passed over.
     ui.OutputReplace(QString());
-    run.WordTable[3].blnIncluded = false;  // rare
+    run.WordTable[3].included = false;  // rare
     ListingContext again(run, {});
     ListWordsAlphabetically(again);
     EXPECT_FALSE(ui.OutputText().contains("rare"));

@@ -4,10 +4,12 @@
 
 #include <QRandomGenerator>
 #include <limits>
+#include <map>
 #include <vector>
 
 #include "run/run_error.h"
 #include "scan/scan_fixture.h"
+#include "support/str_proc.h"
 
 namespace lxt::test {
 namespace {
@@ -35,10 +37,10 @@ TEST_F(WordList, EntriesCarryTheFoldedSortKey) {
     for (const QString& w : {u"Straße"_s, u"Écoute"_s, u"Ærø"_s}) Add(w);
     SealWordTable(run);
     ASSERT_EQ(run.lngNumWords, 3);
-    EXPECT_EQ(run.WordTable[1].strSortKey, u"strasse");
-    EXPECT_EQ(run.WordTable[2].strSortKey, u"aero");
-    EXPECT_EQ(run.WordTable[3].strSortKey, u"ecoute");
-    EXPECT_TRUE(run.WordTable[1].blnIncluded);
+    EXPECT_EQ(WordSortKey(run.WordTable[1].Word()), u"strasse");
+    EXPECT_EQ(WordSortKey(run.WordTable[2].Word()), u"aero");
+    EXPECT_EQ(WordSortKey(run.WordTable[3].Word()), u"ecoute");
+    EXPECT_TRUE(run.WordTable[1].included);
 }
 
 TEST_F(WordList, FirstWordReplacesTheOutputAndNewWordsFollow) {
@@ -73,9 +75,9 @@ TEST_F(WordList, TableGrowsBy500) {
     Add(u"w1"_s);
     SealWordTable(run);
     EXPECT_EQ(run.lngNumWords, 1001);
-    EXPECT_EQ(run.WordTable[1].strWord, u"w1");
-    EXPECT_EQ(run.WordTable[1].lngFrequency, 2);
-    EXPECT_EQ(run.WordTable[2].strWord, u"w10");
+    EXPECT_EQ(run.WordTable[1].Word(), u"w1");
+    EXPECT_EQ(run.WordTable[1].frequency, 2);
+    EXPECT_EQ(run.WordTable[2].Word(), u"w10");
 }
 
 TEST_F(WordList, ResetStartsAnEmptyTable) {
@@ -167,9 +169,11 @@ TEST_F(WordList, CountingRunsShowTheLabelWithTheNumberFoundSoFar) {
 TEST_F(WordList, FrequencyOverflowIsRaisedNotWrapped) {
     Add(u"word"_s);
     Add(u"other"_s);
-    run.WordTable[1].lngFrequency = std::numeric_limits<qint32>::max() - 1;
+    qint32* count = run.WordTable.FindCount(u"word");
+    ASSERT_NE(count, nullptr);
+    *count = std::numeric_limits<qint32>::max() - 1;
     Add(u"word"_s);
-    EXPECT_EQ(run.WordTable[1].lngFrequency, std::numeric_limits<qint32>::max());
+    EXPECT_EQ(*run.WordTable.FindCount(u"word"), std::numeric_limits<qint32>::max());
     try {
         Add(u"word"_s);
         FAIL() << "no overflow raised";
@@ -177,7 +181,7 @@ TEST_F(WordList, FrequencyOverflowIsRaisedNotWrapped) {
         EXPECT_EQ(e.number, kErrOverflow);
         EXPECT_EQ(e.description, u"Overflow");
     }
-    EXPECT_EQ(run.WordTable[1].lngFrequency, std::numeric_limits<qint32>::max());
+    EXPECT_EQ(*run.WordTable.FindCount(u"word"), std::numeric_limits<qint32>::max());
 }
 
 TEST_F(WordList, AddingAfterSealingFindsTheSealedEntries) {
@@ -199,51 +203,44 @@ TEST_F(WordList, FindWordOnASealedTable) {
     EXPECT_EQ(delta.position, 2);
 }
 
-// The table built through the hash index equals the one the binary insertion gives:
-// FindWord, StoreNewWord at the end, MoveLastWordIntoPlace.
-TEST_F(WordList, SameTableAsBinaryInsertion) {
+// The table built through the hash slots equals the ordinal order of the words with their
+// counts, and its entries' sort keys are the folded words.
+TEST_F(WordList, SameTableAsOrdinalOrder) {
     run.settings.chkSuppressWords = 1;
     run.settings.chkCaseSignificant = 1;
-    ScriptedUi referenceUi;
-    RunState reference(referenceUi);
-    reference.settings.chkSuppressWords = 1;
-    ResetWordTable(reference);
     QRandomGenerator random(1234);
     const QString letters = u"abcABCéÉšŠ-'"_s;
     std::vector<QString> added;
+    std::map<std::u16string, qint32> reference;
     for (int n = 0; n < 3000; ++n) {
         QString word;
         if (!added.empty() && random.bounded(4) == 0) {
             word = added[random.bounded(static_cast<quint32>(added.size()))];
         } else {
-            // Mostly short words, some longer than the index holds in its slots.
+            // Mostly short words, some longer ones.
             const int length =
                 1 + static_cast<int>(random.bounded(random.bounded(3) == 0 ? 20 : 5));
             for (int i = 0; i < length; ++i) word += letters[random.bounded(letters.size())];
             added.push_back(word);
         }
         Add(word);
-        const SearchResult r = FindWord(reference.WordTable, word, reference.lngNumWords);
-        if (r.found) {
-            ++reference.WordTable[r.position].lngFrequency;
-            continue;
-        }
-        if (reference.WordTable.UpperIndex() == reference.lngNumWords) reference.WordTable.Grow();
-        ++reference.lngNumWords;
-        StoreNewWord(reference, word);
-        MoveLastWordIntoPlace(reference, -r.position);
+        ++reference[word.toStdU16String()];
     }
     SealWordTable(run);
-    ASSERT_EQ(run.lngNumWords, reference.lngNumWords);
+    ASSERT_EQ(run.lngNumWords, static_cast<qint32>(reference.size()));
     ASSERT_GT(run.lngNumWords, 500);
-    for (qint32 i = 1; i <= run.lngNumWords; ++i) {
-        ASSERT_EQ(run.WordTable[i].strWord, reference.WordTable[i].strWord) << i;
-        ASSERT_EQ(run.WordTable[i].lngFrequency, reference.WordTable[i].lngFrequency) << i;
-        ASSERT_EQ(run.WordTable[i].strSortKey, reference.WordTable[i].strSortKey) << i;
+    qint32 i = 1;
+    for (const auto& [word, frequency] : reference) {
+        const QString expected = QString::fromStdU16String(word);
+        ASSERT_EQ(run.WordTable[i].Word(), expected) << i;
+        ASSERT_EQ(run.WordTable[i].frequency, frequency) << i;
+        ASSERT_EQ(WordSortKey(run.WordTable[i].Word()), LowerCaseFull(SortFold(expected))) << i;
+        ++i;
     }
     const qint32 before = run.lngNumWords;
     SealWordTable(run);  // already in order: nothing changes
     EXPECT_EQ(run.lngNumWords, before);
+    EXPECT_EQ(run.WordTable[before].Word(), QString::fromStdU16String(reference.rbegin()->first));
 }
 
 }  // namespace

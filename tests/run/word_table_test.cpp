@@ -15,17 +15,9 @@ namespace lxt::test {
 namespace {
 
 // Fills entries 1..words.size() of a fresh table, each with frequency 1.
-qint32 Fill(WordTable& table, const std::vector<QString>& words) {
+void Fill(WordTable& table, const std::vector<QString>& words) {
     table.Recreate();
-    for (const QString& w : words) {
-        const qint32 i = static_cast<qint32>(&w - words.data()) + 1;
-        while (table.UpperIndex() < i) table.Grow();
-        table[i].strWord = w;
-        table[i].strSortKey = w.toLower();
-        table[i].lngFrequency = 1;
-        table[i].blnIncluded = true;
-    }
-    return static_cast<qint32>(words.size());
+    for (const QString& w : words) table.Append(w, 1);
 }
 
 // The order of the first eight code units decides most comparisons: words sharing them,
@@ -44,35 +36,40 @@ TEST(WordTableSort, OrdinalOrderWithLongSharedPrefixesAndHighUnits) {
         words.push_back(w);
     }
     WordTable table;
-    const qint32 count = table.SortByWord(Fill(table, words));
+    Fill(table, words);
+    const qint32 count = table.SortByWord();
 
     std::map<std::u16string, qint32> expected;
     for (const QString& w : words) ++expected[w.toStdU16String()];
     ASSERT_EQ(count, static_cast<qint32>(expected.size()));
     qint32 i = 1;
     for (const auto& [word, frequency] : expected) {
-        ASSERT_EQ(table[i].strWord, QString::fromStdU16String(word)) << i;
-        ASSERT_EQ(table[i].lngFrequency, frequency) << i;
-        ASSERT_EQ(table[i].strSortKey, table[i].strWord.toLower()) << i;
+        ASSERT_EQ(table[i].Word(), QString::fromStdU16String(word)) << i;
+        ASSERT_EQ(table[i].frequency, frequency) << i;
+        ASSERT_TRUE(table[i].included) << i;
         ++i;
     }
-    // The entries past the merged ones are emptied, and look-ups find the moved entries.
-    EXPECT_TRUE(table[count + 1].strWord.isEmpty());
-    EXPECT_EQ(table[count + 1].lngFrequency, 0);
-    EXPECT_EQ(table.Lookup(table[count].strWord, count), count);
-    EXPECT_EQ(table.Lookup(u"unterschiedzzz"_s, count), 0);
+    // The merged entries are gone, and counting goes on from the sealed words.
+    EXPECT_EQ(table.Count(), count);
+    const QString last = table[count].Word().toString();
+    const qint32 lastFrequency = table[count].frequency;
+    ASSERT_NE(table.FindCount(last), nullptr);
+    EXPECT_EQ(*table.FindCount(last), lastFrequency);
+    EXPECT_EQ(table.FindCount(u"unterschiedzzz"_s), nullptr);
 }
 
 TEST(WordTableSort, SortedTableAndSingleEntryStayAsTheyAre) {
     WordTable table;
-    EXPECT_EQ(table.SortByWord(Fill(table, {u"only"_s})), 1);
-    EXPECT_EQ(table[1].strWord, u"only");
-    const qint32 count = table.SortByWord(Fill(table, {u"Zebra"_s, u"apple"_s, u"apples"_s}));
+    Fill(table, {u"only"_s});
+    EXPECT_EQ(table.SortByWord(), 1);
+    EXPECT_EQ(table[1].Word(), u"only");
+    Fill(table, {u"Zebra"_s, u"apple"_s, u"apples"_s});
+    const qint32 count = table.SortByWord();
     ASSERT_EQ(count, 3);
-    EXPECT_EQ(table[1].strWord, u"Zebra");
-    EXPECT_EQ(table[3].strWord, u"apples");
-    EXPECT_EQ(table.SortByWord(count), 3);
-    EXPECT_EQ(table[2].strWord, u"apple");
+    EXPECT_EQ(table[1].Word(), u"Zebra");
+    EXPECT_EQ(table[3].Word(), u"apples");
+    EXPECT_EQ(table.SortByWord(), 3);
+    EXPECT_EQ(table[2].Word(), u"apple");
 }
 
 }  // namespace

@@ -118,7 +118,7 @@ TEST_F(LineScanner, PumpingIsThrottled) {
     QString line;
     for (int i = 0; i < 2000; ++i) line += u"word ";
     Count(line);
-    EXPECT_EQ(run.WordTable[1].lngFrequency, 2000);
+    EXPECT_EQ(run.WordTable[1].frequency, 2000);
     EXPECT_GE(ui.doEventsCalls, 1);
     EXPECT_LT(ui.doEventsCalls, 100);
 }

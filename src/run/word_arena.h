@@ -1,0 +1,39 @@
+// The characters of the words of a table, each held once: words are appended to large blocks
+// that never move, so that a word's address stays valid until the arena is emptied. Each word
+// is preceded by its length, so that the address alone tells the word.
+#pragma once
+
+#include <QStringView>
+#include <QtGlobal>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace lxt {
+
+class WordArena {
+  public:
+    // Code units per block; a longer word gets a block of its own.
+    static constexpr qsizetype kBlockUnits = qsizetype{1} << 16;
+    // The length before each word takes this many code units.
+    static constexpr qsizetype kLengthUnits = 2;
+
+    // A copy of `word` that stays put until Clear.
+    const char16_t* Intern(QStringView word);
+    // Frees every block.
+    void Clear();
+
+    // The length of a word that Intern gave back.
+    static qint32 LengthOf(const char16_t* units) noexcept {
+        qint32 length;
+        std::memcpy(&length, units - kLengthUnits, sizeof length);
+        return length;
+    }
+
+  private:
+    std::vector<std::unique_ptr<char16_t[]>> blocks_;
+    char16_t* free_ = nullptr;  // the first unused unit of the last block
+    qsizetype room_ = 0;        // the unused units from free_ on
+};
+
+}  // namespace lxt
