@@ -8,6 +8,7 @@
 
 #include "run/event_pump.h"
 #include "run/run_state.h"
+#include "run/word_arena.h"
 #include "run/word_table.h"
 #include "support/str_proc.h"
 #include "support/ui.h"
@@ -57,36 +58,58 @@ struct SortItem {
     QStringView Key() const { return QStringView(units, size); }
 };
 
+// The sort key of `word` from 0-based position `from` on; folded into `scratch` when folding
+// changes the word, else the word's own characters.
+QStringView KeyOf(QStringView word, qsizetype from, std::vector<char16_t>& scratch) {
+    scratch.resize(2 * static_cast<size_t>(word.size()) + 1);
+    const qsizetype length = LowerSortFoldInto(word, scratch.data());
+    QStringView key(scratch.data(), length);
+    if (key == word) key = word;
+    return from <= 0 ? key : (from >= length ? QStringView() : key.sliced(from));
+}
+
+// True when `key` lies in `buffer`.
+bool Inside(QStringView key, const std::vector<char16_t>& buffer) {
+    return !key.isEmpty() && key.utf16() >= buffer.data() &&
+           key.utf16() < buffer.data() + buffer.size();
+}
+
+// True when the keys of entries lo..hi rise strictly: then they all differ and are in order
+// already, which every sort leaves as it is.
+bool KeysRise(const WordTable& table, qint32 lo, qint32 hi, qsizetype from) {
+    std::vector<char16_t> before;
+    std::vector<char16_t> scratch;
+    QStringView previous = KeyOf(table[lo].Word(), from, before);
+    for (qint32 e = lo + 1; e <= hi; ++e) {
+        const QStringView key = KeyOf(table[e].Word(), from, scratch);
+        if (CompareKeys(previous, key) >= 0) return false;
+        if (Inside(key, scratch)) {
+            std::swap(before, scratch);  // the folded key stays where `previous` points
+        }
+        previous = key;
+    }
+    return true;
+}
+
 // The sort keys of entries lo..hi, made once: a key equal to its word is the word's own
 // characters; the others are kept here.
 class SortKeys {
   public:
     SortKeys(const WordTable& table, qint32 lo, qint32 hi, qsizetype from) {
-        size_t room = 0;
-        for (qint32 e = lo; e <= hi; ++e) room += 2 * static_cast<size_t>(table[e].size);
-        // Reserved up front, so that the keys never move; only the part written is touched.
-        folded_.reserve(room);
         items_.reserve(static_cast<size_t>(hi - lo + 1));
         std::vector<char16_t> scratch;
         for (qint32 e = lo; e <= hi; ++e) {
-            const QStringView word = table[e].Word();
-            scratch.resize(2 * static_cast<size_t>(word.size()) + 1);
-            const qsizetype length = LowerSortFoldInto(word, scratch.data());
-            const QStringView folded(scratch.data(), length);
-            const char16_t* units = word.utf16();
-            if (folded != word) {
-                units = folded_.data() + folded_.size();
-                folded_.insert(folded_.end(), scratch.data(), scratch.data() + length);
+            QStringView key = KeyOf(table[e].Word(), from, scratch);
+            if (Inside(key, scratch)) {
+                key = QStringView(folded_.Intern(key), key.size());
             }
-            QStringView key(units, length);
-            key = from <= 0 ? key : (from >= length ? QStringView() : key.sliced(from));
             items_.push_back({KeyPrefix(key), key.utf16(), static_cast<qint32>(key.size()), e});
         }
     }
     std::vector<SortItem>& Items() { return items_; }
 
   private:
-    std::vector<char16_t> folded_;
+    WordArena folded_;
     std::vector<SortItem> items_;
 };
 
@@ -149,7 +172,7 @@ class KeySorter {
 }  // namespace
 
 void SortWordTable(WordTable& table, qint32 lo, qint32 hi, qint32 start) {
-    if (lo >= hi) return;
+    if (lo >= hi || KeysRise(table, lo, hi, start - 1)) return;
     std::vector<qint32> source(static_cast<size_t>(table.Count()) + 1);
     {
         SortKeys keys(table, lo, hi, start - 1);

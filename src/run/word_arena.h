@@ -23,8 +23,9 @@ class WordArena {
     // Frees every block.
     void Clear();
 
-    // The length of a word that Intern gave back.
+    // The length of a word that Intern gave back (0 for none).
     static qint32 LengthOf(const char16_t* units) noexcept {
+        if (units == nullptr) return 0;
         qint32 length;
         std::memcpy(&length, units - kLengthUnits, sizeof length);
         return length;

@@ -1,11 +1,13 @@
 #include "run/word_table.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <limits>
 #include <string_view>
 
 #include "run/run_error.h"
+#include "support/binary_search.h"
 
 namespace lxt {
 
@@ -97,20 +99,18 @@ struct PrefixKey {
 
 PrefixKey MakePrefixKey(const WordEntry& entry, qint32 index) {
     const char16_t* p = entry.units;
-    const qsizetype n = entry.size;
+    const qint32 n = entry.Size();
     quint64 part[2] = {0, 0};
     for (qsizetype i = 0; i < 8; ++i) {
         const quint64 unit = i < n ? p[i] : 0;
         part[i / 4] = part[i / 4] << 16 | unit;
     }
-    return {part[0], part[1], p, entry.size, index};
+    return {part[0], part[1], p, n, index};
 }
 
 bool StrictlyOrdered(const std::vector<WordEntry>& entries, qint32 count) {
     for (qint32 i = 2; i <= count; ++i) {
-        if (std::u16string_view(entries[size_t(i - 1)].units,
-                                size_t(entries[size_t(i - 1)].size)) >=
-            std::u16string_view(entries[size_t(i)].units, size_t(entries[size_t(i)].size))) {
+        if (CompareOrdinal(entries[size_t(i - 1)].Word(), entries[size_t(i)].Word()) >= 0) {
             return false;
         }
     }
@@ -132,6 +132,7 @@ void WordTable::Clear() {
     arena_.Clear();
     slots_ = {};
     mask_ = 0;
+    shift_ = 32;
     entries_ = {};
     count_ = 0;
     sealed_ = false;
@@ -149,7 +150,7 @@ qint32* WordTable::FindCount(const Probe& probe) {
     const quint32 tag = TagOf(probe.hash);
     const qsizetype size = probe.word.size();
     const char16_t* units = probe.word.utf16();
-    for (size_t i = probe.hash & mask_;; i = (i + 1) & mask_) {
+    for (size_t i = Home(tag);; i = (i + 1) & mask_) {
         Slot& slot = slots_[i];
         if (slot.units == nullptr) return nullptr;
         if (slot.tag == tag && WordArena::LengthOf(slot.units) == size &&
@@ -165,15 +166,15 @@ void WordTable::ReserveSlot() {
     const size_t capacity = old.empty() ? kFirstSlots : old.size() * 2;
     slots_.assign(capacity, Slot{});
     mask_ = capacity - 1;
+    shift_ = 32 - std::countr_zero(capacity);
+    // The tags choose the new places: the words' characters are not read again.
     for (const Slot& slot : old) {
-        if (slot.units != nullptr) {
-            PlaceSlot(slot, HashUnits(slot.units, WordArena::LengthOf(slot.units)));
-        }
+        if (slot.units != nullptr) PlaceSlot(slot);
     }
 }
 
-void WordTable::PlaceSlot(const Slot& slot, size_t hash) {
-    size_t i = hash & mask_;
+void WordTable::PlaceSlot(const Slot& slot) {
+    size_t i = Home(slot.tag);
     while (slots_[i].units != nullptr) i = (i + 1) & mask_;
     slots_[i] = slot;
 }
@@ -181,7 +182,7 @@ void WordTable::PlaceSlot(const Slot& slot, size_t hash) {
 void WordTable::Insert(const Probe& probe) {
     if (sealed_) Unseal();
     ReserveSlot();
-    PlaceSlot({arena_.Intern(probe.word), TagOf(probe.hash), 1}, probe.hash);
+    PlaceSlot({arena_.Intern(probe.word), TagOf(probe.hash), 1});
     ++count_;
 }
 
@@ -195,8 +196,7 @@ void WordTable::Unseal() {
     for (qint32 i = 1; i <= count; ++i) {
         const WordEntry& e = entries[size_t(i)];
         ReserveSlot();
-        PlaceSlot({e.units, TagOf(HashUnits(e.units, e.size)), e.frequency},
-                  HashUnits(e.units, e.size));
+        PlaceSlot({e.units, TagOf(HashUnits(e.units, e.Size())), e.frequency});
         ++count_;
     }
 }
@@ -209,12 +209,12 @@ void WordTable::EntriesFromSlots() {
         if (slot.units == nullptr) continue;
         WordEntry& e = entries_.emplace_back();
         e.units = slot.units;
-        e.size = WordArena::LengthOf(slot.units);
         e.frequency = slot.frequency;
         e.included = true;
     }
     slots_ = {};
     mask_ = 0;
+    shift_ = 32;
     sealed_ = true;
 }
 
@@ -222,7 +222,6 @@ qint32 WordTable::Append(QStringView word, qint32 frequency) {
     if (!sealed_) EntriesFromSlots();
     WordEntry& e = entries_.emplace_back();
     e.units = arena_.Intern(word);
-    e.size = static_cast<qint32>(word.size());
     e.frequency = frequency;
     e.included = true;
     ++count_;

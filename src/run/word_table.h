@@ -65,13 +65,14 @@ class WordTable {
   private:
     struct Slot {
         const char16_t* units = nullptr;  // null: the slot is free
-        quint32 tag = 0;                  // the high half of the word's hash
+        quint32 tag = 0;  // the high half of the word's hash; its top bits choose the slot
         qint32 frequency = 0;
     };
 
     // Makes room for one more word in the slots.
     void ReserveSlot();
-    void PlaceSlot(const Slot& slot, size_t hash);
+    void PlaceSlot(const Slot& slot);
+    size_t Home(quint32 tag) const { return tag >> shift_; }
     // A sealed table back to counting: its entries become slots again.
     [[gnu::noinline]] void Unseal();
     // Entries from the slots (in no particular order), slots freed.
@@ -80,6 +81,7 @@ class WordTable {
     WordArena arena_;
     std::vector<Slot> slots_;  // a power of two of them, or none
     size_t mask_ = 0;
+    int shift_ = 32;  // 32 - log2 of the number of slots
     std::vector<WordEntry> entries_;
     qint32 count_ = 0;
     qint32 upperIndex_ = kGrowth;
