@@ -172,7 +172,11 @@ class KeySorter {
 }  // namespace
 
 void SortWordTable(WordTable& table, qint32 lo, qint32 hi, qint32 start) {
-    if (lo >= hi || KeysRise(table, lo, hi, start - 1)) return;
+    if (lo >= hi) return;
+    // Words in ordinal order that are their own keys rise in key order too (the keys of
+    // such words have no surrogates, whose order differs).
+    if (start == 1 && table.InOrdinalOrder() && table.KeysAreWords()) return;
+    if (KeysRise(table, lo, hi, start - 1)) return;
     std::vector<qint32> source(static_cast<size_t>(table.Count()) + 1);
     {
         SortKeys keys(table, lo, hi, start - 1);

@@ -1,13 +1,13 @@
 #include "run/word_table.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 #include <limits>
 #include <string_view>
 
 #include "run/run_error.h"
 #include "support/binary_search.h"
+#include "support/str_proc.h"
 
 namespace lxt {
 
@@ -19,7 +19,7 @@ constexpr quint64 kSeed = 0xA0761D6478BD642Full;
 constexpr quint64 kMultiplier = 0xE7037ED1A0B428DBull;
 constexpr quint64 kFinal = 0x8EBC6AF09C88C6E3ull;
 
-// The first number of slots, and the most words per four slots before they double.
+// The first number of slots, and the most words per four slots before they grow by half.
 constexpr size_t kFirstSlots = 1024;
 constexpr size_t kMaxLoadQuarters = 3;
 
@@ -87,25 +87,40 @@ inline quint32 TagOf(size_t hash) noexcept {
     return bytes == 0 || a[0] == b[0];
 }
 
-// The first eight code units of a word as a 128-bit number in two halves (a shorter word
-// padded with zeros): words whose prefix numbers differ are in the order of these numbers.
+// The first code units of a word as a 128-bit number in two halves, a shorter word padded
+// with zeros: eight units of 16 bits, or sixteen of 8 bits when every word's units are below
+// 256. Words whose numbers differ are in the order of these numbers; equal numbers need the
+// rest of the words (from `units` on) and, for equal words, the entry's index.
 struct PrefixKey {
     quint64 high;
     quint64 low;
-    const char16_t* units;  // the whole word, for the tie-break
-    qint32 size;
+    qint32 units;
     qint32 index;
 };
 
-PrefixKey MakePrefixKey(const WordEntry& entry, qint32 index) {
-    const char16_t* p = entry.units;
-    const qint32 n = entry.Size();
+PrefixKey MakePrefixKey(QStringView word, qint32 index, bool narrow) {
+    const char16_t* p = word.utf16();
+    const qsizetype n = word.size();
     quint64 part[2] = {0, 0};
+    if (narrow) {
+        for (qsizetype i = 0; i < 16; ++i) {
+            const quint64 unit = i < n ? p[i] : 0;
+            part[i / 8] = part[i / 8] << 8 | unit;
+        }
+        return {part[0], part[1], 16, index};
+    }
     for (qsizetype i = 0; i < 8; ++i) {
         const quint64 unit = i < n ? p[i] : 0;
         part[i / 4] = part[i / 4] << 16 | unit;
     }
-    return {part[0], part[1], p, n, index};
+    return {part[0], part[1], 8, index};
+}
+
+// True when a unit of the word is 256 or above.
+bool HasWideUnit(QStringView word) {
+    char16_t all = 0;
+    for (const QChar c : word) all |= c.unicode();
+    return all > 0xFF;
 }
 
 bool StrictlyOrdered(const std::vector<WordEntry>& entries, qint32 count) {
@@ -131,9 +146,10 @@ void WordTable::Recreate() {
 void WordTable::Clear() {
     arena_.Clear();
     slots_ = {};
-    mask_ = 0;
-    shift_ = 32;
     entries_ = {};
+    narrow_ = true;
+    ordinal_ = false;
+    keysAreWords_ = true;
     count_ = 0;
     sealed_ = false;
 }
@@ -150,7 +166,7 @@ qint32* WordTable::FindCount(const Probe& probe) {
     const quint32 tag = TagOf(probe.hash);
     const qsizetype size = probe.word.size();
     const char16_t* units = probe.word.utf16();
-    for (size_t i = Home(tag);; i = (i + 1) & mask_) {
+    for (size_t i = Home(tag);; i = After(i)) {
         Slot& slot = slots_[i];
         if (slot.units == nullptr) return nullptr;
         if (slot.tag == tag && WordArena::LengthOf(slot.units) == size &&
@@ -162,11 +178,9 @@ qint32* WordTable::FindCount(const Probe& probe) {
 
 void WordTable::ReserveSlot() {
     if ((static_cast<size_t>(count_) + 1) * 4 <= slots_.size() * kMaxLoadQuarters) return;
-    std::vector<Slot> old = std::move(slots_);
-    const size_t capacity = old.empty() ? kFirstSlots : old.size() * 2;
+    auto old = std::move(slots_);
+    const size_t capacity = old.empty() ? kFirstSlots : old.size() + old.size() / 2;
     slots_.assign(capacity, Slot{});
-    mask_ = capacity - 1;
-    shift_ = 32 - std::countr_zero(capacity);
     // The tags choose the new places: the words' characters are not read again.
     for (const Slot& slot : old) {
         if (slot.units != nullptr) PlaceSlot(slot);
@@ -175,7 +189,7 @@ void WordTable::ReserveSlot() {
 
 void WordTable::PlaceSlot(const Slot& slot) {
     size_t i = Home(slot.tag);
-    while (slots_[i].units != nullptr) i = (i + 1) & mask_;
+    while (slots_[i].units != nullptr) i = After(i);
     slots_[i] = slot;
 }
 
@@ -183,6 +197,7 @@ void WordTable::Insert(const Probe& probe) {
     if (sealed_) Unseal();
     ReserveSlot();
     PlaceSlot({arena_.Intern(probe.word), TagOf(probe.hash), 1});
+    NoteWord(probe.word);
     ++count_;
 }
 
@@ -213,8 +228,6 @@ void WordTable::EntriesFromSlots() {
         e.included = true;
     }
     slots_ = {};
-    mask_ = 0;
-    shift_ = 32;
     sealed_ = true;
 }
 
@@ -223,13 +236,21 @@ qint32 WordTable::Append(QStringView word, qint32 frequency) {
     WordEntry& e = entries_.emplace_back();
     e.units = arena_.Intern(word);
     e.frequency = frequency;
+    NoteWord(word);
+    ordinal_ = false;
     e.included = true;
     ++count_;
     while (upperIndex_ < count_) Grow();
     return count_;
 }
 
+void WordTable::NoteWord(QStringView word) {
+    if (narrow_ && HasWideUnit(word)) narrow_ = false;
+    if (keysAreWords_ && !SortFoldKeeps(word)) keysAreWords_ = false;
+}
+
 void WordTable::Arrange(std::vector<qint32>& source) {
+    ordinal_ = false;
     // Along the cycles of the permutation, without a second table.
     for (qint32 start = 1; start <= count_; ++start) {
         if (source[size_t(start)] == start) continue;
@@ -251,29 +272,45 @@ void WordTable::Arrange(std::vector<qint32>& source) {
 qint32 WordTable::SortByWord() {
     if (!sealed_) EntriesFromSlots();
     const qint32 count = count_;
-    if (count < 2 || StrictlyOrdered(entries_, count)) return count;
+    if (count < 2 || StrictlyOrdered(entries_, count)) {
+        ordinal_ = true;
+        return count;
+    }
 
-    // Sorting (prefix number, text, index) keys touches the words' text only where the first
-    // eight code units are equal.
+    // Sorting (prefix number, index) keys touches the words' text only where their prefix
+    // numbers are equal.
     std::vector<qint32> source(static_cast<size_t>(count) + 1);
+    bool equalWords = false;
     {
+        constexpr qint32 kFetchDistance = 8;
         std::vector<PrefixKey> keys;
         keys.reserve(static_cast<size_t>(count));
-        for (qint32 i = 1; i <= count; ++i) keys.push_back(MakePrefixKey(entries_[size_t(i)], i));
-        std::sort(keys.begin(), keys.end(), [](const PrefixKey& a, const PrefixKey& b) {
-            if (a.high != b.high) return a.high < b.high;
-            if (a.low != b.low) return a.low < b.low;
-            // Equal prefix numbers: the first `from` code units of both words are equal.
-            const qint32 from = std::min({8, a.size, b.size});
-            const int c = std::u16string_view(a.units + from, size_t(a.size - from))
-                              .compare(std::u16string_view(b.units + from, size_t(b.size - from)));
-            return c != 0 ? c < 0 : a.index < b.index;
-        });
+        for (qint32 i = 1; i <= count; ++i) {
+            if (i + kFetchDistance <= count)
+                __builtin_prefetch(entries_[size_t(i + kFetchDistance)].units -
+                                   WordArena::kLengthUnits);
+            keys.push_back(MakePrefixKey(entries_[size_t(i)].Word(), i, narrow_));
+        }
+        std::sort(keys.begin(), keys.end(),
+                  [this, &equalWords](const PrefixKey& a, const PrefixKey& b) {
+                      if (a.high != b.high) return a.high < b.high;
+                      if (a.low != b.low) return a.low < b.low;
+                      // Equal prefix numbers: the first `from` code units of both words are equal.
+                      const QStringView x = entries_[size_t(a.index)].Word();
+                      const QStringView y = entries_[size_t(b.index)].Word();
+                      const qsizetype from = std::min({qsizetype{a.units}, x.size(), y.size()});
+                      const int c = CompareOrdinal(x.sliced(from), y.sliced(from));
+                      if (c != 0) return c < 0;
+                      equalWords = true;
+                      return a.index < b.index;
+                  });
         for (qint32 i = 1; i <= count; ++i) source[size_t(i)] = keys[size_t(i - 1)].index;
     }
     Arrange(source);
-
-    // Entries with equal words (only a table built by hand has them) become one.
+    ordinal_ = true;
+    // Entries with equal words (only a table built by hand has them) become one. A sort
+    // compares every two entries that end side by side, so without a tie it has none.
+    if (!equalWords) return count;
     qint32 out = 1;
     for (qint32 i = 2; i <= count; ++i) {
         WordEntry& kept = entries_[size_t(out)];

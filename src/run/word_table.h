@@ -58,6 +58,11 @@ class WordTable {
     // `source` is left as the identity.
     void Arrange(std::vector<qint32>& source);
 
+    // True when entries 1..Count() are in ordinal order of their words, each different.
+    bool InOrdinalOrder() const { return sealed_ && ordinal_; }
+    // True when every word held is its own sort key.
+    bool KeysAreWords() const { return keysAreWords_; }
+
     // Seals the table: entries 1..Count() in ordinal order of the words, entries with equal
     // words merged (adding their frequencies), the hash slots freed. Gives back the count.
     qint32 SortByWord();
@@ -65,27 +70,36 @@ class WordTable {
   private:
     struct Slot {
         const char16_t* units = nullptr;  // null: the slot is free
-        quint32 tag = 0;  // the high half of the word's hash; its top bits choose the slot
+        quint32 tag = 0;  // the high half of the word's hash, which also chooses the slot
         qint32 frequency = 0;
     };
 
     // Makes room for one more word in the slots.
     void ReserveSlot();
     void PlaceSlot(const Slot& slot);
-    size_t Home(quint32 tag) const { return tag >> shift_; }
+    // The first slot to try for a tag: the tag scaled to the number of slots, so that the
+    // slots need not be a power of two and grow by half.
+    size_t Home(quint32 tag) const {
+        return static_cast<size_t>((quint64{tag} * slots_.size()) >> 32);
+    }
+    size_t After(size_t i) const { return i + 1 == slots_.size() ? 0 : i + 1; }
     // A sealed table back to counting: its entries become slots again.
     [[gnu::noinline]] void Unseal();
     // Entries from the slots (in no particular order), slots freed.
     void EntriesFromSlots();
 
     WordArena arena_;
-    std::vector<Slot> slots_;  // a power of two of them, or none
-    size_t mask_ = 0;
-    int shift_ = 32;  // 32 - log2 of the number of slots
+    std::vector<Slot> slots_;  // none before the first word
     std::vector<WordEntry> entries_;
     qint32 count_ = 0;
     qint32 upperIndex_ = kGrowth;
     bool sealed_ = false;
+    // Every code unit of every word held is below 256: eight bits of each order the words.
+    bool narrow_ = true;
+    bool ordinal_ = false;
+    bool keysAreWords_ = true;
+    // Notes what the flags above must know of a word added.
+    void NoteWord(QStringView word);
 };
 
 }  // namespace lxt

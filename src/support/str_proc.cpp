@@ -400,6 +400,15 @@ qsizetype LowerSortFoldInto(QStringView text, char16_t* dst) {
     return k;
 }
 
+bool SortFoldKeeps(QStringView text) {
+    const SortFoldTable& folds = SortFolds();
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u >= folds.first.size() || folds.first[u] != u || folds.second[u] != 0) return false;
+    }
+    return true;
+}
+
 QString LowerSortFold(QStringView text) {
     QString out(2 * text.size(), Qt::Uninitialized);
     out.resize(LowerSortFoldInto(text, reinterpret_cast<char16_t*>(out.data())));

@@ -29,6 +29,9 @@ QString LowerSortFold(QStringView text);
 // LowerSortFold written to `dst`, which has room for twice the length of `text` (a character
 // becomes at most two); gives back the length written.
 qsizetype LowerSortFoldInto(QStringView text, char16_t* dst);
+// True when LowerSortFold gives back `text` itself, told from the characters below U+0180
+// (false for any other).
+bool SortFoldKeeps(QStringView text);
 
 // The repairs return the text itself (no copy) when it holds no lead character.
 QString RepairUtf8Pairs(const QString& text);
