@@ -117,7 +117,7 @@ void AddNewWord(RunState& run, const WordTable::Probe& word) {
         AddFirstWord(run, word);
         return;
     }
-    const WordTable::Probe probe = WordTable::MakeProbe(word);
+    WordTable::Probe probe = WordTable::MakeProbe(word);
     if (qint32* count = run.WordTable.FindCount(probe)) {
         IncrementCounter(*count);
         return;

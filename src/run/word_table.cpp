@@ -116,6 +116,42 @@ PrefixKey MakePrefixKey(QStringView word, qint32 index, bool narrow) {
     return {part[0], part[1], 8, index};
 }
 
+// Sorts prefix keys: first spread in place by the top 16 bits of their numbers (one pass,
+// as the order of the numbers starts there), then each bucket by `less`.
+template <typename Less>
+void SortPrefixKeys(std::vector<PrefixKey>& keys, Less less) {
+    constexpr size_t kBuckets = size_t{1} << 16;
+    if (keys.size() < kBuckets) {
+        std::sort(keys.begin(), keys.end(), less);
+        return;
+    }
+    const auto bucketOf = [](const PrefixKey& k) { return static_cast<size_t>(k.high >> 48); };
+    std::vector<size_t> next(kBuckets, 0);  // where the next key of each bucket goes
+    std::vector<size_t> end(kBuckets, 0);
+    for (const PrefixKey& k : keys) ++end[bucketOf(k)];
+    size_t at = 0;
+    for (size_t b = 0; b < kBuckets; ++b) {
+        next[b] = at;
+        at += end[b];
+        end[b] = at;
+    }
+    for (size_t b = 0; b < kBuckets; ++b) {
+        while (next[b] < end[b]) {
+            PrefixKey held = keys[next[b]];
+            for (size_t home = bucketOf(held); home != b; home = bucketOf(held)) {
+                std::swap(held, keys[next[home]++]);
+            }
+            keys[next[b]++] = held;
+        }
+    }
+    size_t begin = 0;
+    for (size_t b = 0; b < kBuckets; ++b) {
+        if (end[b] - begin > 1)
+            std::sort(keys.begin() + qsizetype(begin), keys.begin() + qsizetype(end[b]), less);
+        begin = end[b];
+    }
+}
+
 // True when a unit of the word is 256 or above.
 bool HasWideUnit(QStringView word) {
     char16_t all = 0;
@@ -158,7 +194,7 @@ WordTable::Probe WordTable::MakeProbe(QStringView word) noexcept {
     return {word, HashUnits(word.utf16(), word.size())};
 }
 
-qint32* WordTable::FindCount(const Probe& probe) {
+qint32* WordTable::FindCount(Probe& probe) {
     if (sealed_) [[unlikely]] {
         Unseal();
     }
@@ -168,7 +204,11 @@ qint32* WordTable::FindCount(const Probe& probe) {
     const char16_t* units = probe.word.utf16();
     for (size_t i = Home(tag);; i = After(i)) {
         Slot& slot = slots_[i];
-        if (slot.units == nullptr) return nullptr;
+        if (slot.units == nullptr) {
+            probe.freeSlot = i;
+            probe.slotsSeen = slots_.size();
+            return nullptr;
+        }
         if (slot.tag == tag && WordArena::LengthOf(slot.units) == size &&
             SameUnits(slot.units, units, size)) {
             return &slot.frequency;
@@ -196,7 +236,12 @@ void WordTable::PlaceSlot(const Slot& slot) {
 void WordTable::Insert(const Probe& probe) {
     if (sealed_) Unseal();
     ReserveSlot();
-    PlaceSlot({arena_.Intern(probe.word), TagOf(probe.hash), 1});
+    const Slot slot{arena_.Intern(probe.word), TagOf(probe.hash), 1};
+    if (probe.slotsSeen == slots_.size() && slots_[probe.freeSlot].units == nullptr) {
+        slots_[probe.freeSlot] = slot;  // where the look-up found the word missing
+    } else {
+        PlaceSlot(slot);
+    }
     NoteWord(probe.word);
     ++count_;
 }
@@ -291,19 +336,18 @@ qint32 WordTable::SortByWord() {
                                    WordArena::kLengthUnits);
             keys.push_back(MakePrefixKey(entries_[size_t(i)].Word(), i, narrow_));
         }
-        std::sort(keys.begin(), keys.end(),
-                  [this, &equalWords](const PrefixKey& a, const PrefixKey& b) {
-                      if (a.high != b.high) return a.high < b.high;
-                      if (a.low != b.low) return a.low < b.low;
-                      // Equal prefix numbers: the first `from` code units of both words are equal.
-                      const QStringView x = entries_[size_t(a.index)].Word();
-                      const QStringView y = entries_[size_t(b.index)].Word();
-                      const qsizetype from = std::min({qsizetype{a.units}, x.size(), y.size()});
-                      const int c = CompareOrdinal(x.sliced(from), y.sliced(from));
-                      if (c != 0) return c < 0;
-                      equalWords = true;
-                      return a.index < b.index;
-                  });
+        SortPrefixKeys(keys, [this, &equalWords](const PrefixKey& a, const PrefixKey& b) {
+            if (a.high != b.high) return a.high < b.high;
+            if (a.low != b.low) return a.low < b.low;
+            // Equal prefix numbers: the first `from` code units of both words are equal.
+            const QStringView x = entries_[size_t(a.index)].Word();
+            const QStringView y = entries_[size_t(b.index)].Word();
+            const qsizetype from = std::min({qsizetype{a.units}, x.size(), y.size()});
+            const int c = CompareOrdinal(x.sliced(from), y.sliced(from));
+            if (c != 0) return c < 0;
+            equalWords = true;
+            return a.index < b.index;
+        });
         for (qint32 i = 1; i <= count; ++i) source[size_t(i)] = keys[size_t(i - 1)].index;
     }
     Arrange(source);

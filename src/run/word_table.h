@@ -22,6 +22,10 @@ class WordTable {
     struct Probe {
         QStringView word;
         size_t hash = 0;
+        // Where a look-up that missed stopped: the free slot the word would take, while the
+        // slots number `slotsSeen`.
+        size_t freeSlot = 0;
+        size_t slotsSeen = 0;
     };
 
     WordTable();
@@ -42,8 +46,11 @@ class WordTable {
     static Probe MakeProbe(QStringView word) noexcept;
     // The count of the probe's word, or null when the table does not hold it. A sealed table
     // goes back to counting first.
-    qint32* FindCount(const Probe& probe);
-    qint32* FindCount(QStringView word) { return FindCount(MakeProbe(word)); }
+    qint32* FindCount(Probe& probe);
+    qint32* FindCount(QStringView word) {
+        Probe probe = MakeProbe(word);
+        return FindCount(probe);
+    }
     // Adds the probe's word, which the table does not hold, with the count 1.
     void Insert(const Probe& probe);
 
