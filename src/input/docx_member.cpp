@@ -2,10 +2,8 @@
 
 #include <zip.h>
 
-#include <QDir>
 #include <QFile>
 #include <memory>
-#include <vector>
 
 namespace lxt {
 
@@ -22,8 +20,8 @@ struct MemberCloser {
 
 }  // namespace
 
-MemberExtraction ExtractDocumentMember(const QString& archivePath, const QString& destinationFolder,
-                                       qint64 cap) {
+MemberExtraction ReadDocumentMember(const QString& archivePath, qint64 cap, QByteArray& document) {
+    document.clear();
     int openError = 0;
     const QByteArray path = QFile::encodeName(archivePath);
     std::unique_ptr<zip_t, ArchiveCloser> archive(
@@ -37,28 +35,30 @@ MemberExtraction ExtractDocumentMember(const QString& archivePath, const QString
         zip_fopen_index(archive.get(), static_cast<zip_uint64_t>(index), 0));
     if (!member) return MemberExtraction::Unreadable;
 
-    const QString wordFolder = destinationFolder + QStringLiteral("word");
-    if (!QDir().mkpath(wordFolder)) return MemberExtraction::WriteFailed;
-    QFile out(wordFolder + QStringLiteral("/document.xml"));
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        return MemberExtraction::WriteFailed;
+    // The size the archive claims only sets the first allocation, never beyond the cap.
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (zip_stat_index(archive.get(), static_cast<zip_uint64_t>(index), 0, &stat) == 0 &&
+        (stat.valid & ZIP_STAT_SIZE) != 0) {
+        document.reserve(static_cast<qsizetype>(qMin<quint64>(stat.size, quint64(cap))));
     }
-
-    std::vector<char> buffer(static_cast<size_t>(kChunk));
-    qint64 written = 0;
-    while (written < cap) {
-        const zip_uint64_t want = static_cast<zip_uint64_t>(qMin(kChunk, cap - written));
-        const zip_int64_t got = zip_fread(member.get(), buffer.data(), want);
+    qint64 read = 0;
+    while (read < cap) {
+        const qint64 want = qMin(kChunk, cap - read);
+        document.resize(read + want);
+        const zip_int64_t got =
+            zip_fread(member.get(), document.data() + read, static_cast<zip_uint64_t>(want));
         if (got < 0) {
+            document.resize(read);
             const int code = zip_error_code_zip(zip_file_get_error(member.get()));
-            return code == ZIP_ER_CRC ? MemberExtraction::ChecksumError
-                                      : MemberExtraction::Unreadable;
+            if (code == ZIP_ER_CRC) return MemberExtraction::ChecksumError;
+            document.clear();
+            return MemberExtraction::Unreadable;
         }
+        read += got;
         if (got == 0) break;
-        if (out.write(buffer.data(), got) != got) return MemberExtraction::WriteFailed;
-        written += got;
     }
-    if (!out.flush()) return MemberExtraction::WriteFailed;
+    document.resize(read);
     return MemberExtraction::Extracted;
 }
 

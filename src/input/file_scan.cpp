@@ -66,14 +66,18 @@ bool AskEncoding(RunState& run, bool& utf8) {
     return true;
 }
 
-// The name of the docx's text file: the input's name part, lower-cased, with "txt" as its
-// extension, in the temporary folder.
-QString DocxTextFileName(const DocxState& docx, const QString& input) {
-    QString name = QFileInfo(input).fileName().toLower();
-    const qsizetype dot = name.lastIndexOf(u'.');
-    name = (dot < 0 ? name : name.left(dot)) + QStringLiteral(".txt");
-    return docx.strTempFolder + name;
-}
+// Lets a docx's document go, whatever path leaves the scan: the check before the count keeps
+// it for the count, and a question in between may end the run.
+class DocumentRelease {
+  public:
+    explicit DocumentRelease(DocxState& docx) : docx_(docx) {}
+    ~DocumentRelease() { ReleaseDocument(docx_); }
+    DocumentRelease(const DocumentRelease&) = delete;
+    DocumentRelease& operator=(const DocumentRelease&) = delete;
+
+  private:
+    DocxState& docx_;
+};
 
 bool ContainsUtf8Charset(const QString& line) {
     return line.contains(QStringLiteral("CHARSET=UTF-8"), Qt::CaseInsensitive) ||
@@ -234,6 +238,7 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
     // Preparation.
     ui.OutputReplace(Latin(kNowProcessing));
     docx.blnDocx = IsDocxFile(input);
+    const DocumentRelease documentRelease(docx);
     const QString extension = FileExtension(input, true);
     bool utf8 = false;
     qint64 fileLength = 0;
@@ -347,23 +352,17 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
             }
             if (run.blnStop) return EndBeforeReading(run, suppress);
             ui.OutputReplace(QString());
-            const QString textFile = DocxTextFileName(docx, input);
-            const QString writeError =
-                WritePieces(textFile, docx.strPieces, 0, docx.strPieces.size() - 1);
+            // The pieces' text is read from memory: it never goes to a file.
+            const QByteArray docxText = PiecesText(docx.strPieces, 0, docx.strPieces.size() - 1);
             docx.strPieces = QStringList{QString()};
-            if (!writeError.isEmpty()) {
-                ui.MsgBox(writeError + QStringLiteral(" when processing ") + kCrLf + input,
-                          QStringLiteral("Error"), MsgButtons::Ok, MsgIcon::Exclamation);
-                return EndBeforeReading(run, suppress);
-            }
-            fileLength = QFileInfo(textFile).size();
+            fileLength = docxText.size();
             ui.SetLabel(UiLabel::XmlSize, QStringLiteral("Text: ") + SizeText(fileLength));
             quint8 firstControl = 32;
             qint32 position = 0;
             double percentage = 0;
             run.intTextKind =
                 TextTest(input, kSampleSize, firstControl, position, 1.0, percentage, utf8, true);
-            reader.emplace(textFile, TextLineReader::Encoding::Utf8);
+            reader.emplace(docxText, TextLineReader::Encoding::Utf8);
         } else {
             reader.emplace(
                 input, utf8 ? TextLineReader::Encoding::Utf8 : TextLineReader::Encoding::Win1252);

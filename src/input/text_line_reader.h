@@ -1,14 +1,15 @@
 // Reads a text file line by line in large blocks: a line ends at CR LF, CR or LF, and a
 // line never holds a line-end character. Bytes become characters by Windows-1252, or by
-// UTF-8 for a text read as UTF-8 and for the text written from a docx. Memory stays bounded
+// UTF-8 for a text read as UTF-8 and for the text of a docx. Memory stays bounded
 // by the longest line, never by the file: a line longer than kMaxLineBytes is handed over in
 // parts, cut after a blank or a control character where there is one.
 #pragma once
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QFile>
+#include <QIODevice>
 #include <QString>
+#include <memory>
 
 namespace lxt {
 
@@ -20,6 +21,8 @@ class TextLineReader {
 
     // Opens the file; throws RunError when it cannot be opened.
     TextLineReader(const QString& path, Encoding encoding);
+    // Reads a text held in memory, in the same blocks and lines as from a file.
+    TextLineReader(const QByteArray& text, Encoding encoding);
 
     // The next line into `line`; false at the end of the file (nothing read). `ended` tells
     // whether a line end closed it (false for the last line without one and for the parts
@@ -38,7 +41,7 @@ class TextLineReader {
     bool Refill();
     void Decode(QByteArrayView bytes, QString& line);
 
-    QFile file_;
+    std::unique_ptr<QIODevice> device_;  // the file, or a buffer over the text
     Encoding encoding_;
     QByteArray block_;
     qsizetype pos_ = 0;
