@@ -2,12 +2,14 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <memory>
 #include <new>
 #include <optional>
 #include <utility>
 
 #include "input/counting_sink.h"
 #include "input/docx_extraction.h"
+#include "input/docx_piece_lines.h"
 #include "input/is_text_file.h"
 #include "input/text_line_reader.h"
 #include "run/progress_bar.h"
@@ -97,7 +99,7 @@ bool EndBeforeReading(RunState& run, int suppress) {
 }
 
 // The reading loop over the lines of `reader`.
-void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, bool docxInput,
+void ReadLines(RunState& run, LineSource& reader, const QString& extension, bool docxInput,
                bool& utf8, qint64 fileLength) {
     Ui& ui = run.ui;
     const bool htmlFile = extension.contains(QStringLiteral("htm"));
@@ -125,7 +127,7 @@ void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, 
                 // The head declared UTF-8: the rest of its last line, read one byte to a
                 // character, is decoded again, and so is every line after it.
                 line = DecodeUtf8(EncodeWin1252(line));
-                reader.SetEncoding(TextLineReader::Encoding::Utf8);
+                reader.SetEncoding(LineEncoding::Utf8);
             }
         }
         if (drawBar) {
@@ -207,7 +209,7 @@ void ClearOutputBox(RunState& run) {
     run.blnWordsGot = false;
 }
 
-QString SkipHtmlHead(const QString& line, TextLineReader& reader, bool& utf8) {
+QString SkipHtmlHead(const QString& line, LineSource& reader, bool& utf8) {
     QString current = line;
     bool ended = false;
     for (;;) {
@@ -329,7 +331,7 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
     if (docx.blnDocx) folderGuard.emplace(docx);
     try {
         run.intWithinComment = -1;
-        std::optional<TextLineReader> reader;
+        std::unique_ptr<LineSource> reader;
         if (docx.blnDocx) {
             ui.OutputReplace(Latin(kProcessing) + kCrLf + kCrLf);
             const qint32 result =
@@ -352,20 +354,19 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
             }
             if (run.blnStop) return EndBeforeReading(run, suppress);
             ui.OutputReplace(QString());
-            // The pieces' text is read from memory: it never goes to a file.
-            const QByteArray docxText = PiecesText(docx.strPieces, 0, docx.strPieces.size() - 1);
-            docx.strPieces = QStringList{QString()};
-            fileLength = docxText.size();
+            // The lines are read straight from the pieces: their text never goes to a file.
+            DocxTextLines lines = LinesOfPieces(std::exchange(docx.strPieces, {QString()}));
+            fileLength = lines.bytes;
             ui.SetLabel(UiLabel::XmlSize, QStringLiteral("Text: ") + SizeText(fileLength));
             quint8 firstControl = 32;
             qint32 position = 0;
             double percentage = 0;
             run.intTextKind =
                 TextTest(input, kSampleSize, firstControl, position, 1.0, percentage, utf8, true);
-            reader.emplace(docxText, TextLineReader::Encoding::Utf8);
+            reader = std::move(lines.lines);
         } else {
-            reader.emplace(
-                input, utf8 ? TextLineReader::Encoding::Utf8 : TextLineReader::Encoding::Win1252);
+            reader = std::make_unique<TextLineReader>(
+                input, utf8 ? LineEncoding::Utf8 : LineEncoding::Win1252);
         }
         ReadLines(run, *reader, extension, docx.blnDocx, utf8, fileLength);
     } catch (const RunError& error) {

@@ -11,11 +11,13 @@
 #include <QString>
 #include <memory>
 
+#include "input/line_source.h"
+
 namespace lxt {
 
-class TextLineReader {
+class TextLineReader final : public LineSource {
   public:
-    enum class Encoding { Win1252, Utf8 };
+    using Encoding = LineEncoding;
     static constexpr qint64 kBlockSize = 1024 * 1024;
     static constexpr qsizetype kMaxLineBytes = 1024 * 1024;
 
@@ -27,13 +29,13 @@ class TextLineReader {
     // The next line into `line`; false at the end of the file (nothing read). `ended` tells
     // whether a line end closed it (false for the last line without one and for the parts
     // of an over-long line). Throws RunError on a read error.
-    bool ReadLine(QString& line, bool& ended);
+    bool ReadLine(QString& line, bool& ended) override;
     // The encoding of the lines read from now on.
-    void SetEncoding(Encoding encoding) { encoding_ = encoding; }
+    void SetEncoding(Encoding encoding) override { encoding_ = encoding; }
     // The bytes of the file that the last line took, without its line end.
-    qint64 LastLineBytes() const { return lastBytes_; }
+    qint64 LastLineBytes() const override { return lastBytes_; }
     // The bytes of the last line's line end: 2 for CR LF, 1 for CR or LF, 0 for none.
-    int LastLineEndBytes() const { return lastEndBytes_; }
+    int LastLineEndBytes() const override { return lastEndBytes_; }
     // True when the last line was a part of an over-long line, not yet its end.
     bool LastWasPart() const { return lastPart_; }
 

@@ -135,6 +135,19 @@ TEST_F(DocxTest, PreparationAndReadingOfARealDocx) {
     EXPECT_TRUE(RemoveTemporaryFolder(docx));
     EXPECT_FALSE(QFileInfo::exists(folder));
 
+    // The check before a count keeps the document for the count; an archive changed in
+    // between is read again.
+    ASSERT_GE(Prepare(path), 0);
+    EXPECT_TRUE(RemoveTemporaryFolder(docx));
+    EXPECT_EQ(docx.document, xml);
+    const QByteArray changed = "<w:document><w:p><w:r><w:t>Changed</w:t></w:r></w:p></w:document>";
+    ASSERT_TRUE(test::WriteDocx(path, changed));
+    EXPECT_EQ(Prepare(path), changed.size());
+    EXPECT_EQ(docx.document, changed);
+    RemoveTemporaryFolder(docx);
+    ReleaseDocument(docx);
+    ASSERT_TRUE(test::WriteDocx(path, xml));
+
     // Not pieces-only: the joined text comes back and the pieces are emptied.
     ASSERT_GE(Prepare(path), 0);
     EXPECT_EQ(ReadDocx(run, docx, true, text, total, false, false, false), "");
