@@ -15,17 +15,9 @@ bool IsSurrogate(char16_t c) {
     return (c & 0xF800) == 0xD800;
 }
 
-// The bytes of the text in UTF-8, or -1 when it holds half a surrogate pair.
-qint64 Utf8Length(QStringView text) {
+// The bytes of text in UTF-8 where it holds surrogates: -1 when it holds half a pair.
+qint64 Utf8LengthWithPairs(QStringView text) {
     qint64 bytes = 0;
-    bool surrogates = false;
-    for (const QChar ch : text) {
-        const char16_t c = ch.unicode();
-        bytes += 1 + (c >= 0x80) + (c >= 0x800);
-        surrogates |= IsSurrogate(c);
-    }
-    if (!surrogates) return bytes;
-    bytes = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
         if (!IsSurrogate(c)) {
@@ -39,6 +31,27 @@ qint64 Utf8Length(QStringView text) {
         }
     }
     return bytes;
+}
+
+// The bytes of the text in UTF-8, or -1 when it holds half a surrogate pair; lineEnds tells
+// whether it holds a CR or an LF. One pass without branches for the usual text.
+qint64 Utf8Length(QStringView text, bool& lineEnds) {
+    qint64 bytes = 0;
+    bool surrogates = false;
+    bool ends = false;
+    for (const QChar ch : text) {
+        const char16_t c = ch.unicode();
+        bytes += 1 + (c >= 0x80) + (c >= 0x800);
+        surrogates |= IsSurrogate(c);
+        ends |= (c == u'\r') | (c == u'\n');
+    }
+    lineEnds = ends;
+    return surrogates ? Utf8LengthWithPairs(text) : bytes;
+}
+
+qint64 Utf8Length(QStringView text) {
+    bool lineEnds = false;
+    return Utf8Length(text, lineEnds);
 }
 
 // Whether a piece ends a sentence: without its trailing blanks it ends with ".".
@@ -138,8 +151,7 @@ DocxTextLines LinesOfPieces(QStringList pieces) {
     bool direct = true;
     for (const QString& piece : pieces) {
         PieceFacts f;
-        f.bytes = Utf8Length(piece);
-        f.lineEnds = IndexOfLineEnd(QStringView(piece)) >= 0;
+        f.bytes = Utf8Length(piece, f.lineEnds);
         f.sentence = EndsSentence(piece);
         if (f.bytes < 0) {
             direct = false;

@@ -46,15 +46,25 @@ bool HasAt(QStringView text, qsizetype at, QStringView part) {
     return true;
 }
 
-// The first "<" at or after `from` in text, or -1. Tags stand close together in a document,
-// so the next few characters are looked at before the fast search is called.
-qsizetype NextTagStart(QStringView text, qsizetype from) {
+// The first `c` at or after `from` in text, or -1. In a document tags and entities stand
+// close together, so the next few characters are looked at before the fast search is called.
+qsizetype IndexOfNear(QStringView text, char16_t c, qsizetype from) {
     const char16_t* d = text.utf16();
     const qsizetype near = qMin(text.size(), from + 16);
     for (qsizetype at = qMax<qsizetype>(from, 0); at < near; ++at) {
-        if (d[at] == u'<') return at;
+        if (d[at] == c) return at;
     }
-    return near < text.size() ? text.indexOf(u'<', near) : -1;
+    return near < text.size() ? text.indexOf(QChar(c), near) : -1;
+}
+
+qsizetype NextTagStart(QStringView text, qsizetype from) {
+    return IndexOfNear(text, u'<', from);
+}
+
+bool IsAscii(QStringView text) {
+    char16_t all = 0;
+    for (const QChar c : text) all |= c.unicode();
+    return all < 0x80;
 }
 
 // The first place at or after `from` where `tag` (which begins with "<") stands in the
@@ -114,7 +124,7 @@ void AppendDecoded(QStringView view, QString& out) {
     for (qsizetype i = 0; i < view.size();) {
         if (view[i] != u'&') {
             // The characters up to the next "&" go over at once.
-            qsizetype next = view.indexOf(u'&', i);
+            qsizetype next = IndexOfNear(view, u'&', i);
             if (next < 0) next = view.size();
             out += view.sliced(i, next - i);
             i = next;
@@ -142,15 +152,18 @@ void AppendDecoded(QStringView view, QString& out) {
 // set. No entity name holds a blank and the repairs go character by character, so the
 // blank is added after the decoding: it is the same as decoding the content and blank.
 QString PieceOf(QStringView tagAndContent, bool blankAfter) {
-    const qsizetype close = tagAndContent.indexOf(u'>');
+    const qsizetype close = IndexOfNear(tagAndContent, u'>', 0);
     const QStringView content = close >= 0 ? tagAndContent.sliced(close + 1) : tagAndContent;
     if (IsBlank(content)) return QStringLiteral(" ");
     QString piece;
     piece.reserve(content.size() + 1);
     AppendDecoded(content, piece);
     if (blankAfter) piece += u' ';
-    RepairDecodedPairs(piece);
-    RepairDecodedPunctuation(piece);
+    // Both repairs change only characters from U+0080 on.
+    if (!IsAscii(piece)) {
+        RepairDecodedPairs(piece);
+        RepairDecodedPunctuation(piece);
+    }
     return piece;
 }
 
