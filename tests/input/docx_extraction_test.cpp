@@ -241,6 +241,13 @@ TEST_F(DocxTest, ChecksumErrorAnsweredYesAndNo) {
 
     EXPECT_EQ(Prepare(path, false), kDocxChecksumError);  // not asking
     EXPECT_FALSE(QFileInfo::exists(docx.strTempFolder));
+    // A deflated document is checked as well, and the bytes are kept for a Yes.
+    const QString deflated = dir.File("crc-deflated.docx");
+    ASSERT_TRUE(test::WriteDocx(deflated, xml));
+    ASSERT_GE(test::CorruptCrc(deflated, xml), 1);
+    EXPECT_EQ(ReadDocumentMember(deflated, 1000, docx.document), MemberExtraction::ChecksumError);
+    EXPECT_EQ(docx.document, xml);
+    EXPECT_EQ(Prepare(deflated, false), kDocxChecksumError);
     EXPECT_TRUE(ui.AllExpectedShown());
 }
 
