@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
@@ -19,6 +18,7 @@
 #include <QUrl>
 
 #include "app/frm_main.h"
+#include "support/native_file.h"
 
 namespace lxt {
 
@@ -51,7 +51,7 @@ QString InputFileArgument(const QStringList& arguments) {
 void FrmMain::OpenInputFile(const QString& path) {
     if (path.isEmpty() || IsCounting() || !cmdFile[0]->isEnabled()) return;
     run_->blnWordsGot = false;
-    ChooseFile(0, QFileInfo(path).absoluteFilePath());
+    ChooseFile(0, AbsoluteFilePath(path));
 }
 
 void FrmMain::SetUpDesktopHabits() {
