@@ -19,6 +19,7 @@
 
 #include "app/frm_main.h"
 #include "support/native_file.h"
+#include "support/native_file_name.h"
 
 namespace lxt {
 
@@ -81,7 +82,16 @@ QString FrmMain::DroppedInputFile(const QMimeData* data) const {
     }
     const QList<QUrl> urls = data->urls();
     if (urls.isEmpty() || !urls.first().isLocalFile()) return {};
-    return urls.first().toLocalFile();
+    const QUrl& url = urls.first();
+#ifdef Q_OS_UNIX
+    // The path's bytes as the URL carries them: toLocalFile() would turn bytes that are not
+    // UTF-8 into U+FFFD and so name another file.
+    if (url.host().isEmpty()) {
+        return DecodeFileName(
+            QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+    }
+#endif
+    return url.toLocalFile();
 }
 
 void FrmMain::dragEnterEvent(QDragEnterEvent* event) {

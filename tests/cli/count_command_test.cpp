@@ -582,93 +582,6 @@ QList<QByteArray> NamesIn(const QByteArray& folder) {
     return names;
 }
 
-// Names that are not UTF-8 name exactly their own files, for reading and for writing; no
-// file is ever written under another name (as one with U+FFFD would be).
-TEST_F(LxtCountTest, FileNamesThatAreNotUtf8NameTheirOwnFiles) {
-    const QByteArray folder = QFile::encodeName(dir.Path()) + '/';
-    const QByteArray input = folder + "bad\xff\xfe.txt";
-    const QByteArray common = folder + "common\xfe.txt";
-    for (const auto& [name, bytes] :
-         {std::pair{input, Story()}, std::pair{common, QByteArray("the\r\nfox\r\n")}}) {
-        QFile file;
-        ASSERT_TRUE(file.open(::fopen(name.constData(), "w"), QIODevice::WriteOnly,
-                              QFileDevice::AutoCloseHandle));
-        file.write(bytes);
-    }
-    QList<QByteArray> expectedNames = {"bad\xff\xfe.txt", "common\xfe.txt"};
-    struct Case {
-        const char* what;
-        QList<QByteArray> args;
-        int status;
-        const char* outHas;  // a line of the listing, or a part of standard error
-        const char* outLacks;
-        QByteArray made;  // the one new file the run makes
-    };
-    const Case cases[] = {
-        {"input", {"--format", "8", input}, kExitCounted, "\nfoxes\n", "\ndon't\n", {}},
-        {"output", {"--output", folder + "o\xff.txt", input}, kExitCounted, "fox", "", "o\xff.txt"},
-        {"output again", {"--output", folder + "o\xff.txt", input}, kExitCounted, "fox", "", {}},
-        {"save settings",
-         {"--apostrophes", "--format", "8", "--save-settings", folder + "s\xff.lxt"},
-         kExitCounted,
-         "",
-         "",
-         "s\xff.lxt"},
-        {"save settings again",
-         {"--apostrophes", "--format", "8", "--save-settings", folder + "s\xff.lxt"},
-         kExitCounted,
-         "",
-         "",
-         {}},
-        {"settings",
-         {"--settings", folder + "s\xff.lxt", input},
-         kExitCounted,
-         "\ndon't\n",
-         "",
-         {}},
-        {"common words",
-         {"--format", "8", "--common-words", common, input},
-         kExitCounted,
-         "\nfoxes\n",
-         "\nfox\n",
-         {}},
-        {"output is the input",
-         {"--output", input, input},
-         kExitInputRefused,
-         "Output file cannot be the same as the input file.",
-         "",
-         {}},
-        {"missing", {folder + "gone\xff.txt"}, kExitInputRefused, "gone\xEF\xBF\xBD.txt", "", {}},
-    };
-    TempDir scratch;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const Result r = RunLxtCountWithBytes(c.args, scratch);
-        EXPECT_EQ(r.status, c.status) << r.err.constData();
-        const QByteArray shown = '\n' + r.out + r.err;
-        EXPECT_TRUE(shown.contains(c.outHas)) << shown.constData();
-        if (*c.outLacks != '\0') {
-            EXPECT_FALSE(shown.contains(c.outLacks)) << shown.constData();
-        }
-        if (!c.made.isEmpty()) expectedNames << c.made;
-        std::sort(expectedNames.begin(), expectedNames.end());
-        EXPECT_EQ(NamesIn(folder), expectedNames);
-    }
-    QFile input0;
-    ASSERT_TRUE(input0.open(::fopen(input.constData(), "r"), QIODevice::ReadOnly,
-                            QFileDevice::AutoCloseHandle));
-    EXPECT_EQ(input0.readAll(), Story());
-    QFile output;
-    ASSERT_TRUE(output.open(::fopen((folder + "o\xff.txt").constData(), "r"), QIODevice::ReadOnly,
-                            QFileDevice::AutoCloseHandle));
-    EXPECT_TRUE(output.readAll().contains("  foxes\r\n"));
-    QFile settings;
-    ASSERT_TRUE(settings.open(::fopen((folder + "s\xff.lxt").constData(), "r"), QIODevice::ReadOnly,
-                              QFileDevice::AutoCloseHandle));
-    EXPECT_EQ(settings.readAll().count("\r\n"), kSettingsFileLines);
-    // QTemporaryDir cannot remove what it cannot name.
-    for (const QByteArray& name : NamesIn(folder)) ::unlink((folder + name).constData());
-}
 #endif
 
 TEST_F(LxtCountTest, CommonWordsFromALanguageOrAFile) {
@@ -947,6 +860,108 @@ TEST_F(LxtCountTest, CtrlCListsTheWordsFoundSoFar) {
     const QByteArray out = process.readAllStandardOutput();
     EXPECT_TRUE(err.contains("Stopped with ")) << err.constData();
     EXPECT_TRUE(out.startsWith("   Rank    Freq  Word")) << out.left(200).constData();
+}
+#endif
+
+#ifdef Q_OS_UNIX
+// Names that are not UTF-8 name exactly their own files, for reading and for writing; no
+// file is ever written under another name (as one with U+FFFD would be).
+TEST_F(LxtCountTest, FileNamesThatAreNotUtf8NameTheirOwnFiles) {
+    const QByteArray folder = QFile::encodeName(dir.Path()) + '/';
+    const QByteArray input = folder + "bad\xff\xfe.txt";
+    const QByteArray common = folder + "common\xfe.txt";
+    for (const auto& [name, bytes] :
+         {std::pair{input, Story()}, std::pair{common, QByteArray("the\r\nfox\r\n")}}) {
+        QFile file;
+        ASSERT_TRUE(file.open(::fopen(name.constData(), "w"), QIODevice::WriteOnly,
+                              QFileDevice::AutoCloseHandle));
+        file.write(bytes);
+    }
+    const QString docx = WriteDocx(dir.File("letter.docx"),
+                                   "<w:document><w:body><w:p><w:r><w:t>Hello wide world, hello "
+                                   "again.</w:t></w:r></w:p></w:body></w:document>");
+    ASSERT_EQ(::rename(QFile::encodeName(docx).constData(), (folder + "l\xff.docx").constData()),
+              0);
+    QList<QByteArray> expectedNames = {"bad\xff\xfe.txt", "common\xfe.txt", "l\xff.docx"};
+    struct Case {
+        const char* what;
+        QList<QByteArray> args;
+        int status;
+        const char* outHas;  // a line of the listing, or a part of standard error
+        const char* outLacks;
+        QByteArray made;  // the one new file the run makes
+    };
+    const Case cases[] = {
+        {"input", {"--format", "8", input}, kExitCounted, "\nfoxes\n", "\ndon't\n", {}},
+        {"as clipboard",
+         {"--as-clipboard", "--format", "8", input},
+         kExitCounted,
+         "\nfoxes\n",
+         "",
+         {}},
+        {"docx", {"--format", "8", folder + "l\xff.docx"}, kExitCounted, "\nwide\n", "", {}},
+        {"output", {"--output", folder + "o\xff.txt", input}, kExitCounted, "fox", "", "o\xff.txt"},
+        {"output again", {"--output", folder + "o\xff.txt", input}, kExitCounted, "fox", "", {}},
+        {"save settings",
+         {"--apostrophes", "--format", "8", "--save-settings", folder + "s\xff.lxt"},
+         kExitCounted,
+         "",
+         "",
+         "s\xff.lxt"},
+        {"save settings again",
+         {"--apostrophes", "--format", "8", "--save-settings", folder + "s\xff.lxt"},
+         kExitCounted,
+         "",
+         "",
+         {}},
+        {"settings",
+         {"--settings", folder + "s\xff.lxt", input},
+         kExitCounted,
+         "\ndon't\n",
+         "",
+         {}},
+        {"common words",
+         {"--format", "8", "--common-words", common, input},
+         kExitCounted,
+         "\nfoxes\n",
+         "\nfox\n",
+         {}},
+        {"output is the input",
+         {"--output", input, input},
+         kExitInputRefused,
+         "Output file cannot be the same as the input file.",
+         "",
+         {}},
+        {"missing", {folder + "gone\xff.txt"}, kExitInputRefused, "gone\xEF\xBF\xBD.txt", "", {}},
+    };
+    TempDir scratch;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Result r = RunLxtCountWithBytes(c.args, scratch);
+        EXPECT_EQ(r.status, c.status) << r.err.constData();
+        const QByteArray shown = '\n' + r.out + r.err;
+        EXPECT_TRUE(shown.contains(c.outHas)) << shown.constData();
+        if (*c.outLacks != '\0') {
+            EXPECT_FALSE(shown.contains(c.outLacks)) << shown.constData();
+        }
+        if (!c.made.isEmpty()) expectedNames << c.made;
+        std::sort(expectedNames.begin(), expectedNames.end());
+        EXPECT_EQ(NamesIn(folder), expectedNames);
+    }
+    QFile input0;
+    ASSERT_TRUE(input0.open(::fopen(input.constData(), "r"), QIODevice::ReadOnly,
+                            QFileDevice::AutoCloseHandle));
+    EXPECT_EQ(input0.readAll(), Story());
+    QFile output;
+    ASSERT_TRUE(output.open(::fopen((folder + "o\xff.txt").constData(), "r"), QIODevice::ReadOnly,
+                            QFileDevice::AutoCloseHandle));
+    EXPECT_TRUE(output.readAll().contains("  foxes\r\n"));
+    QFile settings;
+    ASSERT_TRUE(settings.open(::fopen((folder + "s\xff.lxt").constData(), "r"), QIODevice::ReadOnly,
+                              QFileDevice::AutoCloseHandle));
+    EXPECT_EQ(settings.readAll().count("\r\n"), kSettingsFileLines);
+    // QTemporaryDir cannot remove what it cannot name.
+    for (const QByteArray& name : NamesIn(folder)) ::unlink((folder + name).constData());
 }
 #endif
 
