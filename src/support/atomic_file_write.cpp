@@ -11,6 +11,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#else
+#include <QSaveFile>
 #endif
 
 namespace lxt {
@@ -109,8 +111,6 @@ QString WriteFileAtomically(const QString& path, const QByteArray& bytes) {
 }
 
 #else
-
-#include <QSaveFile>
 
 QString WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
