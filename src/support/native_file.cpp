@@ -8,6 +8,7 @@
 #include "support/native_file_name.h"
 
 #ifdef Q_OS_UNIX
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -164,6 +165,31 @@ QString CanonicalFilePath(const QString& path) {
     return canonical;
 #else
     return QFileInfo(path).canonicalFilePath();
+#endif
+}
+
+QString FileShownAs(const QString& path) {
+#ifdef Q_OS_UNIX
+    if (!path.contains(QChar(QChar::ReplacementCharacter)) || InfoOfPath(path).exists) return path;
+    const QString folder = AbsoluteFolderOf(path);
+    const QString absolute = AbsoluteFilePath(path);
+    const QString shown = absolute.mid(absolute.lastIndexOf(u'/') + 1);
+    DIR* dir = ::opendir(EncodeFileName(folder).constData());
+    if (dir == nullptr) return path;
+    QString found;
+    int matches = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArrayView bytes(entry->d_name);
+        // As the dialog decoded it.
+        if (QFile::decodeName(bytes.toByteArray()) != shown) continue;
+        found = DecodeFileName(bytes);
+        ++matches;
+    }
+    ::closedir(dir);
+    if (matches != 1) return path;
+    return (folder.endsWith(u'/') ? folder : folder + u'/') + found;
+#else
+    return path;
 #endif
 }
 

@@ -54,6 +54,12 @@ QString AbsoluteFolderOf(const QString& path);
 // does not exist.
 QString CanonicalFilePath(const QString& path);
 
+// The file that a name shown with U+FFFD stands for. Qt's own dialogs show each byte of a
+// name that is not UTF-8 as U+FFFD and give that text back, which names another file. When
+// `path` does not exist and exactly one file of its folder is shown as its last part, that
+// file's path is given; otherwise `path` itself.
+QString FileShownAs(const QString& path);
+
 // The system's description of an error number (errno).
 QString SystemErrorText(int errorNumber);
 
