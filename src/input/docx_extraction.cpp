@@ -1,10 +1,9 @@
 #include "input/docx_extraction.h"
 
 #include <sys/stat.h>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
+#include <QDir>
+#include <QFileInfo>
 #include <exception>
 #include <new>
 
@@ -12,10 +11,9 @@
 #include "run/run_error.h"
 #include "run/run_state.h"
 #include "support/catalogue.h"
-#include "support/error_numbers.h"
-#include "support/file_proc.h"
 #include "support/folder_proc.h"
 #include "support/message_numbers.h"
+#include "support/native_file_name.h"
 #include "support/text_literals.h"
 #include "support/ui.h"
 #include "support/utf8.h"
@@ -34,7 +32,7 @@ qint32 Fail(DocxState& docx, qint32 result) {
 // modification time. Empty when the file cannot be examined.
 QByteArray ArchiveStamp(const QString& path) {
     struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0) return QByteArray();
+    if (::stat(EncodeFileName(path).constData(), &info) != 0) return QByteArray();
     const qint64 fields[] = {qint64(info.st_dev),          qint64(info.st_ino),
                              qint64(info.st_size),         qint64(info.st_mtim.tv_sec),
                              qint64(info.st_mtim.tv_nsec), qint64(info.st_ctim.tv_sec),

@@ -3,9 +3,10 @@
 #include <libdeflate.h>
 #include <zip.h>
 
-#include <QFile>
 #include <memory>
 #include <optional>
+
+#include "support/native_file_name.h"
 
 namespace lxt {
 
@@ -71,7 +72,7 @@ std::optional<MemberExtraction> InflateWhole(zip_t* archive, zip_uint64_t index,
 MemberExtraction ReadDocumentMember(const QString& archivePath, qint64 cap, QByteArray& document) {
     document.clear();
     int openError = 0;
-    const QByteArray path = QFile::encodeName(archivePath);
+    const QByteArray path = EncodeFileName(archivePath);
     std::unique_ptr<zip_t, ArchiveCloser> archive(
         zip_open(path.constData(), ZIP_RDONLY, &openError));
     if (!archive) return MemberExtraction::NotArchive;

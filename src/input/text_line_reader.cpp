@@ -8,6 +8,7 @@
 #include "support/error_numbers.h"
 #include "support/file_proc.h"
 #include "support/line_ends.h"
+#include "support/native_file.h"
 #include "support/utf8.h"
 #include "support/win1252.h"
 
@@ -26,9 +27,9 @@ bool IsUtf8Continuation(char c) {
 }  // namespace
 
 TextLineReader::TextLineReader(const QString& path, Encoding encoding)
-    : device_(std::make_unique<QFile>(path)), encoding_(encoding) {
+    : device_(std::make_unique<QFile>()), encoding_(encoding) {
     errno = 0;
-    if (!device_->open(QIODevice::ReadOnly)) {
+    if (!OpenFile(*static_cast<QFile*>(device_.get()), path, QIODevice::ReadOnly)) {
         if (errno == EACCES || errno == EPERM) {
             throw RunError{kErrPermissionDenied, QStringLiteral("Permission denied")};
         }
