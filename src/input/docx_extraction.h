@@ -87,16 +87,22 @@ QString ReadDocx(RunState& run, DocxState& docx, bool showMessages, QString& tex
 // character of the document is lost; each piece is encoded on its own.
 QByteArray PiecesText(const QStringList& pieces, qsizetype first, qsizetype last);
 
-// Removes the temporary folder when it goes out of scope, whatever path left the scope.
-class TemporaryFolderGuard {
+// Calls End on the docx state when it goes out of scope, whatever path left the scope.
+template <auto End>
+class DocxScopeEnd {
   public:
-    explicit TemporaryFolderGuard(DocxState& docx) : docx_(docx) {}
-    ~TemporaryFolderGuard() { RemoveTemporaryFolder(docx_); }
-    TemporaryFolderGuard(const TemporaryFolderGuard&) = delete;
-    TemporaryFolderGuard& operator=(const TemporaryFolderGuard&) = delete;
+    explicit DocxScopeEnd(DocxState& docx) : docx_(docx) {}
+    ~DocxScopeEnd() { End(docx_); }
+    DocxScopeEnd(const DocxScopeEnd&) = delete;
+    DocxScopeEnd& operator=(const DocxScopeEnd&) = delete;
 
   private:
     DocxState& docx_;
 };
+
+// Removes the temporary folder when it goes out of scope.
+using TemporaryFolderGuard = DocxScopeEnd<RemoveTemporaryFolder>;
+// Lets the document go when it goes out of scope.
+using DocumentRelease = DocxScopeEnd<ReleaseDocument>;
 
 }  // namespace lxt

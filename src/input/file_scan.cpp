@@ -69,19 +69,6 @@ bool AskEncoding(RunState& run, bool& utf8) {
     return true;
 }
 
-// Lets a docx's document go, whatever path leaves the scan: the check before the count keeps
-// it for the count, and a question in between may end the run.
-class DocumentRelease {
-  public:
-    explicit DocumentRelease(DocxState& docx) : docx_(docx) {}
-    ~DocumentRelease() { ReleaseDocument(docx_); }
-    DocumentRelease(const DocumentRelease&) = delete;
-    DocumentRelease& operator=(const DocumentRelease&) = delete;
-
-  private:
-    DocxState& docx_;
-};
-
 bool ContainsUtf8Charset(const QString& line) {
     return line.contains(QStringLiteral("CHARSET=UTF-8"), Qt::CaseInsensitive) ||
            line.contains(QStringLiteral("CHARSET=\"UTF-8\""), Qt::CaseInsensitive);
@@ -242,6 +229,8 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
     // Preparation.
     ui.OutputReplace(Latin(kNowProcessing));
     docx.blnDocx = IsDocxFile(input);
+    // The check before the count keeps the document for the count, and a question in
+    // between may end the run: whatever path leaves the scan, the document goes.
     const DocumentRelease documentRelease(docx);
     const QString extension = FileExtension(input, true);
     bool utf8 = false;
