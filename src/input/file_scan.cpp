@@ -2,12 +2,14 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <memory>
 #include <new>
 #include <optional>
 #include <utility>
 
 #include "input/counting_sink.h"
 #include "input/docx_extraction.h"
+#include "input/docx_piece_lines.h"
 #include "input/is_text_file.h"
 #include "input/text_line_reader.h"
 #include "run/progress_bar.h"
@@ -23,6 +25,7 @@
 #include "support/error_numbers.h"
 #include "support/file_proc.h"
 #include "support/message_numbers.h"
+#include "support/native_file.h"
 #include "support/str_proc.h"
 #include "support/text_literals.h"
 #include "support/ui.h"
@@ -66,15 +69,6 @@ bool AskEncoding(RunState& run, bool& utf8) {
     return true;
 }
 
-// The name of the docx's text file: the input's name part, lower-cased, with "txt" as its
-// extension, in the temporary folder.
-QString DocxTextFileName(const DocxState& docx, const QString& input) {
-    QString name = QFileInfo(input).fileName().toLower();
-    const qsizetype dot = name.lastIndexOf(u'.');
-    name = (dot < 0 ? name : name.left(dot)) + QStringLiteral(".txt");
-    return docx.strTempFolder + name;
-}
-
 bool ContainsUtf8Charset(const QString& line) {
     return line.contains(QStringLiteral("CHARSET=UTF-8"), Qt::CaseInsensitive) ||
            line.contains(QStringLiteral("CHARSET=\"UTF-8\""), Qt::CaseInsensitive);
@@ -93,7 +87,7 @@ bool EndBeforeReading(RunState& run, int suppress) {
 }
 
 // The reading loop over the lines of `reader`.
-void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, bool docxInput,
+void ReadLines(RunState& run, LineSource& reader, const QString& extension, bool docxInput,
                bool& utf8, qint64 fileLength) {
     Ui& ui = run.ui;
     const bool htmlFile = extension.contains(QStringLiteral("htm"));
@@ -121,7 +115,7 @@ void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, 
                 // The head declared UTF-8: the rest of its last line, read one byte to a
                 // character, is decoded again, and so is every line after it.
                 line = DecodeUtf8(EncodeWin1252(line));
-                reader.SetEncoding(TextLineReader::Encoding::Utf8);
+                reader.SetEncoding(LineEncoding::Utf8);
             }
         }
         if (drawBar) {
@@ -159,12 +153,13 @@ void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, 
 bool SameFile(const QString& first, const QString& second) {
     if (first.isEmpty() || second.isEmpty()) return false;
     auto canonical = [](const QString& name) {
-        const QFileInfo info(name);
-        const QString real = info.canonicalFilePath();
+        const QString real = CanonicalFilePath(name);
         if (!real.isEmpty()) return real;
-        const QString folder = info.absoluteDir().canonicalPath();
-        return QDir::cleanPath((folder.isEmpty() ? info.absolutePath() : folder) +
-                               QStringLiteral("/") + info.fileName());
+        const QString absolute = AbsoluteFilePath(name);
+        const QString fileName = absolute.mid(absolute.lastIndexOf(u'/') + 1);
+        const QString folder = CanonicalFilePath(AbsoluteFolderOf(name));
+        return QDir::cleanPath((folder.isEmpty() ? AbsoluteFolderOf(name) : folder) +
+                               QStringLiteral("/") + fileName);
     };
     return first == second || canonical(first) == canonical(second) ||
            SameFileOnDisk(first, second);
@@ -173,7 +168,7 @@ bool SameFile(const QString& first, const QString& second) {
 bool CheckInputFile(RunState& run, const QString& path) {
     Ui& ui = run.ui;
     if (path.isEmpty()) return false;
-    const QFileInfo info(path);
+    const PathInfo info = InfoOfPath(path);
     if (!FileExists(path)) {
         if (run.blnStartUpCompleted) {
             run.settings.chkUTF8 = 0;
@@ -184,7 +179,7 @@ bool CheckInputFile(RunState& run, const QString& path) {
         ui.SetLabel(UiLabel::FileSize, QString());
         return false;
     }
-    if (info.size() == 0) {
+    if (info.size == 0) {
         if (run.blnStartUpCompleted) {
             ui.MsgBox(QStringLiteral("Input file is zero-length."), QStringLiteral("Empty file"),
                       MsgButtons::Ok, MsgIcon::Exclamation);
@@ -192,7 +187,7 @@ bool CheckInputFile(RunState& run, const QString& path) {
         ui.SetLabel(UiLabel::FileSize, QStringLiteral("Filesize: 0 bytes"));
         return false;
     }
-    ui.SetLabel(UiLabel::FileSize, QStringLiteral("Filesize: ") + SizeText(info.size()));
+    ui.SetLabel(UiLabel::FileSize, QStringLiteral("Filesize: ") + SizeText(info.size));
     return true;
 }
 
@@ -203,7 +198,7 @@ void ClearOutputBox(RunState& run) {
     run.blnWordsGot = false;
 }
 
-QString SkipHtmlHead(const QString& line, TextLineReader& reader, bool& utf8) {
+QString SkipHtmlHead(const QString& line, LineSource& reader, bool& utf8) {
     QString current = line;
     bool ended = false;
     for (;;) {
@@ -234,6 +229,9 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
     // Preparation.
     ui.OutputReplace(Latin(kNowProcessing));
     docx.blnDocx = IsDocxFile(input);
+    // The check before the count keeps the document for the count, and a question in
+    // between may end the run: whatever path leaves the scan, the document goes.
+    const DocumentRelease documentRelease(docx);
     const QString extension = FileExtension(input, true);
     bool utf8 = false;
     qint64 fileLength = 0;
@@ -250,7 +248,7 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
         run.intTextKind = textCode;
         if (!readable) return abandon();
         if (!AskEncoding(run, utf8)) return abandon();
-        fileLength = QFileInfo(input).size();
+        fileLength = InfoOfPath(input).size;
     } else {
         // The first preparation only checks the document: its folder goes at once.
         qint32 result = 0;
@@ -324,7 +322,7 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
     if (docx.blnDocx) folderGuard.emplace(docx);
     try {
         run.intWithinComment = -1;
-        std::optional<TextLineReader> reader;
+        std::unique_ptr<LineSource> reader;
         if (docx.blnDocx) {
             ui.OutputReplace(Latin(kProcessing) + kCrLf + kCrLf);
             const qint32 result =
@@ -347,26 +345,19 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
             }
             if (run.blnStop) return EndBeforeReading(run, suppress);
             ui.OutputReplace(QString());
-            const QString textFile = DocxTextFileName(docx, input);
-            const QString writeError =
-                WritePieces(textFile, docx.strPieces, 0, docx.strPieces.size() - 1);
-            docx.strPieces = QStringList{QString()};
-            if (!writeError.isEmpty()) {
-                ui.MsgBox(writeError + QStringLiteral(" when processing ") + kCrLf + input,
-                          QStringLiteral("Error"), MsgButtons::Ok, MsgIcon::Exclamation);
-                return EndBeforeReading(run, suppress);
-            }
-            fileLength = QFileInfo(textFile).size();
+            // The lines are read straight from the pieces: their text never goes to a file.
+            DocxTextLines lines = LinesOfPieces(std::exchange(docx.strPieces, {QString()}));
+            fileLength = lines.bytes;
             ui.SetLabel(UiLabel::XmlSize, QStringLiteral("Text: ") + SizeText(fileLength));
             quint8 firstControl = 32;
             qint32 position = 0;
             double percentage = 0;
             run.intTextKind =
                 TextTest(input, kSampleSize, firstControl, position, 1.0, percentage, utf8, true);
-            reader.emplace(textFile, TextLineReader::Encoding::Utf8);
+            reader = std::move(lines.lines);
         } else {
-            reader.emplace(
-                input, utf8 ? TextLineReader::Encoding::Utf8 : TextLineReader::Encoding::Win1252);
+            reader = std::make_unique<TextLineReader>(
+                input, utf8 ? LineEncoding::Utf8 : LineEncoding::Win1252);
         }
         ReadLines(run, *reader, extension, docx.blnDocx, utf8, fileLength);
     } catch (const RunError& error) {
