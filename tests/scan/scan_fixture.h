@@ -50,7 +50,8 @@ class ScanFixture : public ::testing::Test {
     QString Table() const {
         QStringList out;
         for (qint32 i = 1; i <= run.lngNumWords; ++i) {
-            out << run.WordTable[i].Word().toString() + u':' + QString::number(run.WordTable[i].frequency);
+            out << run.WordTable[i].Word().toString() + u':' +
+                       QString::number(run.WordTable[i].frequency);
         }
         return out.join(u' ');
     }
