@@ -172,7 +172,7 @@ RunOutcome DoIt(RunState& run, const ListingTarget& target, const InputFiles& in
         run.blnReadingWords = false;
         run.blnRunInterrupted = false;
         run.blnCharacterEntitiesPossible = false;
-        run.blnDisplaySuppressed = false;
+        run.ui.StartWordsFoundDisplay();
         run.intMinWidth = kStartMinWidth;
 
         const QString& outputName = run.settings.txbFile[1];

@@ -30,7 +30,6 @@ struct RunState {
     bool blnStop = false;
     bool blnElapsedTimeRunning = false;
     bool blnRunInterrupted = false;
-    bool blnDisplaySuppressed = false;
     bool blnOutputFileWritten = false;
     bool blnListShown = false;  // a run has listed its words into txbOutput
     // What the engine is busy with; anything but Idle makes the Count button ask to stop.

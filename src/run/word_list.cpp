@@ -34,25 +34,11 @@ struct LowerWord {
     QString owned;
 };
 
-void ShowNewWord(RunState& run, QStringView word) {
+// Tells the words-as-found display of a new word; once the display is cut off, the run's
+// settings follow the ticked "Don't display words as found".
+void ShowNewWord(RunState& run, QStringView word, bool firstOfRun) {
     if (run.settings.chkSuppressWords != 0) return;
-    Ui& ui = run.ui;
-    if (ui.OutputLength() > kDisplayCutOff) {
-        if (!run.blnDisplaySuppressed) {
-            ui.OutputAppend(QString::fromUtf16(kSuppressionNotice));
-            ui.OutputCaretToEnd();
-        }
-        run.blnDisplaySuppressed = true;
-        run.settings.chkSuppressWords = 1;
-        ui.SetCheckBox(UiCheckBox::SuppressWords, true);
-        return;
-    }
-    QString shown;
-    shown.reserve(word.size() + 1);
-    shown += word;
-    shown += u' ';
-    ui.OutputAppend(shown);
-    ui.OutputCaretToEnd();
+    if (!run.ui.ShowWordFound(word, firstOfRun)) run.settings.chkSuppressWords = 1;
 }
 
 }  // namespace
@@ -64,7 +50,7 @@ QString WordSortKey(QStringView word) {
 void ResetWordTable(RunState& run) {
     run.WordTable.Recreate();
     run.lngNumWords = 0;
-    run.blnDisplaySuppressed = false;
+    run.ui.StartWordsFoundDisplay();
 }
 
 namespace {
@@ -83,11 +69,7 @@ void AddFirstWord(RunState& run, QStringView word) {
     run.WordTable.Clear();
     run.lngNumWords = 1;
     StoreNewWordOrFail(run, WordTable::MakeProbe(word));
-    if (run.settings.chkSuppressWords == 0) {
-        QString shown = word.toString();
-        shown += u' ';
-        run.ui.OutputReplace(shown);
-    }
+    ShowNewWord(run, word, true);
 }
 
 // A word not yet in the table (steps after the search that found nothing).
@@ -106,7 +88,7 @@ void AddNewWord(RunState& run, const WordTable::Probe& word) {
                 : QString::fromLatin1(kWordsFoundSoFarPrefix) + GroupedNumber(run.lngNumWords));
         run.ui.SetLabelVisible(UiLabel::NumberOfWords, true);
     }
-    ShowNewWord(run, word.word);
+    ShowNewWord(run, word.word, false);
 }
 
 // AddWordToList. Inlined into GetWords2, through which counting runs come: a known word

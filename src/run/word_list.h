@@ -8,23 +8,19 @@
 
 #include "run/word_table.h"
 #include "support/binary_search.h"
+#include "support/ui.h"
 
 namespace lxt {
 
 struct RunState;
 
-// The number of characters the output box may hold.
-inline constexpr qint32 kMaxTextLength = 65000;
-// Words are no longer shown once the output box holds more than this.
-inline constexpr qint32 kDisplayCutOff = kMaxTextLength - 100;
-inline constexpr char16_t kSuppressionNotice[] =
-    u"\r\n\r\n[Suppressing display of words to avoid buffer overflow.]";
 inline constexpr char16_t kCommonWordsReadCaption[] = u"Number of common words read so far: ";
 // lblNumberOfWords is refreshed every this many new words.
 inline constexpr qint32 kWordsPerLabelRefresh = 10;
 
-// Re-creates the table (indices 0..500), sets lngNumWords to 0 and blnDisplaySuppressed to
-// false. Called at the start of every file scan, clipboard scan and common-words read.
+// Re-creates the table (indices 0..500), sets lngNumWords to 0 and lets the words-as-found
+// display write its notice again. Called at the start of every file scan, clipboard scan and
+// common-words read.
 void ResetWordTable(RunState& run);
 // Admission in counting runs: drops words failing the 7-bit rule, words to ignore and common
 // words, then AddWordToList. Throws RunError on overflow.

@@ -4,9 +4,17 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <optional>
 
 namespace lxt {
+
+// The number of characters the output box may hold.
+inline constexpr qint32 kMaxTextLength = 65000;
+// Words found are no longer shown once the output box holds more than this.
+inline constexpr qint32 kDisplayCutOff = kMaxTextLength - 100;
+inline constexpr char16_t kSuppressionNotice[] =
+    u"\r\n\r\n[Suppressing display of words to avoid buffer overflow.]";
 
 enum class MsgIcon { None, Information, Exclamation, Critical, Question };
 enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIgnore };
@@ -66,6 +74,17 @@ class Ui {
     virtual qsizetype OutputLength() const { return output_.size(); }
     virtual QString OutputText() const { return output_; }
 
+    // The words-as-found display, told of each new word while "Don't display words as found"
+    // is not ticked. The first word of a run replaces the output box's text, later ones follow
+    // it, each with a blank. Once the box holds more than kDisplayCutOff characters no word is
+    // shown: the notice is appended once per run and chkSuppressWords is ticked. Gives back
+    // false when the word was not shown for that reason.
+    virtual bool ShowWordFound(QStringView word, bool firstOfRun);
+    // A run starts: the notice may be written once more.
+    virtual void StartWordsFoundDisplay() { wordsFoundCutOff_ = false; }
+    // True once the display was cut off in this run (blnDisplaySuppressed).
+    bool WordsFoundCutOff() const { return wordsFoundCutOff_; }
+
     // Labels and check boxes of the main window.
     virtual void SetLabel(UiLabel, const QString& /*caption*/) {}
     virtual void SetLabelVisible(UiLabel, bool /*visible*/) {}
@@ -99,6 +118,9 @@ class Ui {
 
   protected:
     QString output_;
+
+  private:
+    bool wordsFoundCutOff_ = false;
 };
 
 }  // namespace lxt

@@ -133,7 +133,7 @@ TEST_F(WordList, SuppressionNoticeIsWrittenOnce) {
     EXPECT_EQ(Occurrences(ui.OutputText(), notice), 1);
     EXPECT_TRUE(ui.OutputText().endsWith(
         u"\r\n\r\n[Suppressing display of words to avoid buffer overflow.]"));
-    EXPECT_TRUE(run.blnDisplaySuppressed);
+    EXPECT_TRUE(ui.WordsFoundCutOff());
     EXPECT_EQ(run.settings.chkSuppressWords, 1);
     EXPECT_TRUE(ui.checkBoxes[UiCheckBox::SuppressWords]);
     EXPECT_EQ(run.lngNumWords, 4);
