@@ -170,7 +170,6 @@ RunOutcome DoIt(RunState& run, const ListingTarget& target, const InputFiles& in
         SetExtraChars(run);
         run.blnReadingWords = false;
         run.blnRunInterrupted = false;
-        run.blnCharacterEntitiesPossible = false;
         run.blnDisplaySuppressed = false;
         run.intMinWidth = kStartMinWidth;
 

@@ -19,6 +19,7 @@
 #include "scan/line_scanner.h"
 #include "scan/markup.h"
 #include "scan/scan_options.h"
+#include "scan/scan_state.h"
 #include "support/catalogue.h"
 #include "support/error_numbers.h"
 #include "support/file_proc.h"
@@ -94,7 +95,7 @@ bool EndBeforeReading(RunState& run, int suppress) {
 
 // The reading loop over the lines of `reader`.
 void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, bool docxInput,
-               bool& utf8, qint64 fileLength) {
+               bool& utf8, qint64 fileLength, const ScanOptions& options) {
     Ui& ui = run.ui;
     const bool htmlFile = extension.contains(QStringLiteral("htm"));
     const bool drawBar = fileLength > kProgressBarMinFileSize;
@@ -105,7 +106,8 @@ void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, 
     QString line;
     bool ended = false;
     CountingSink sink(run);
-    const ScanOptions options = ScanOptionsOf(run);
+    ScanEvents events = ScanEventsOf(run);
+    ScanState state;
     for (;;) {
         run.eventPump.Pump(ui);
         if (!reader.ReadLine(line, ended)) break;
@@ -138,8 +140,8 @@ void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, 
         line += u' ';
         // The line's buffer and the previous line's change places: the next line is read
         // into the old buffer, without a new allocation.
-        std::swap(run.strLine, line);
-        ScanLine(run, options, sink);
+        std::swap(state.line, line);
+        ScanLine(state, options, sink, events);
         if (run.blnStop) {
             if (run.lngNumWords < kStopQuestionWords) break;
             const QString question = QStringLiteral(" ") + QString::number(run.lngNumWords) +
@@ -314,7 +316,9 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
     if (start == WordTableStart::Fresh) ResetWordTable(run);
     // Whatever the table held, it is no longer a complete count (a docx input too).
     run.blnWordsGot = false;
-    SetMarkupMode(run, extension);
+    MarkupMarkers markers;
+    SetMarkupMode(markers, run.settings, extension);
+    const ScanOptions options = ScanOptionsOf(run, markers);
     run.blnStop = false;
     EnterRunPhase(run, RunPhase::Counting);
     if (fileLength > kProgressBarMinFileSize) SetTotalNumOccurrencesForFileProgressBar(run);
@@ -323,7 +327,6 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
     std::optional<TemporaryFolderGuard> folderGuard;
     if (docx.blnDocx) folderGuard.emplace(docx);
     try {
-        run.intWithinComment = -1;
         std::optional<TextLineReader> reader;
         if (docx.blnDocx) {
             ui.OutputReplace(Latin(kProcessing) + kCrLf + kCrLf);
@@ -368,7 +371,7 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
             reader.emplace(
                 input, utf8 ? TextLineReader::Encoding::Utf8 : TextLineReader::Encoding::Win1252);
         }
-        ReadLines(run, *reader, extension, docx.blnDocx, utf8, fileLength);
+        ReadLines(run, *reader, extension, docx.blnDocx, utf8, fileLength, options);
     } catch (const RunError& error) {
         ReportError(run, error.number, error.description, Latin(kProcedure));
     } catch (const std::bad_alloc&) {

@@ -65,9 +65,18 @@ ScanOptions::ScanOptions(QStringView extraChars, QStringView prohibitedInitialOr
       start(StartChars(extraChars, prohibitedInitialOrFinalChars), false),
       maxWordLength(maxWordLength) {}
 
-ScanOptions ScanOptionsOf(const RunState& run) {
-    return ScanOptions(run.strExtraChars, run.strProhibitedInitialOrFinalChars,
-                       run.intMaxPermittedWordLength);
+ScanOptions ScanOptionsOf(const RunState& run, const MarkupMarkers& markers) {
+    ScanOptions options(run.strExtraChars, run.strProhibitedInitialOrFinalChars,
+                        run.intMaxPermittedWordLength);
+    const Settings& s = run.settings;
+    options.readingWords = run.blnReadingWords;
+    options.dropFinalS = s.chkDropFinalS == 1;
+    options.apostrophesAllowed = s.chkAllowWordsWithApostrophes == 1;
+    options.ignoreNoVowel = s.chkIgnoreNoVowel == 1;
+    options.markers = markers;
+    options.commentsPossible = options.readingWords || markers.count > 0;
+    options.decodeEntities = !options.readingWords && markers.characterEntities;
+    return options;
 }
 
 void SetExtraChars(RunState& run) {

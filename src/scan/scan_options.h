@@ -9,6 +9,7 @@
 #include <array>
 
 #include "scan/letter_classes.h"
+#include "scan/markup.h"
 
 namespace lxt {
 
@@ -94,9 +95,10 @@ QString StartChars(QStringView extra, QStringView prohibited);
 // Rebuilds run.strExtraChars from the hyphen, apostrophe and numeral settings.
 void SetExtraChars(RunState& run);
 
-// What a scan needs to know about words, built once when the scan starts and never changed
-// while it runs: the word characters, the characters that may begin a word and the longest
-// word counted.
+// What a scan needs to know, built once when the scan starts and never changed while it
+// runs: the word characters, the characters that may begin a word, the longest word counted,
+// the word rules in force, the context (counting, or reading a common-words file) and the
+// marker pairs of the markup mode.
 struct ScanOptions {
     ScanOptions(QStringView extraChars, QStringView prohibitedInitialOrFinalChars,
                 int maxWordLength);
@@ -104,10 +106,22 @@ struct ScanOptions {
     WordCharTable word;   // letters and the extra characters (digits only among those)
     WordCharTable start;  // the same without the characters a word may not begin with
     int maxWordLength;
+    // Reading a common-words file: marked spans are always looked for, nothing is decoded,
+    // and the final-s and apostrophe rules are off.
+    bool readingWords = false;
+    bool dropFinalS = false;          // chkDropFinalS
+    bool apostrophesAllowed = false;  // chkAllowWordsWithApostrophes
+    bool ignoreNoVowel = false;       // chkIgnoreNoVowel
+    MarkupMarkers markers;
+    // Marked spans are looked for (in the reading context, or when pairs are in use).
+    bool commentsPossible = false;
+    // Entities are decoded before a line is scanned (counting context, markup modes).
+    bool decodeEntities = false;
 };
 
 // The options of a scan of `run` as it stands: its extra characters, the characters a word
-// may not begin or end with, and intMaxPermittedWordLength.
-ScanOptions ScanOptionsOf(const RunState& run);
+// may not begin or end with, intMaxPermittedWordLength, the word-rule settings,
+// blnReadingWords, and the marker pairs `markers`.
+ScanOptions ScanOptionsOf(const RunState& run, const MarkupMarkers& markers);
 
 }  // namespace lxt

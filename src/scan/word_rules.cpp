@@ -8,7 +8,6 @@
 #include <emmintrin.h>
 #endif
 
-#include "run/run_state.h"
 #include "scan/letter_classes.h"
 #include "support/char_case.h"
 #include "support/str_proc.h"
@@ -221,11 +220,12 @@ bool ContinuesWithMark(unsigned f, const char16_t* p, const char16_t* q,
 
 }  // namespace
 
-QStringView ExtractWord(RunState& run, const WordCharTable& wordChars) {
-    const qsizetype size = run.strLine.size();
-    const qsizetype pos = qsizetype(run.lngLP) - 1;
+QStringView ExtractWord(QStringView line, qsizetype& scanPosition, const ScanOptions& options) {
+    const WordCharTable& wordChars = options.word;
+    const qsizetype size = line.size();
+    const qsizetype pos = scanPosition;
     if (pos < 0 || pos >= size) return {};
-    const char16_t* p = reinterpret_cast<const char16_t*>(run.strLine.constData()) + pos;
+    const char16_t* p = line.utf16() + pos;
     const qsizetype limit = std::min<qsizetype>(size - pos, kMaxCandidateLength);
     // The rules below never remove a vowel or y, so the vowel test is made on the way.
     unsigned flags = 0;
@@ -271,25 +271,23 @@ QStringView ExtractWord(RunState& run, const WordCharTable& wordChars) {
         flags |= f;
         q += length;
     }
-    qsizetype n = q - p;
+    const qsizetype n = q - p;
     if (n == 0) return {};
-    run.lngLP += static_cast<qint32>(n);
-
-    while (n > 0 && p[n - 1] == u'-') --n;
-    QStringView candidate(p, n);
-    const Settings& s = run.settings;
-    if (s.chkDropFinalS == 1 && !run.blnReadingWords) candidate = DropFinalS(candidate);
-    if (s.chkAllowWordsWithApostrophes == 0 && !run.blnReadingWords &&
-        IsContractionPart(candidate)) {
-        return {};
-    }
-    if (s.chkIgnoreNoVowel == 1 && (flags & WordCharTable::kVowelOrYBit) == 0) return {};
-    return candidate;
+    scanPosition += n;
+    return ApplyWordRules(QStringView(p, n), flags, options);
 }
 
-QStringView ExtractWord(RunState& run) {
-    const WordCharTable wordChars(run.strExtraChars, false);
-    return ExtractWord(run, wordChars);
+QStringView ApplyWordRules(QStringView raw, unsigned flags, const ScanOptions& options) {
+    qsizetype n = raw.size();
+    const char16_t* p = raw.utf16();
+    while (n > 0 && p[n - 1] == u'-') --n;
+    QStringView candidate(p, n);
+    if (options.dropFinalS && !options.readingWords) candidate = DropFinalS(candidate);
+    if (!options.apostrophesAllowed && !options.readingWords && IsContractionPart(candidate)) {
+        return {};
+    }
+    if (options.ignoreNoVowel && (flags & WordCharTable::kVowelOrYBit) == 0) return {};
+    return candidate;
 }
 
 bool AcceptWord(QStringView candidate, int maxWordLength) {

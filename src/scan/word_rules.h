@@ -1,5 +1,5 @@
-// The word rules: ExtractWord cuts the candidate at lngLP and applies the rules that shorten
-// or empty it (trailing hyphens, final "s", apostrophe remnants and contraction stems, no
+// The word rules: ExtractWord cuts the candidate at the scan position and applies the rules that
+// shorten or empty it (trailing hyphens, final "s", apostrophe remnants and contraction stems, no
 // vowel); AcceptWord rejects too short, too long, one-character and Roman-numeral words.
 #pragma once
 
@@ -9,20 +9,19 @@
 
 namespace lxt {
 
-struct RunState;
-
 // The longest raw candidate, in characters.
 inline constexpr int kMaxCandidateLength = 65000;
 // The contraction stems, each followed by one blank.
 inline constexpr char16_t kContractionStems[] =
     u"aren couldn didn doesn hadn hasn isn shouldn wasn weren wouldn ";
 
-// The candidate at lngLP after the rules, as a view into run.strLine (valid until the line
-// changes; possibly empty). Advances lngLP past the raw candidate. `wordChars` is the test
-// built from run.strExtraChars without digits.
-QStringView ExtractWord(RunState& run, const WordCharTable& wordChars);
-// The same, building the test from run.strExtraChars.
-QStringView ExtractWord(RunState& run);
+// The candidate at `scanPosition` (0-based) of `line` after the rules of `options`, as a view
+// into `line` (possibly empty). Advances `scanPosition` past the raw candidate.
+QStringView ExtractWord(QStringView line, qsizetype& scanPosition, const ScanOptions& options);
+// The rules that shorten or empty a raw candidate (a maximal run of word characters):
+// trailing hyphens, final "s", contraction parts, no vowel. `flags` are the word-character
+// flags of its characters or-ed together (WordCharTable).
+QStringView ApplyWordRules(QStringView raw, unsigned flags, const ScanOptions& options);
 
 // True when the candidate has 3 to maxWordLength characters (a surrogate pair is one
 // character), is not one character repeated and does not read as a Roman numeral (written in
