@@ -18,6 +18,7 @@
 #include "run/word_list.h"
 #include "scan/line_scanner.h"
 #include "scan/markup.h"
+#include "scan/plain_line_scanner.h"
 #include "scan/scan_options.h"
 #include "scan/scan_state.h"
 #include "support/catalogue.h"
@@ -93,6 +94,51 @@ bool EndBeforeReading(RunState& run, int suppress) {
     return false;
 }
 
+// After a stop request in the reading loop: true when the scan ends, at once below 2,000
+// different words, else when the user confirms; otherwise the request is withdrawn.
+bool ConfirmStop(RunState& run) {
+    if (run.lngNumWords < kStopQuestionWords) return true;
+    const QString question = QStringLiteral(" ") + QString::number(run.lngNumWords) +
+                             QStringLiteral(" different words have been found.") + kCrLf +
+                             QStringLiteral("Do you really wish to stop?");
+    if (run.ui.MsgBox(question, Message(kMsgStopCaption), MsgButtons::YesNo, MsgIcon::None) ==
+        MsgResult::Yes) {
+        return true;
+    }
+    run.blnStop = false;
+    return false;
+}
+
+// Tells when the progress bar's position changes as the characters read grow, without
+// computing the position for every line: the next count of characters that moves it is
+// found once per step.
+class ProgressBarSteps {
+  public:
+    explicit ProgressBarSteps(qint64 fileLength) : length_(fileLength) {}
+    // True when `read` characters put the bar at another position than the last drawn.
+    bool Moved(qint64 read) {
+        if (read < next_) return false;
+        const int p = ProgressBarPosition(read, length_);
+        // The smallest count above `read` at a later position (the position never falls as
+        // the count grows, and `read` + the length is at least one step further).
+        qint64 low = read;
+        qint64 high = read + std::max<qint64>(length_, 1);
+        while (high - low > 1) {
+            const qint64 middle = low + (high - low) / 2;
+            (ProgressBarPosition(middle, length_) > p ? high : low) = middle;
+        }
+        next_ = high;
+        const bool moved = p != shown_;
+        shown_ = p;
+        return moved;
+    }
+
+  private:
+    qint64 length_;
+    qint64 next_ = 0;
+    int shown_ = -1;
+};
+
 // The reading loop over the lines of `reader`.
 void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, bool docxInput,
                bool& utf8, qint64 fileLength, const ScanOptions& options) {
@@ -102,17 +148,33 @@ void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, 
     const bool caseSignificant = run.settings.chkCaseSignificant == 1;
     bool headHandled = false;
     qint64 charactersRead = 0;
-    int barShown = -1;
     QString line;
+    QByteArrayView bytes;
     bool ended = false;
     CountingSink sink(run);
     ScanEvents events = ScanEventsOf(run);
     ScanState state;
+    PlainLineScanner plain(options, caseSignificant);
+    ProgressBarSteps bar(fileLength);
     for (;;) {
         run.eventPump.Pump(ui);
-        if (!reader.ReadLine(line, ended)) break;
+        if (!reader.ReadLineBytes(bytes, ended)) break;
         // One character per byte of the file, its line end included, whichever it is.
         charactersRead += reader.LastLineBytes() + reader.LastLineEndBytes();
+        if (drawBar && bar.Moved(charactersRead)) {
+            UpdateProgressBar(run, charactersRead, fileLength, 0);
+        }
+        // The usual line is scanned where it lies; an HTML file's lines wait until its head
+        // has been looked for.
+        if (!htmlFile || headHandled) {
+            const PlainLineScanner::Outcome outcome = plain.Scan(bytes, state, sink, events);
+            if (outcome == PlainLineScanner::Outcome::Empty) continue;
+            if (outcome == PlainLineScanner::Outcome::Scanned) {
+                if (run.blnStop && ConfirmStop(run)) break;
+                continue;
+            }
+        }
+        reader.DecodeLine(bytes, line);
         if (htmlFile && !headHandled &&
             line.contains(QStringLiteral("<!DOCTYPE"), Qt::CaseInsensitive) &&
             line.contains(QStringLiteral("HTML"), Qt::CaseInsensitive)) {
@@ -126,10 +188,6 @@ void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, 
                 reader.SetEncoding(TextLineReader::Encoding::Utf8);
             }
         }
-        if (drawBar) {
-            const int p = ProgressBarPosition(charactersRead, fileLength);
-            if (p != barShown) barShown = UpdateProgressBar(run, charactersRead, fileLength, 0);
-        }
         TrimControls(line);
         if (line.isEmpty()) continue;
         if (!docxInput && utf8) {
@@ -142,17 +200,7 @@ void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, 
         // into the old buffer, without a new allocation.
         std::swap(state.line, line);
         ScanLine(state, options, sink, events);
-        if (run.blnStop) {
-            if (run.lngNumWords < kStopQuestionWords) break;
-            const QString question = QStringLiteral(" ") + QString::number(run.lngNumWords) +
-                                     QStringLiteral(" different words have been found.") + kCrLf +
-                                     QStringLiteral("Do you really wish to stop?");
-            if (ui.MsgBox(question, Message(kMsgStopCaption), MsgButtons::YesNo, MsgIcon::None) ==
-                MsgResult::Yes) {
-                break;
-            }
-            run.blnStop = false;
-        }
+        if (run.blnStop && ConfirmStop(run)) break;
     }
 }
 

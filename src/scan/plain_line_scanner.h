@@ -1,0 +1,54 @@
+// The line scanner's quick way for the usual line: plain ASCII text (once the blanks and
+// control characters at its ends are trimmed, every byte from 32 to 127), in which no marked
+// span can begin and no entity is decoded. Such a line is scanned as bytes where it lies,
+// with the word-character tables of the scan; each accepted word is widened to UTF-16 for
+// the sink. The words are those ScanLine finds in the decoded, trimmed and case-folded line.
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <array>
+#include <vector>
+
+namespace lxt {
+
+class WordSink;
+struct ScanOptions;
+struct ScanState;
+class ScanEvents;
+
+class PlainLineScanner {
+  public:
+    // `options` must outlive the scanner. `caseSignificant`: lines keep their case.
+    PlainLineScanner(const ScanOptions& options, bool caseSignificant);
+
+    enum class Outcome {
+        NeedsScanLine,  // nothing done: the line takes the general way
+        Empty,          // nothing but blanks and control characters: nothing to scan
+        Scanned,
+    };
+    // Scans the line `bytes` (no line end) when it is a plain line and no span is open in
+    // `state`. Ends the line after the current candidate when a stop is requested.
+    Outcome Scan(QByteArrayView bytes, ScanState& state, WordSink& sink, ScanEvents& events);
+
+  private:
+    // Copies the trimmed line into line_, case-folded, with the blank appended; false when a
+    // byte rules the quick way out.
+    bool Prepare(const unsigned char* p, qsizetype n);
+    void SpaceDoubleHyphens();
+
+    const ScanOptions& options_;
+    bool caseSignificant_;
+    bool usable_;            // the scan's markers and context allow the quick way at all
+    bool hyphenIsWordChar_;  // "--" must be turned into blanks
+    // Bytes below 128 that send a line to ScanLine: the first characters of the start
+    // markers, and "&" when entities are decoded.
+    std::array<bool, 128> refused_{};
+    std::array<unsigned char, 128> word_{};   // word-character flags of the bytes below 128
+    std::array<unsigned char, 128> start_{};  // whether a word may begin with the byte
+    qsizetype untilYield_ = 0;                // bytes to scan before events may run again
+    QByteArray line_;
+    std::vector<char16_t> wide_;
+};
+
+}  // namespace lxt
