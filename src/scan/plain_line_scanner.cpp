@@ -17,6 +17,7 @@ namespace lxt {
 namespace {
 
 constexpr unsigned char kBlank = 32;
+constexpr qsizetype kBlock = 16;
 constexpr unsigned char kFirstNonAscii = 128;
 // The scan lets events run after each this many bytes (the pump itself reads the clock only
 // every so many calls, so a stop is seen within a few thousand words): about one yield for
@@ -25,6 +26,25 @@ constexpr qsizetype kBytesPerYield = 16;
 
 bool IsAsciiLetter(char16_t u) {
     return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z');
+}
+
+// AcceptWord for a candidate of ASCII characters (no blank among them), deciding the usual
+// word at once: 3 to maxLength characters, not one character repeated, and not written in
+// the letters of Roman numerals only (those few go to AcceptWord for its exceptions).
+inline bool AcceptsAscii(QStringView candidate, int maxLength) {
+    const qsizetype n = candidate.size();
+    if (n <= 2 || n > maxLength) return false;
+    const char16_t* w = candidate.utf16();
+    // Most words have a letter outside IVXLCDM among their first few, and a second letter
+    // other than their first.
+    qsizetype i = 0;
+    constexpr quint64 kRoman[2] = {RomanMask(0), RomanMask(1)};
+    while (i < n && ((kRoman[w[i] / 64] >> (w[i] % 64)) & 1) != 0) ++i;
+    if (i == n) return AcceptWord(candidate, maxLength);
+    if (w[1] != w[0]) return true;
+    qsizetype k = 2;
+    while (k < n && w[k] == w[0]) ++k;
+    return k < n;
 }
 
 }  // namespace
@@ -44,45 +64,59 @@ PlainLineScanner::PlainLineScanner(const ScanOptions& options, bool caseSignific
     }
     if (options.decodeEntities) refused_[u'&'] = true;
     for (char16_t u = 0; u < kFirstNonAscii; ++u) {
+        if (refused_[u]) refusedList_[size_t(refusedCount_++)] = static_cast<char>(u);
+    }
+    for (char16_t u = 0; u < kFirstNonAscii; ++u) {
         word_[u] = static_cast<unsigned char>(options.word.LowFlags(u));
         start_[u] = static_cast<unsigned char>(options.start.LowFlags(u) & WordCharTable::kWordBit);
     }
     hyphenIsWordChar_ = (word_[u'-'] & WordCharTable::kWordBit) != 0;
-    wide_.resize(size_t(kMaxCandidateLength));
+    wide_.resize(size_t(kMaxCandidateLength + kBlock));
 }
 
 bool PlainLineScanner::Prepare(const unsigned char* p, qsizetype n) {
-    line_.resize(n + 1);
+    // Room after the blank for whole blocks of sixteen bytes read at the end of the line.
+    line_.resize(n + 1 + kBlock);
+    size_ = n + 1;
     auto* out = reinterpret_cast<unsigned char*>(line_.data());
     qsizetype i = 0;
 #if defined(__SSE2__)
-    // Sixteen bytes at a time: any byte below 32 or from 128 on (a signed byte below 32) ends
-    // the quick way; capitals are folded on the way.
+    // Sixteen bytes at a time: a byte below 32 or from 128 on (a signed byte below 32), or a
+    // refused byte, ends the quick way; capitals are folded on the way.
     const __m128i blank = _mm_set1_epi8(static_cast<char>(kBlank));
     const __m128i beforeA = _mm_set1_epi8('A' - 1);
     const __m128i afterZ = _mm_set1_epi8('Z' + 1);
     const __m128i caseBit = _mm_set1_epi8('a' - 'A');
     const __m128i fold = caseSignificant_ ? _mm_setzero_si128() : _mm_set1_epi8(-1);
-    for (; i + 16 <= n; i += 16) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-        if (_mm_movemask_epi8(_mm_cmplt_epi8(v, blank)) != 0) return false;
+    const auto block = [&](qsizetype at) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + at));
+        __m128i bad = _mm_cmplt_epi8(v, blank);
+        for (int k = 0; k < refusedCount_; ++k) {
+            bad = _mm_or_si128(bad, _mm_cmpeq_epi8(v, _mm_set1_epi8(refusedList_[size_t(k)])));
+        }
         const __m128i capital =
             _mm_and_si128(_mm_cmpgt_epi8(v, beforeA), _mm_cmplt_epi8(v, afterZ));
         const __m128i folded =
             _mm_or_si128(v, _mm_and_si128(_mm_and_si128(capital, fold), caseBit));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), folded);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + at), folded);
+        return _mm_movemask_epi8(bad) == 0;
+    };
+    if (n >= kBlock) {
+        for (; i + kBlock <= n; i += kBlock) {
+            if (!block(i)) return false;
+        }
+        // The last bytes as one block that overlaps the ones before.
+        if (i < n && !block(n - kBlock)) return false;
+        i = n;
     }
 #endif
     for (; i < n; ++i) {
         unsigned char c = p[i];
-        if (c < kBlank || c >= kFirstNonAscii) return false;
+        if (c < kBlank || c >= kFirstNonAscii || refused_[c]) return false;
         if (!caseSignificant_ && c >= 'A' && c <= 'Z') c = static_cast<unsigned char>(c + 32);
         out[i] = c;
     }
-    for (i = 0; i < n; ++i) {
-        if (refused_[out[i]]) return false;
-    }
-    out[n] = kBlank;
+    std::memset(out + n, kBlank, size_t(1 + kBlock));
     return true;
 }
 
@@ -90,7 +124,7 @@ bool PlainLineScanner::Prepare(const unsigned char* p, qsizetype n) {
 // searching on after each pair as ScanLine's own spacing does.
 void PlainLineScanner::SpaceDoubleHyphens() {
     char* d = line_.data();
-    const qsizetype n = line_.size();
+    const qsizetype n = size_;
     const char* end = d + n;
     const char* at = static_cast<const char*>(std::memchr(d, '-', size_t(n)));
     while (at != nullptr && at + 1 < end) {
@@ -112,6 +146,52 @@ void PlainLineScanner::SpaceDoubleHyphens() {
     }
 }
 
+// The length of the run of word characters at b (at most `limit`). Runs of the small
+// letters a-z are taken sixteen at a time.
+inline qsizetype PlainLineScanner::WordRun(const unsigned char* b, qsizetype limit) const {
+    qsizetype length = 0;
+#if defined(__SSE2__)
+    const __m128i a = _mm_set1_epi8('a');
+    const __m128i z = _mm_set1_epi8('z');
+    while (length + kBlock <= limit) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + length));
+        // a-z: unsigned a <= v <= z.
+        const __m128i small = _mm_cmpeq_epi8(_mm_max_epu8(_mm_min_epu8(v, z), a), v);
+        const unsigned letters =
+            unsigned(__builtin_ctz(~unsigned(_mm_movemask_epi8(small)) | 0x10000u));
+        length += letters;
+        if (letters < kBlock) break;
+    }
+#endif
+    while (length < limit && (word_[b[length]] & WordCharTable::kWordBit) != 0) ++length;
+    return length;
+}
+
+// The word-character flags that the rules read (a vowel or y among the characters), found
+// at the first vowel.
+inline unsigned PlainLineScanner::VowelFlag(const unsigned char* b, qsizetype length) const {
+    for (qsizetype k = 0; k < length; ++k) {
+        if ((word_[b[k]] & WordCharTable::kVowelOrYBit) != 0) return WordCharTable::kVowelOrYBit;
+    }
+    return 0;
+}
+
+inline void PlainLineScanner::Widen(const unsigned char* from, qsizetype length, char16_t* to) {
+    qsizetype k = 0;
+#if defined(__SSE2__)
+    // Whole blocks (the line has room after its end, the buffer after the longest word).
+    for (; k < length; k += kBlock) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + k));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + k),
+                         _mm_unpacklo_epi8(v, _mm_setzero_si128()));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + k + 8),
+                         _mm_unpackhi_epi8(v, _mm_setzero_si128()));
+    }
+#else
+    for (; k < length; ++k) to[k] = from[k];
+#endif
+}
+
 PlainLineScanner::Outcome PlainLineScanner::Scan(QByteArrayView bytes, ScanState& state,
                                                  WordSink& sink, ScanEvents& events) {
     if (!usable_ || state.withinComment != -1) return Outcome::NeedsScanLine;
@@ -125,9 +205,10 @@ PlainLineScanner::Outcome PlainLineScanner::Scan(QByteArrayView bytes, ScanState
     if (hyphenIsWordChar_) SpaceDoubleHyphens();
 
     const auto* b = reinterpret_cast<const unsigned char*>(line_.constData());
-    const qsizetype n = line_.size();  // the blank appended included
+    const qsizetype n = size_;  // the blank appended included
     qsizetype pos = 0;
     qsizetype nextYield = untilYield_;  // counted on from the lines before
+    char16_t* wide = wide_.data();
     while (pos + 1 < n) {
         if (start_[b[pos]] == 0) {
             // Not where a word begins: on to the next character other than a blank.
@@ -135,22 +216,17 @@ PlainLineScanner::Outcome PlainLineScanner::Scan(QByteArrayView bytes, ScanState
             while (pos < n && b[pos] == kBlank) ++pos;
             continue;
         }
-        const qsizetype limit = std::min<qsizetype>(n - pos, kMaxCandidateLength);
-        unsigned flags = 0;
-        qsizetype length = 0;
-        while (length < limit) {
-            const unsigned f = word_[b[pos + length]];
-            if ((f & WordCharTable::kWordBit) == 0) break;
-            flags |= f;
-            ++length;
-        }
-        for (qsizetype k = 0; k < length; ++k) wide_[size_t(k)] = b[pos + k];
+        const qsizetype length =
+            WordRun(b + pos, std::min<qsizetype>(n - pos, kMaxCandidateLength));
+        const unsigned char* word = b + pos;
         pos += length;
-        const QStringView candidate =
-            ApplyWordRules(QStringView(wide_.data(), length), flags, options_);
-        if (SurelyAccepted(candidate, options_.maxWordLength) ||
-            AcceptWord(candidate, options_.maxWordLength)) {
-            sink.Accept(candidate);
+        // The rules never lengthen a candidate: one of two characters or fewer is rejected
+        // as it stands.
+        if (length > 2) {
+            Widen(word, length, wide);
+            const QStringView candidate =
+                ApplyWordRules(QStringView(wide, length), VowelFlag(word, length), options_);
+            if (AcceptsAscii(candidate, options_.maxWordLength)) sink.Accept(candidate);
         }
         if (pos >= nextYield) {
             events.LetEventsRun();

@@ -36,6 +36,9 @@ class PlainLineScanner {
     // byte rules the quick way out.
     bool Prepare(const unsigned char* p, qsizetype n);
     void SpaceDoubleHyphens();
+    qsizetype WordRun(const unsigned char* b, qsizetype limit) const;
+    unsigned VowelFlag(const unsigned char* b, qsizetype length) const;
+    static void Widen(const unsigned char* from, qsizetype length, char16_t* to);
 
     const ScanOptions& options_;
     bool caseSignificant_;
@@ -44,10 +47,13 @@ class PlainLineScanner {
     // Bytes below 128 that send a line to ScanLine: the first characters of the start
     // markers, and "&" when entities are decoded.
     std::array<bool, 128> refused_{};
+    std::array<char, 128> refusedList_{};
+    int refusedCount_ = 0;
     std::array<unsigned char, 128> word_{};   // word-character flags of the bytes below 128
     std::array<unsigned char, 128> start_{};  // whether a word may begin with the byte
     qsizetype untilYield_ = 0;                // bytes to scan before events may run again
-    QByteArray line_;
+    QByteArray line_;     // the line prepared, with room for whole blocks after its end
+    qsizetype size_ = 0;  // its length, the blank appended included
     std::vector<char16_t> wide_;
 };
 

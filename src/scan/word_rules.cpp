@@ -131,38 +131,6 @@ bool KeepsFinalS(QStringView candidate) {
     return false;
 }
 
-QStringView DropFinalS(QStringView candidate) {
-    if (KeepsFinalS(candidate)) return candidate;
-    const qsizetype n = candidate.size();
-    if (n > 2 && candidate[n - 1] == u's' && !candidate.endsWith(u"ss") &&
-        !candidate.endsWith(u"'s") && !IsLowerCaseVowel(candidate[n - 2])) {
-        return candidate.chopped(1);
-    }
-    return candidate;
-}
-
-// True when the candidate is an apostrophe remnant or, followed by a blank, occurs in the
-// contraction stems. A candidate holds no blank, so that is when it is an ending of a stem.
-bool IsContractionPart(QStringView candidate) {
-    if (candidate.size() == 1) {
-        const QChar c = LowerChar(candidate[0]);
-        for (QChar r : QStringView(kApostropheRemnants)) {
-            if (c == r) return true;
-        }
-    }
-    if (candidate.isEmpty()) return true;  // the blank alone occurs in the stems
-    const char16_t last = candidate.back().unicode();
-    const bool stemEnding =
-        last < 128 ? kAsciiStemEndings.member[last] : kStemEndings.Has(LowerChar(QChar(last)));
-    if (!(stemEnding & (candidate.size() <= kLongestStem))) return false;  // the usual case
-    const char16_t first = candidate[0].unicode();
-    if (first < 128 && !kEndingStartsByLength[size_t(candidate.size())][first]) return false;
-    for (QStringView ending : kEndingsByLength[size_t(candidate.size())]) {
-        if (LowerEquals(candidate, ending)) return true;
-    }
-    return false;
-}
-
 QStringView TrimBlanks(QStringView text) {
     const char16_t* p = text.utf16();
     qsizetype first = 0;
@@ -220,6 +188,38 @@ bool ContinuesWithMark(unsigned f, const char16_t* p, const char16_t* q,
 
 }  // namespace
 
+QStringView DropFinalS(QStringView candidate) {
+    if (KeepsFinalS(candidate)) return candidate;
+    const qsizetype n = candidate.size();
+    if (n > 2 && candidate[n - 1] == u's' && !candidate.endsWith(u"ss") &&
+        !candidate.endsWith(u"'s") && !IsLowerCaseVowel(candidate[n - 2])) {
+        return candidate.chopped(1);
+    }
+    return candidate;
+}
+
+// True when the candidate is an apostrophe remnant or, followed by a blank, occurs in the
+// contraction stems. A candidate holds no blank, so that is when it is an ending of a stem.
+bool IsContractionPart(QStringView candidate) {
+    if (candidate.size() == 1) {
+        const QChar c = LowerChar(candidate[0]);
+        for (QChar r : QStringView(kApostropheRemnants)) {
+            if (c == r) return true;
+        }
+    }
+    if (candidate.isEmpty()) return true;  // the blank alone occurs in the stems
+    const char16_t last = candidate.back().unicode();
+    const bool stemEnding =
+        last < 128 ? kAsciiStemEndings.member[last] : kStemEndings.Has(LowerChar(QChar(last)));
+    if (!(stemEnding & (candidate.size() <= kLongestStem))) return false;  // the usual case
+    const char16_t first = candidate[0].unicode();
+    if (first < 128 && !kEndingStartsByLength[size_t(candidate.size())][first]) return false;
+    for (QStringView ending : kEndingsByLength[size_t(candidate.size())]) {
+        if (LowerEquals(candidate, ending)) return true;
+    }
+    return false;
+}
+
 QStringView ExtractWord(QStringView line, qsizetype& scanPosition, const ScanOptions& options) {
     const WordCharTable& wordChars = options.word;
     const qsizetype size = line.size();
@@ -275,19 +275,6 @@ QStringView ExtractWord(QStringView line, qsizetype& scanPosition, const ScanOpt
     if (n == 0) return {};
     scanPosition += n;
     return ApplyWordRules(QStringView(p, n), flags, options);
-}
-
-QStringView ApplyWordRules(QStringView raw, unsigned flags, const ScanOptions& options) {
-    qsizetype n = raw.size();
-    const char16_t* p = raw.utf16();
-    while (n > 0 && p[n - 1] == u'-') --n;
-    QStringView candidate(p, n);
-    if (options.dropFinalS && !options.readingWords) candidate = DropFinalS(candidate);
-    if (!options.apostrophesAllowed && !options.readingWords && IsContractionPart(candidate)) {
-        return {};
-    }
-    if (options.ignoreNoVowel && (flags & WordCharTable::kVowelOrYBit) == 0) return {};
-    return candidate;
 }
 
 bool AcceptWord(QStringView candidate, int maxWordLength) {
