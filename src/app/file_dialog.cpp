@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileDialog>
 
+#include "support/native_file.h"
+
 namespace lxt {
 
 QString ShowFileDialog(QWidget* parent, const FileDialogRequest& request) {
@@ -22,7 +24,11 @@ QString ShowFileDialog(QWidget* parent, const FileDialogRequest& request) {
     dialog.selectFile(QString());
     if (dialog.exec() != QDialog::Accepted) return QString();
     const QStringList files = dialog.selectedFiles();
-    return files.isEmpty() ? QString() : QDir::toNativeSeparators(files.constFirst());
+    if (files.isEmpty()) return QString();
+    const QString chosen = QDir::toNativeSeparators(files.constFirst());
+    // A file whose name is not UTF-8 is shown and given back with U+FFFD: opening takes the
+    // file chosen. A save keeps the name as typed, so that no other file is overwritten.
+    return request.mode == FileDialogMode::Open ? FileShownAs(chosen) : chosen;
 }
 
 }  // namespace lxt

@@ -471,10 +471,10 @@ void FrmMain::Timer2_Timer() {
 
 // ---- The program ----
 
-int RunMainWindow(QApplication& app) {
+int RunMainWindow(QApplication& app, const QStringList& arguments) {
     FrmMain frmMain;
     if (!frmMain.Form_Load()) return EXIT_FAILURE;
-    const QString file = InputFileArgument(app.arguments());
+    const QString file = InputFileArgument(arguments);
     if (!file.isEmpty()) frmMain.OpenInputFile(file);
     return app.exec();
 }

@@ -254,8 +254,8 @@ class FrmMain : public QMainWindow {
 // not an option, or the one after "--"); empty when none is named.
 QString InputFileArgument(const QStringList& arguments);
 
-// Loads the catalogue, shows the main window, takes the file named on the command line as
-// the input file and runs the event loop.
-int RunMainWindow(QApplication& app);
+// Loads the catalogue, shows the main window, takes the file named in `arguments` (the
+// command line as DecodeArguments gives it) as the input file and runs the event loop.
+int RunMainWindow(QApplication& app, const QStringList& arguments);
 
 }  // namespace lxt

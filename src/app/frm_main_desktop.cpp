@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
@@ -19,6 +18,8 @@
 #include <QUrl>
 
 #include "app/frm_main.h"
+#include "support/native_file.h"
+#include "support/native_file_name.h"
 
 namespace lxt {
 
@@ -51,7 +52,7 @@ QString InputFileArgument(const QStringList& arguments) {
 void FrmMain::OpenInputFile(const QString& path) {
     if (path.isEmpty() || IsCounting() || !cmdFile[0]->isEnabled()) return;
     run_->blnWordsGot = false;
-    ChooseFile(0, QFileInfo(path).absoluteFilePath());
+    ChooseFile(0, AbsoluteFilePath(path));
 }
 
 void FrmMain::SetUpDesktopHabits() {
@@ -81,7 +82,16 @@ QString FrmMain::DroppedInputFile(const QMimeData* data) const {
     }
     const QList<QUrl> urls = data->urls();
     if (urls.isEmpty() || !urls.first().isLocalFile()) return {};
-    return urls.first().toLocalFile();
+    const QUrl& url = urls.first();
+#ifdef Q_OS_UNIX
+    // The path's bytes as the URL carries them: toLocalFile() would turn bytes that are not
+    // UTF-8 into U+FFFD and so name another file.
+    if (url.host().isEmpty()) {
+        return DecodeFileName(
+            QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+    }
+#endif
+    return url.toLocalFile();
 }
 
 void FrmMain::dragEnterEvent(QDragEnterEvent* event) {

@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -33,6 +32,7 @@
 #include "support/data_folder.h"
 #include "support/file_proc.h"
 #include "support/language_tables.h"
+#include "support/native_file.h"
 #include "support/str_proc.h"
 #include "support/text_literals.h"
 
@@ -292,22 +292,22 @@ void FrmMain::txbFile_LostFocus(int index) {
 
 bool FrmMain::CheckInputFile(const QString& path) {
     if (path.isEmpty()) return false;
-    const QFileInfo info(path);
-    const QString folder = info.absolutePath();
+    const PathInfo info = InfoOfPath(path);
+    const QString folder = AbsoluteFolderOf(path);
     if (!FileExists(path)) {
         if (run_->blnStartUpCompleted) {
             chkUTF8->setChecked(false);
             TheUi().MsgBox(Latin(kInputMissing), Latin(kInputMissingTitle), MsgButtons::Ok,
                            MsgIcon::Exclamation);
-        } else if (QFileInfo(folder).isDir()) {
-            QDir::setCurrent(folder);
+        } else if (InfoOfPath(folder).isFolder) {
+            SetCurrentFolder(folder);
         }
         lblFilesize->clear();
         return false;
     }
-    if (QFileInfo(folder).isDir()) QDir::setCurrent(folder);
-    if (info.size() != 0) {
-        lblFilesize->setText(Latin(kFilesizePrefix) + SizeText(info.size()));
+    if (InfoOfPath(folder).isFolder) SetCurrentFolder(folder);
+    if (info.size != 0) {
+        lblFilesize->setText(Latin(kFilesizePrefix) + SizeText(info.size));
         return true;
     }
     // No message box about the input file before start-up has completed.

@@ -13,6 +13,7 @@
 #include "run/run_statistics.h"
 #include "support/catalogue.h"
 #include "support/message_numbers.h"
+#include "support/native_file_name.h"
 #include "support/private_temp_folder.h"
 
 namespace lxt::cli {
@@ -115,7 +116,8 @@ void ConsoleUi::PrintMessage(const QString& text) {
     lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     if (!lines.endsWith(QLatin1Char('\n'))) lines += QLatin1Char('\n');
-    const QByteArray bytes = lines.toUtf8();
+    // A file name's bytes that are not UTF-8 are shown as U+FFFD.
+    const QByteArray bytes = ShownFileName(lines).toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), err_);
     std::fflush(err_);
 }

@@ -1,9 +1,9 @@
 #include "cli/count_command.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <optional>
 
@@ -31,6 +31,8 @@
 #include "support/file_proc.h"
 #include "support/language_tables.h"
 #include "support/message_numbers.h"
+#include "support/native_file.h"
+#include "support/native_file_name.h"
 #include "support/private_temp_folder.h"
 #include "support/win1252.h"
 
@@ -42,7 +44,7 @@ constexpr char kAllLanguages[] = "all";
 constexpr char kUsageHint[] = "Try 'lxt-count --help'.";
 
 void WriteTo(std::FILE* stream, const QString& text) {
-    const QByteArray bytes = text.toUtf8();
+    const QByteArray bytes = ShownFileName(text).toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
 }
 
@@ -73,7 +75,7 @@ QString CommonWordsPath(const QString& given) {
     if (code == QLatin1String(kAllLanguages)) return PickerEntryPath(kEntryAllSixLanguages);
     const int position = LanguagePosition(code);
     if (position >= 0) return LanguageFilePath(position);
-    return QFileInfo(given).absoluteFilePath();
+    return AbsoluteFilePath(given);
 }
 
 // The file's text as the clipboard would hold it: UTF-8 when asked for or when the bytes
@@ -170,10 +172,10 @@ int RunCount(const QStringList& arguments, StandardOutput& out) {
         // The counter never shows words as found; the file keeps the windows' own choice.
         saved.chkSuppressWords = Settings{}.chkSuppressWords;
         if (!o.inputFiles.isEmpty() && o.inputFiles[0] != QLatin1String(kStandardInputName)) {
-            saved.txbFile[0] = QFileInfo(o.inputFiles[0]).absoluteFilePath();
+            saved.txbFile[0] = AbsoluteFilePath(o.inputFiles[0]);
         }
         if (!saved.txbFile[1].isEmpty()) {
-            saved.txbFile[1] = QFileInfo(saved.txbFile[1]).absoluteFilePath();
+            saved.txbFile[1] = AbsoluteFilePath(saved.txbFile[1]);
         }
         const QString error = SaveState(saved, o.saveSettingsFile);
         if (!error.isEmpty()) {
@@ -202,9 +204,9 @@ int RunCount(const QStringList& arguments, StandardOutput& out) {
     }
 
     if (o.asClipboard) {
-        QFile file(inputs.first());
-        if (!file.open(QIODevice::ReadOnly)) {
-            ui.PrintMessage(inputs.first() + QStringLiteral(": ") + file.errorString());
+        QFile file;
+        if (!OpenFile(file, inputs.first(), QIODevice::ReadOnly)) {
+            ui.PrintMessage(inputs.first() + QStringLiteral(": ") + SystemErrorText(errno));
             return kExitInputRefused;
         }
         ui.SetClipboardText(FileTextAsClipboard(file.readAll(), o.encoding));

@@ -27,6 +27,7 @@
 #include "support/error_numbers.h"
 #include "support/file_proc.h"
 #include "support/message_numbers.h"
+#include "support/native_file_name.h"
 #include "support/text_literals.h"
 #include "support/ui.h"
 
@@ -134,7 +135,7 @@ OutputFileTest TestOutputFile(const QString& path) {
                                         u' ' + Latin(kNotRegularFileText)};
     }
 #ifdef Q_OS_UNIX
-    const QByteArray native = QFile::encodeName(path);
+    const QByteArray native = EncodeFileName(path);
     const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
     if (fd >= 0) {
         ::close(fd);

@@ -1,7 +1,7 @@
 #include "exclude/common_words.h"
 
 #include <QFile>
-#include <QFileInfo>
+#include <cerrno>
 
 #include "input/is_text_file.h"
 #include "run/event_pump.h"
@@ -21,6 +21,7 @@
 #include "support/language_tables.h"
 #include "support/line_ends.h"
 #include "support/message_numbers.h"
+#include "support/native_file.h"
 #include "support/str_proc.h"
 #include "support/text_literals.h"
 #include "support/ui.h"
@@ -125,7 +126,7 @@ bool ReadCommonWords(RunState& run) {
         }
         return false;
     }
-    if (QFileInfo(path).size() > kMaxCommonWordsFileBytes) {
+    if (InfoOfPath(path).size > kMaxCommonWordsFileBytes) {
         ui.MsgBox(path + QStringLiteral("\r\n") + QLatin1String(kCommonWordsFileTooLarge),
                   QStringLiteral("Fatal error"), MsgButtons::Ok, MsgIcon::Information);
         return false;
@@ -146,9 +147,9 @@ bool ReadCommonWords(RunState& run) {
     run.eventPump.Restart();
 
     bool completed = false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ReportError(run, kErrPermissionDenied, file.errorString(), QLatin1String(kProcedure));
+    QFile file;
+    if (!OpenFile(file, path, QIODevice::ReadOnly)) {
+        ReportError(run, kErrPermissionDenied, SystemErrorText(errno), QLatin1String(kProcedure));
     } else {
         const QByteArray bytes = file.readAll();
         file.close();

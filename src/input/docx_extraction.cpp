@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <exception>
 #include <new>
 
@@ -15,6 +16,7 @@
 #include "support/file_proc.h"
 #include "support/folder_proc.h"
 #include "support/message_numbers.h"
+#include "support/native_file.h"
 #include "support/text_literals.h"
 #include "support/ui.h"
 #include "support/utf8.h"
@@ -199,8 +201,10 @@ QString ReadDocx(RunState& run, DocxState& docx, bool showMessages, QString& tex
 
 QString WritePieces(const QString& fileName, const QStringList& pieces, qsizetype first,
                     qsizetype last) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return file.errorString();
+    QFile file;
+    if (!OpenFile(file, fileName, QIODevice::WriteOnly | QIODevice::Truncate)) {
+        return SystemErrorText(errno);
+    }
     // The pieces are gathered and encoded a block at a time, not one by one.
     constexpr qsizetype kBlock = 1 << 20;
     QString block;

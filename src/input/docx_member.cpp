@@ -7,6 +7,8 @@
 #include <memory>
 #include <vector>
 
+#include "support/native_file_name.h"
+
 namespace lxt {
 
 namespace {
@@ -25,7 +27,7 @@ struct MemberCloser {
 MemberExtraction ExtractDocumentMember(const QString& archivePath, const QString& destinationFolder,
                                        qint64 cap) {
     int openError = 0;
-    const QByteArray path = QFile::encodeName(archivePath);
+    const QByteArray path = EncodeFileName(archivePath);
     std::unique_ptr<zip_t, ArchiveCloser> archive(
         zip_open(path.constData(), ZIP_RDONLY, &openError));
     if (!archive) return MemberExtraction::NotArchive;

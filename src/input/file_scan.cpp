@@ -25,6 +25,7 @@
 #include "support/error_numbers.h"
 #include "support/file_proc.h"
 #include "support/message_numbers.h"
+#include "support/native_file.h"
 #include "support/str_proc.h"
 #include "support/text_literals.h"
 #include "support/ui.h"
@@ -209,12 +210,13 @@ void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, 
 bool SameFile(const QString& first, const QString& second) {
     if (first.isEmpty() || second.isEmpty()) return false;
     auto canonical = [](const QString& name) {
-        const QFileInfo info(name);
-        const QString real = info.canonicalFilePath();
+        const QString real = CanonicalFilePath(name);
         if (!real.isEmpty()) return real;
-        const QString folder = info.absoluteDir().canonicalPath();
-        return QDir::cleanPath((folder.isEmpty() ? info.absolutePath() : folder) +
-                               QStringLiteral("/") + info.fileName());
+        const QString absolute = AbsoluteFilePath(name);
+        const QString fileName = absolute.mid(absolute.lastIndexOf(u'/') + 1);
+        const QString folder = CanonicalFilePath(AbsoluteFolderOf(name));
+        return QDir::cleanPath((folder.isEmpty() ? AbsoluteFolderOf(name) : folder) +
+                               QStringLiteral("/") + fileName);
     };
     return first == second || canonical(first) == canonical(second) ||
            SameFileOnDisk(first, second);
@@ -223,7 +225,7 @@ bool SameFile(const QString& first, const QString& second) {
 bool CheckInputFile(RunState& run, const QString& path) {
     Ui& ui = run.ui;
     if (path.isEmpty()) return false;
-    const QFileInfo info(path);
+    const PathInfo info = InfoOfPath(path);
     if (!FileExists(path)) {
         if (run.blnStartUpCompleted) {
             run.settings.chkUTF8 = 0;
@@ -234,7 +236,7 @@ bool CheckInputFile(RunState& run, const QString& path) {
         ui.SetLabel(UiLabel::FileSize, QString());
         return false;
     }
-    if (info.size() == 0) {
+    if (info.size == 0) {
         if (run.blnStartUpCompleted) {
             ui.MsgBox(QStringLiteral("Input file is zero-length."), QStringLiteral("Empty file"),
                       MsgButtons::Ok, MsgIcon::Exclamation);
@@ -242,7 +244,7 @@ bool CheckInputFile(RunState& run, const QString& path) {
         ui.SetLabel(UiLabel::FileSize, QStringLiteral("Filesize: 0 bytes"));
         return false;
     }
-    ui.SetLabel(UiLabel::FileSize, QStringLiteral("Filesize: ") + SizeText(info.size()));
+    ui.SetLabel(UiLabel::FileSize, QStringLiteral("Filesize: ") + SizeText(info.size));
     return true;
 }
 
@@ -300,7 +302,7 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
         run.intTextKind = textCode;
         if (!readable) return abandon();
         if (!AskEncoding(run, utf8)) return abandon();
-        fileLength = QFileInfo(input).size();
+        fileLength = InfoOfPath(input).size;
     } else {
         // The first preparation only checks the document: its folder goes at once.
         qint32 result = 0;
@@ -407,7 +409,7 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
                           QStringLiteral("Error"), MsgButtons::Ok, MsgIcon::Exclamation);
                 return EndBeforeReading(run, suppress);
             }
-            fileLength = QFileInfo(textFile).size();
+            fileLength = InfoOfPath(textFile).size;
             ui.SetLabel(UiLabel::XmlSize, QStringLiteral("Text: ") + SizeText(fileLength));
             quint8 firstControl = 32;
             qint32 position = 0;

@@ -1,7 +1,6 @@
 #include "input/is_text_file.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QLocale>
 #include <QStringList>
 #include <cerrno>
@@ -9,6 +8,7 @@
 #include "input/utf8_detection.h"
 #include "support/file_proc.h"
 #include "support/line_ends.h"
+#include "support/native_file.h"
 #include "support/str_proc.h"
 #include "support/text_literals.h"
 #include "support/ui.h"
@@ -33,9 +33,9 @@ int FailureCode(int savedErrno) {
 }
 
 // Opens for binary reading; on failure gives the failure code.
-bool OpenForReading(QFile& file, int& code) {
+bool OpenForReading(QFile& file, const QString& fileName, int& code) {
     errno = 0;
-    if (file.open(QIODevice::ReadOnly)) return true;
+    if (OpenFile(file, fileName, QIODevice::ReadOnly)) return true;
     code = FailureCode(errno);
     return false;
 }
@@ -50,8 +50,8 @@ bool IsControlByte(unsigned char b) {
 bool CharsetDeclaresUtf8(const QString& fileName) {
     static const QByteArray kPlain = QByteArrayLiteral("charset=UTF-8");
     static const QByteArray kQuoted = QByteArrayLiteral("charset=\"UTF-8\"");
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) return false;
+    QFile file;
+    if (!OpenFile(file, fileName, QIODevice::ReadOnly)) return false;
     QByteArray tail;  // the end of the current line, long enough to hold a declaration
     bool lineHasText = false;
     bool afterCr = false;
@@ -103,9 +103,9 @@ int HeaderTest(const QString& fileName, bool charset) {
     if (!FileExists(fileName)) return kCodeNotFound;
     unsigned char b[kHeaderLength] = {0, 0, 0, 0, 0};
     {
-        QFile file(fileName);
+        QFile file;
         int code = kHeaderNone;
-        if (!OpenForReading(file, code)) return code;
+        if (!OpenForReading(file, fileName, code)) return code;
         const qint64 length = file.size();
         if (length == 0) return kCodeZeroLength;
         if (length < kHeaderLength) return kCodeTiny;
@@ -148,9 +148,9 @@ int TextTest(const QString& fileName, qint32 sampleSize, quint8& firstControlByt
     position = 0;
     QByteArray sample;
     {
-        QFile file(fileName);
+        QFile file;
         int code = kHeaderNone;
-        if (!OpenForReading(file, code)) return code;
+        if (!OpenForReading(file, fileName, code)) return code;
         const qint64 n = qMin<qint64>(file.size(), qMax<qint32>(sampleSize, 0));
         errno = 0;
         sample = file.read(n);
@@ -205,7 +205,7 @@ bool InspectInputFile(Ui& ui, const QString& fileName, bool silent, bool& utf8, 
                   QStringLiteral("Fatal error"), MsgButtons::Ok, MsgIcon::Information);
         return false;
     }
-    const qint64 length = FileExists(fileName) ? QFileInfo(fileName).size() : 0;
+    const qint64 length = FileExists(fileName) ? InfoOfPath(fileName).size : 0;
 
     quint8 firstControl = 32;
     qint32 position = 0;
@@ -292,8 +292,8 @@ bool InspectInputFile(Ui& ui, const QString& fileName, bool silent, bool& utf8, 
 
 int ZipSignature(const QString& fileName) {
     if (!FileExists(fileName)) return -1;
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) return 0;
+    QFile file;
+    if (!OpenFile(file, fileName, QIODevice::ReadOnly)) return 0;
     const QByteArray head = file.read(16);
     if (head.size() < 10) return 0;
     return (head[0] == 'P' && head[1] == 'K' && head[2] == 3 && head[3] == 4) ? 1 : 0;
@@ -316,7 +316,7 @@ QString SizeText(qint64 length) {
 
 QString FileSizeText(const QString& fileName) {
     if (!FileExists(fileName)) return QString();
-    return SizeText(QFileInfo(fileName).size());
+    return SizeText(InfoOfPath(fileName).size);
 }
 
 }  // namespace lxt

@@ -6,6 +6,7 @@
 #include "support/error_numbers.h"
 #include "support/file_proc.h"
 #include "support/line_ends.h"
+#include "support/native_file.h"
 #include "support/utf8.h"
 #include "support/win1252.h"
 
@@ -23,10 +24,9 @@ bool IsUtf8Continuation(char c) {
 
 }  // namespace
 
-TextLineReader::TextLineReader(const QString& path, Encoding encoding)
-    : file_(path), encoding_(encoding) {
+TextLineReader::TextLineReader(const QString& path, Encoding encoding) : encoding_(encoding) {
     errno = 0;
-    if (!file_.open(QIODevice::ReadOnly)) {
+    if (!OpenFile(file_, path, QIODevice::ReadOnly)) {
         if (errno == EACCES || errno == EPERM) {
             throw RunError{kErrPermissionDenied, QStringLiteral("Permission denied")};
         }

@@ -4,6 +4,8 @@
 #include <QtEndian>
 #include <bit>
 
+#include "support/native_file.h"
+
 namespace lxt {
 
 namespace {
@@ -86,8 +88,8 @@ Utf8Verdict Utf8Checker::Finish() const {
 }
 
 bool IsUtf8WithoutMark(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) return false;
+    QFile file;
+    if (!OpenFile(file, fileName, QIODevice::ReadOnly)) return false;
     Utf8Checker checker;
     QByteArray block(kReadBlock, Qt::Uninitialized);
     for (;;) {

@@ -1,7 +1,7 @@
 #include "results/output_file.h"
 
 #include <QFile>
-#include <QFileInfo>
+#include <cerrno>
 
 #include "results/listing_formats.h"
 #include "run/report_error.h"
@@ -11,6 +11,7 @@
 #include "support/file_proc.h"
 #include "support/folder_proc.h"
 #include "support/message_numbers.h"
+#include "support/native_file.h"
 #include "support/str_proc.h"
 #include "support/text_literals.h"
 #include "support/ui.h"
@@ -29,12 +30,12 @@ struct FileError {
     QString description;
 };
 
-FileError OpenError(const QFile& file) {
-    const QFileInfo info(file.fileName());
-    if (!QFileInfo(info.absolutePath()).isDir()) {
+FileError OpenError(const QString& path, int openErrno) {
+    if (!InfoOfPath(AbsoluteFolderOf(path)).isFolder) {
         return {kErrPathNotFound, QStringLiteral("Path not found")};
     }
-    if (file.error() == QFileDevice::PermissionsError || (info.exists() && !info.isWritable())) {
+    if (openErrno == EACCES || openErrno == EPERM ||
+        (InfoOfPath(path).exists && !IsWritablePath(path))) {
         return {kErrPermissionDenied, QStringLiteral("Permission denied")};
     }
     return {kErrPathFileAccess, QStringLiteral("Path/File access error")};
@@ -84,7 +85,7 @@ bool AskOverwrite(RunState& run, bool& writing) {
     answer = LowerCaseFull(answer);
 #endif
     // An answer of blanks alone names no folder at all.
-    const QString folder = answer.isEmpty() ? QString() : QFileInfo(answer).absolutePath();
+    const QString folder = answer.isEmpty() ? QString() : AbsoluteFolderOf(answer);
     if (!FolderExists(folder)) {
         run.ui.MsgBox(QString::fromUtf16(kFolderDoesNotExist), Message(kMsgTitleError),
                       MsgButtons::Ok, MsgIcon::Exclamation);
@@ -98,9 +99,9 @@ bool AskOverwrite(RunState& run, bool& writing) {
 // The file phase. Returns false when an error was reported.
 bool WriteOutputFile(RunState& run, const ListingTarget& target) {
     run.ui.OutputReplace(QString::fromUtf16(kWritingOutputFile));
-    QFile file(run.settings.txbFile[1]);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        const FileError e = OpenError(file);
+    QFile file;
+    if (!OpenFile(file, run.settings.txbFile[1], QIODevice::WriteOnly | QIODevice::Truncate)) {
+        const FileError e = OpenError(run.settings.txbFile[1], errno);
         ReportError(run, e.number, e.description, kProcedure);
         return false;
     }

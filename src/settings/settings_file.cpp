@@ -1,14 +1,16 @@
 #include "settings/settings_file.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <cerrno>
 #include <cmath>
 #include <optional>
 
+#include "support/atomic_file_write.h"
 #include "support/catalogue.h"
 #include "support/file_proc.h"
 #include "support/folder_proc.h"
 #include "support/line_ends.h"
+#include "support/native_file.h"
 #include "support/win1252.h"
 
 namespace lxt {
@@ -278,18 +280,8 @@ QString SaveState(const Settings& settings, const QString& path) {
     const QString target = path.isEmpty() ? StateFilePath() : path;
     const QString prefix = QString::fromLatin1(kSaveErrorPrefix);
     if (IsSpecialFile(target)) return prefix + QString::fromLatin1(kNotRegularFileText);
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly)) return prefix + file.errorString();
-    const QByteArray bytes = SettingsFileBytes(settings);
-    // The write is buffered: a full disk shows only when the buffer is flushed, and the
-    // commit does not look, so the flush is checked here before the file replaces the old one.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString description = file.errorString();
-        file.cancelWriting();
-        return prefix + description;
-    }
-    if (!file.commit()) return prefix + file.errorString();
-    return {};
+    const QString error = WriteFileAtomically(target, SettingsFileBytes(settings));
+    return error.isEmpty() ? QString() : prefix + error;
 }
 
 RestoredSettings RestoreSavedState(const QString& path, const Settings& current) {
@@ -302,9 +294,9 @@ RestoredSettings RestoreSavedState(const QString& path, const Settings& current)
         result.errorText = prefix + QString::fromLatin1(kNotRegularFileText);
         return result;
     }
-    QFile file(source);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.errorText = prefix + file.errorString();
+    QFile file;
+    if (!OpenFile(file, source, QIODevice::ReadOnly)) {
+        result.errorText = prefix + SystemErrorText(errno);
         return result;
     }
     // A file larger than any settings file is refused before it is read whole.

@@ -4,18 +4,18 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <QThread>
+#include <cerrno>
 
 #include "support/character_entities.h"
 #include "support/error_numbers.h"
 #include "support/line_ends.h"
+#include "support/native_file.h"
 #include "support/str_proc.h"
 #include "support/win1252.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>
 #undef DeleteFile
-#else
-#include <sys/stat.h>
 #endif
 
 namespace lxt {
@@ -39,14 +39,14 @@ void ClearAttribute(const QString& path, DWORD flag, bool clear) {
 #endif
 
 bool IsReadOnly(const QString& path) {
-    return !(QFile::permissions(path) & QFileDevice::WriteOwner);
+    return !InfoOfPath(path).ownerWritable;
 }
 
 // One deletion attempt. A file still marked read-only is refused, as the platform's own
 // deletion refuses it on Windows.
 bool TryDelete(const QString& path) {
     if (IsReadOnly(path)) return false;
-    return QFile::remove(path);
+    return RemoveFile(path);
 }
 
 // Reads a file line by line: a line ends at CR LF, CR or LF.
@@ -149,31 +149,20 @@ QString QuotedCode(const QString& text, qsizetype at) {
 }  // namespace
 
 bool FileExists(const QString& path) {
-    if (path.isEmpty()) return false;
-    const QFileInfo info(path);
-    return info.exists() && !info.isDir();
+    const PathInfo info = InfoOfPath(path);
+    return info.exists && !info.isFolder;
 }
 
 bool IsSpecialFile(const QString& path) {
-    if (path.isEmpty()) return false;
-#ifdef Q_OS_UNIX
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0) return false;
-    return !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode);
-#else
-    const QFileInfo info(path);
-    return info.exists() && !info.isFile() && !info.isDir();
-#endif
+    return InfoOfPath(path).isSpecial;
 }
 
 bool SameFileOnDisk(const QString& first, const QString& second) {
     if (first.isEmpty() || second.isEmpty()) return false;
 #ifdef Q_OS_UNIX
-    struct stat a {};
-    struct stat b {};
-    if (::stat(QFile::encodeName(first).constData(), &a) != 0) return false;
-    if (::stat(QFile::encodeName(second).constData(), &b) != 0) return false;
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+    const PathInfo a = InfoOfPath(first);
+    const PathInfo b = InfoOfPath(second);
+    return a.exists && b.exists && a.device == b.device && a.fileNumber == b.fileNumber;
 #else
     const QString canonical = QFileInfo(first).canonicalFilePath();
     return !canonical.isEmpty() && canonical == QFileInfo(second).canonicalFilePath();
@@ -191,10 +180,7 @@ bool DeleteFile(const QString& path, bool clearHidden, bool clearReadOnly, bool 
     // the read-only state can be cleared here.
     Q_UNUSED(clearHidden);
     Q_UNUSED(clearSystem);
-    if (clearReadOnly && IsReadOnly(path)) {
-        QFile::setPermissions(
-            path, QFile::permissions(path) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
-    }
+    if (clearReadOnly && IsReadOnly(path)) MakeWritableByOwner(path);
 #endif
     for (int attempt = 0;; ++attempt) {
         if (TryDelete(path) || !FileExists(path)) return true;
@@ -209,16 +195,17 @@ QString ReadFirstLines(const QString& path, QString& errorDescription, int& erro
     errorDescription.clear();
     errorNumber = 0;
     lineCount = 0;
-    QFile file(path);
     if (!FileExists(path)) {
         errorNumber = kErrFileNotFound;
         errorDescription = QStringLiteral("File not found");
         return {};
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        errorNumber = file.error() == QFileDevice::PermissionsError ? kErrPermissionDenied
-                                                                    : kErrPathFileAccess;
-        errorDescription = file.errorString();
+    QFile file;
+    if (!OpenFile(file, path, QIODevice::ReadOnly)) {
+        const int error = errno;
+        errorNumber =
+            (error == EACCES || error == EPERM) ? kErrPermissionDenied : kErrPathFileAccess;
+        errorDescription = SystemErrorText(error);
         return {};
     }
     const QString joiner = joinBlank   ? QStringLiteral(" ")

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include "support/disk_proc.h"
+#include "support/native_file.h"
 #include "support/str_proc.h"
 
 namespace lxt {
@@ -49,8 +50,7 @@ QString WithSeparator(const QString& folder) {
 
 bool FolderExists(const QString& path) {
     const QString trimmed = path.trimmed();
-    if (trimmed.isEmpty()) return false;
-    return QFileInfo(trimmed).isDir();
+    return InfoOfPath(trimmed).isFolder;
 }
 
 bool DeleteFolderTree(const QString& path, QString& errorDescription, bool force) {

@@ -9,9 +9,15 @@
 #include <QShortcut>
 #include <QTextEdit>
 #include <QUrl>
+#include <cstdio>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 #include "frm_main_test_fixture.h"
 #include "support/message_numbers.h"
+#include "support/native_file_name.h"
 #include "support/str_proc.h"
 
 namespace lxt::test {
@@ -128,6 +134,31 @@ TEST_F(FrmMainTest, AFileNamedOnTheCommandLineOrDroppedIsCheckedAsAChosenOne) {
     frm->OpenInputFile(files.File(QStringLiteral("other.txt")));
     EXPECT_EQ(frm->txbFile[0]->text(), good);
     EnterRunPhase(frm->Run(), RunPhase::Idle);
+#ifdef Q_OS_UNIX
+    // A name that is not UTF-8, on the command line or dropped, names its own file.
+    const QByteArray native = QFile::encodeName(files.Path()) + "/bad\xff\xfe.txt";
+    QFile bad;
+    ASSERT_TRUE(bad.open(::fopen(native.constData(), "w"), QIODevice::WriteOnly,
+                         QFileDevice::AutoCloseHandle));
+    bad.write("Odd name.\r\n");
+    bad.close();
+    const char* argv[] = {"lxt", native.constData()};
+    RefuseCommonWords();
+    frm->OpenInputFile(InputFileArgument(DecodeArguments(2, argv)));
+    EXPECT_EQ(EncodeFileName(frm->txbFile[0]->text()), native);
+    EXPECT_EQ(frm->lblFilesize->text(), QStringLiteral("Filesize: 11 bytes"));
+    frm->txbFile[0]->setText(good);
+    QMimeData odd;
+    odd.setUrls(
+        {QUrl(QStringLiteral("file://") + QString::fromLatin1(native.toPercentEncoding("/")))});
+    QDragEnterEvent oddEnter(QPoint(5, 5), Qt::CopyAction, &odd, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(frm.get(), &oddEnter);
+    RefuseCommonWords();
+    QDropEvent oddDrop(QPointF(5, 5), Qt::CopyAction, &odd, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(frm.get(), &oddDrop);
+    EXPECT_EQ(EncodeFileName(frm->txbFile[0]->text()), native);
+    ::unlink(native.constData());
+#endif
 }
 
 // The shortcut with `keys`, or null.

@@ -163,6 +163,24 @@ TEST(SettingsFileTest, SavingOnAFullDiskKeepsTheOldFileAndSaysSo) {
     EXPECT_EQ(QDir(dir.Path()).entryList(QDir::Files), QStringList{QStringLiteral("state.usr")});
 }
 
+// The new file takes the old one's place: it keeps the old file's permissions, and a symbolic
+// link stays a link to the file it named, which is the one replaced.
+TEST(SettingsFileTest, SavingKeepsPermissionsAndWritesThroughALink) {
+    TempDir dir;
+    const QString path = dir.Write(QStringLiteral("shared.lxt"), "old");
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0640), 0);
+    const QString link = dir.File(QStringLiteral("link.lxt"));
+    ASSERT_TRUE(QFile::link(path, link));
+    ASSERT_EQ(SaveState(Settings{}, link), QString());
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(TempDir::Read(path), Lines(DefaultLines()));
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    EXPECT_EQ(QDir(dir.Path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+              (QStringList{QStringLiteral("link.lxt"), QStringLiteral("shared.lxt")}));
+}
+
 // Pipes and devices are neither written nor read; a file larger than any settings file is
 // not read whole.
 TEST(SettingsFileTest, PipesDevicesAndHugeFilesAreRefusedAtOnce) {
