@@ -147,24 +147,30 @@ void PlainLineScanner::SpaceDoubleHyphens() {
 }
 
 // The length of the run of word characters at b (at most `limit`). Runs of the small
-// letters a-z are taken sixteen at a time.
+// letters a-z are taken sixteen at a time; the blocks may read past the blank that ends the
+// line into the room after it, where the run has always ended.
 inline qsizetype PlainLineScanner::WordRun(const unsigned char* b, qsizetype limit) const {
     qsizetype length = 0;
 #if defined(__SSE2__)
     const __m128i a = _mm_set1_epi8('a');
     const __m128i z = _mm_set1_epi8('z');
-    while (length + kBlock <= limit) {
+    for (;;) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + length));
         // a-z: unsigned a <= v <= z.
         const __m128i small = _mm_cmpeq_epi8(_mm_max_epu8(_mm_min_epu8(v, z), a), v);
         const unsigned letters =
             unsigned(__builtin_ctz(~unsigned(_mm_movemask_epi8(small)) | 0x10000u));
         length += letters;
-        if (letters < kBlock) break;
+        if (letters == kBlock) continue;
+        // Another word character (a capital, a hyphen, a digit ...) goes on with the run.
+        if ((word_[b[length]] & WordCharTable::kWordBit) == 0) break;
+        ++length;
     }
-#endif
+    return std::min(length, limit);
+#else
     while (length < limit && (word_[b[length]] & WordCharTable::kWordBit) != 0) ++length;
     return length;
+#endif
 }
 
 // The word-character flags that the rules read (a vowel or y among the characters), found
