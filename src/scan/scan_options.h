@@ -66,13 +66,20 @@ class WordCharTable {
         length = 1;
         const char16_t u = *p;
         if (u < 256) return low_[u];
-        const unsigned char c = classes_[u];
+        const unsigned char c = Classes()[u];
         if ((c & kClassHighSurrogate) == 0) return FromClass(c, u);
         return PairFlags(p, end, length);
     }
 
   private:
-    unsigned HighFlags(char16_t u) const { return FromClass(classes_[u], u); }
+    unsigned HighFlags(char16_t u) const { return FromClass(Classes()[u], u); }
+    // The classes of all code units, built on the first look at one above 255 (a scan of
+    // plain text never needs them).
+    const unsigned char* Classes() const {
+        if (classes_ == nullptr) [[unlikely]]
+            classes_ = CodeUnitClasses();
+        return classes_;
+    }
     unsigned FromClass(unsigned char c, char16_t u) const {
         if (c & kClassWin1252) return byClass_[u & 0xFFu];
         if (c & kClassLetter) {
@@ -86,7 +93,7 @@ class WordCharTable {
     // Characters below 256, and Windows-1252 characters above by their class byte.
     std::array<unsigned char, 256> low_{};
     std::array<unsigned char, 256> byClass_{};
-    const unsigned char* classes_;
+    mutable const unsigned char* classes_ = nullptr;
 };
 
 // The characters that may begin a word: `extra` without those of `prohibited`.
