@@ -168,7 +168,9 @@ void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, 
         // The usual line is scanned where it lies; an HTML file's lines wait until its head
         // has been looked for.
         if (!htmlFile || headHandled) {
-            const PlainLineScanner::Outcome outcome = plain.Scan(bytes, state, sink, events);
+            const PlainLineScanner::Outcome outcome =
+                plain.Scan(bytes, reader.LineEncoding() == TextLineReader::Encoding::Utf8, state,
+                           sink, events);
             if (outcome == PlainLineScanner::Outcome::Empty) continue;
             if (outcome == PlainLineScanner::Outcome::Scanned) {
                 if (run.blnStop && ConfirmStop(run)) break;

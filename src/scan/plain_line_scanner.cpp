@@ -11,6 +11,7 @@
 #include "scan/scan_state.h"
 #include "scan/word_rules.h"
 #include "scan/word_sink.h"
+#include "support/str_proc.h"
 
 namespace lxt {
 
@@ -18,6 +19,8 @@ namespace {
 
 constexpr unsigned char kBlank = 32;
 constexpr qsizetype kBlock = 16;
+constexpr char16_t kBytes = 256;
+constexpr char16_t kNoBreakSpace = 160;
 constexpr unsigned char kFirstNonAscii = 128;
 // The scan lets events run after each this many bytes (the pump itself reads the clock only
 // every so many calls, so a stop is seen within a few thousand words): about one yield for
@@ -28,10 +31,10 @@ bool IsAsciiLetter(char16_t u) {
     return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z');
 }
 
-// AcceptWord for a candidate of ASCII characters (no blank among them), deciding the usual
-// word at once: 3 to maxLength characters, not one character repeated, and not written in
+// AcceptWord for a candidate of characters below 256 (no blank among them), deciding the
+// usual word at once: 3 to maxLength characters, not one character repeated, and not written in
 // the letters of Roman numerals only (those few go to AcceptWord for its exceptions).
-inline bool AcceptsAscii(QStringView candidate, int maxLength) {
+inline bool AcceptsSingleBytes(QStringView candidate, int maxLength) {
     const qsizetype n = candidate.size();
     if (n <= 2 || n > maxLength) return false;
     const char16_t* w = candidate.utf16();
@@ -39,7 +42,7 @@ inline bool AcceptsAscii(QStringView candidate, int maxLength) {
     // other than their first.
     qsizetype i = 0;
     constexpr quint64 kRoman[2] = {RomanMask(0), RomanMask(1)};
-    while (i < n && ((kRoman[w[i] / 64] >> (w[i] % 64)) & 1) != 0) ++i;
+    while (i < n && w[i] < 128 && ((kRoman[w[i] / 64] >> (w[i] % 64)) & 1) != 0) ++i;
     if (i == n) return AcceptWord(candidate, maxLength);
     if (w[1] != w[0]) return true;
     qsizetype k = 2;
@@ -66,23 +69,37 @@ PlainLineScanner::PlainLineScanner(const ScanOptions& options, bool caseSignific
     for (char16_t u = 0; u < kFirstNonAscii; ++u) {
         if (refused_[u]) refusedList_[size_t(refusedCount_++)] = static_cast<char>(u);
     }
-    for (char16_t u = 0; u < kFirstNonAscii; ++u) {
+    for (char16_t u = 0; u < kBytes; ++u) {
         word_[u] = static_cast<unsigned char>(options.word.LowFlags(u));
         start_[u] = static_cast<unsigned char>(options.start.LowFlags(u) & WordCharTable::kWordBit);
+        // The character a byte stands for once case-folded, when the quick way takes it: a
+        // character from the blank on, below the C1 controls or from the first character
+        // after the no-break space (which the cleaning turns into a blank), whose lower case
+        // is such a character too.
+        const auto plain = [this](char16_t c) {
+            return c >= kBlank && c < kBytes && (c < kFirstNonAscii || c > kNoBreakSpace) &&
+                   !(c < kFirstNonAscii && refused_[c]);
+        };
+        if (!plain(u)) continue;
+        const QString folded =
+            caseSignificant ? QString(QChar(u)) : LowerCaseFull(QString(QChar(u)));
+        if (folded.size() == 1 && plain(folded[0].unicode())) {
+            fold_[u] = static_cast<unsigned char>(folded[0].unicode());
+        }
     }
     hyphenIsWordChar_ = (word_[u'-'] & WordCharTable::kWordBit) != 0;
     wide_.resize(size_t(kMaxCandidateLength + kBlock));
 }
 
-bool PlainLineScanner::Prepare(const unsigned char* p, qsizetype n) {
+bool PlainLineScanner::Prepare(const unsigned char* p, qsizetype n, bool utf8) {
     // Room after the blank for whole blocks of sixteen bytes read at the end of the line.
     line_.resize(n + 1 + kBlock);
-    size_ = n + 1;
     auto* out = reinterpret_cast<unsigned char*>(line_.data());
     qsizetype i = 0;
 #if defined(__SSE2__)
-    // Sixteen bytes at a time: a byte below 32 or from 128 on (a signed byte below 32), or a
-    // refused byte, ends the quick way; capitals are folded on the way.
+    // Sixteen ASCII bytes at a time, capitals folded on the way; a block that holds a byte
+    // below 32 or from 128 on (a signed byte below 32), or a refused byte, is taken byte by
+    // byte below.
     const __m128i blank = _mm_set1_epi8(static_cast<char>(kBlank));
     const __m128i beforeA = _mm_set1_epi8('A' - 1);
     const __m128i afterZ = _mm_set1_epi8('Z' + 1);
@@ -94,29 +111,33 @@ bool PlainLineScanner::Prepare(const unsigned char* p, qsizetype n) {
         for (int k = 0; k < refusedCount_; ++k) {
             bad = _mm_or_si128(bad, _mm_cmpeq_epi8(v, _mm_set1_epi8(refusedList_[size_t(k)])));
         }
+        if (_mm_movemask_epi8(bad) != 0) return false;
         const __m128i capital =
             _mm_and_si128(_mm_cmpgt_epi8(v, beforeA), _mm_cmplt_epi8(v, afterZ));
         const __m128i folded =
             _mm_or_si128(v, _mm_and_si128(_mm_and_si128(capital, fold), caseBit));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(out + at), folded);
-        return _mm_movemask_epi8(bad) == 0;
+        return true;
     };
-    if (n >= kBlock) {
-        for (; i + kBlock <= n; i += kBlock) {
-            if (!block(i)) return false;
-        }
-        // The last bytes as one block that overlaps the ones before.
-        if (i < n && !block(n - kBlock)) return false;
-        i = n;
-    }
+    while (i + kBlock <= n && block(i)) i += kBlock;
+    // The last bytes as one block that overlaps the ones before, when all were ASCII.
+    if (i + kBlock > n && i >= kBlock && i < n && block(n - kBlock)) i = n;
 #endif
-    for (; i < n; ++i) {
-        unsigned char c = p[i];
-        if (c < kBlank || c >= kFirstNonAscii || refused_[c]) return false;
-        if (!caseSignificant_ && c >= 'A' && c <= 'Z') c = static_cast<unsigned char>(c + 32);
-        out[i] = c;
+    // Byte by byte from the first block that was not plain ASCII: the characters below 256,
+    // from one byte (Windows-1252) or from a two-byte sequence (UTF-8).
+    qsizetype o = i;
+    while (i < n) {
+        unsigned c = p[i++];
+        if (utf8 && c >= kFirstNonAscii) {
+            if ((c != 0xC2 && c != 0xC3) || i >= n || (p[i] & 0xC0) != 0x80) return false;
+            c = ((c & 0x1F) << 6) | (p[i++] & 0x3F);
+        }
+        const unsigned char folded = fold_[c];
+        if (folded == 0) return false;
+        out[o++] = folded;
     }
-    std::memset(out + n, kBlank, size_t(1 + kBlock));
+    size_ = o + 1;
+    std::memset(out + o, kBlank, size_t(1 + kBlock));
     return true;
 }
 
@@ -198,7 +219,7 @@ inline void PlainLineScanner::Widen(const unsigned char* from, qsizetype length,
 #endif
 }
 
-PlainLineScanner::Outcome PlainLineScanner::Scan(QByteArrayView bytes, ScanState& state,
+PlainLineScanner::Outcome PlainLineScanner::Scan(QByteArrayView bytes, bool utf8, ScanState& state,
                                                  WordSink& sink, ScanEvents& events) {
     if (!usable_ || state.withinComment != -1) return Outcome::NeedsScanLine;
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
@@ -207,7 +228,7 @@ PlainLineScanner::Outcome PlainLineScanner::Scan(QByteArrayView bytes, ScanState
     while (first < last && p[first] <= kBlank) ++first;
     while (last > first && p[last - 1] <= kBlank) --last;
     if (first == last) return Outcome::Empty;
-    if (!Prepare(p + first, last - first)) return Outcome::NeedsScanLine;
+    if (!Prepare(p + first, last - first, utf8)) return Outcome::NeedsScanLine;
     if (hyphenIsWordChar_) SpaceDoubleHyphens();
 
     const auto* b = reinterpret_cast<const unsigned char*>(line_.constData());
@@ -232,7 +253,7 @@ PlainLineScanner::Outcome PlainLineScanner::Scan(QByteArrayView bytes, ScanState
             Widen(word, length, wide);
             const QStringView candidate =
                 ApplyWordRules(QStringView(wide, length), VowelFlag(word, length), options_);
-            if (AcceptsAscii(candidate, options_.maxWordLength)) sink.Accept(candidate);
+            if (AcceptsSingleBytes(candidate, options_.maxWordLength)) sink.Accept(candidate);
         }
         if (pos >= nextYield) {
             events.LetEventsRun();
