@@ -1,22 +1,19 @@
 #include "input/docx_extraction.h"
 
+#include <sys/stat.h>
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <cerrno>
 #include <exception>
 #include <new>
 
-#include "input/docx_member.h"
 #include "input/docx_text_runs.h"
 #include "run/run_error.h"
 #include "run/run_state.h"
 #include "support/catalogue.h"
-#include "support/error_numbers.h"
-#include "support/file_proc.h"
 #include "support/folder_proc.h"
 #include "support/message_numbers.h"
-#include "support/native_file.h"
+#include "support/native_file_name.h"
 #include "support/text_literals.h"
 #include "support/ui.h"
 #include "support/utf8.h"
@@ -25,16 +22,30 @@ namespace lxt {
 
 namespace {
 
-QString WordFolder(const DocxState& docx) {
-    return docx.strTempFolder + QStringLiteral("word");
-}
-
 qint32 Fail(DocxState& docx, qint32 result) {
     RemoveTemporaryFolder(docx);
+    ReleaseDocument(docx);
     return result;
 }
 
+// What tells one version of an archive from another: its device, file number, size and
+// modification time. Empty when the file cannot be examined.
+QByteArray ArchiveStamp(const QString& path) {
+    struct stat info {};
+    if (::stat(EncodeFileName(path).constData(), &info) != 0) return QByteArray();
+    const qint64 fields[] = {qint64(info.st_dev),          qint64(info.st_ino),
+                             qint64(info.st_size),         qint64(info.st_mtim.tv_sec),
+                             qint64(info.st_mtim.tv_nsec), qint64(info.st_ctim.tv_sec),
+                             qint64(info.st_ctim.tv_nsec)};
+    return QByteArray(reinterpret_cast<const char*>(fields), sizeof fields);
+}
+
 }  // namespace
+
+void ReleaseDocument(DocxState& docx) {
+    docx.document = QByteArray();
+    docx.documentStamp.clear();
+}
 
 bool RemoveTemporaryFolder(DocxState& docx) {
     docx.tempFolder.reset();
@@ -53,7 +64,12 @@ qint32 PrepareDocx(RunState& run, DocxState& docx, const QString& fileName, cons
     if (extension == QLatin1String("docx")) docx.blnDocx = true;
 
     // The cap: one byte more than the maximum is enough to tell that a document is too big.
-    switch (ExtractDocumentMember(fileName, docx.strTempFolder, docx.lngMaximumSize + 1)) {
+    const QByteArray stamp = ArchiveStamp(fileName);
+    if (stamp.isEmpty() || stamp != docx.documentStamp) {
+        docx.documentRead = ReadDocumentMember(fileName, docx.lngMaximumSize + 1, docx.document);
+        docx.documentStamp = stamp;
+    }
+    switch (docx.documentRead) {
         case MemberExtraction::Extracted:
             break;
         case MemberExtraction::ChecksumError: {
@@ -72,12 +88,9 @@ qint32 PrepareDocx(RunState& run, DocxState& docx, const QString& fileName, cons
             return Fail(docx, kDocxDamaged);
         case MemberExtraction::NoDocument:
             return Fail(docx, kDocxNoDocument);
-        case MemberExtraction::WriteFailed:
-            return Fail(docx, kDocxWriteFailed);
     }
 
-    docx.strDocumentPath = docx.strTempFolder + QStringLiteral("word/document.xml");
-    docx.lngDocumentSize = QFileInfo(docx.strDocumentPath).size();
+    docx.lngDocumentSize = docx.document.size();
     if (docx.lngDocumentSize > docx.lngMaximumSize) return Fail(docx, kDocxTooBig);
     if (docx.lngDocumentSize > docx.lngWarningSize && askOnSize) {
         const QString title = QLatin1String(kBigFileTitle);
@@ -123,60 +136,30 @@ void ShowDocxPreparationFailure(Ui& ui, qint32 result, const QString& fileName) 
                                          "missing)."),
                       error, MsgButtons::Ok, MsgIcon::Exclamation);
             break;
-        case kDocxWriteFailed:
-            ui.MsgBox(QStringLiteral("The text of ") + fileName + kCrLf +
-                          QStringLiteral("could not be written to the temporary folder."),
-                      error, MsgButtons::Ok, MsgIcon::Exclamation);
-            break;
         default:
             break;  // -2 and -5: the user has already answered
     }
 }
 
 void RemoveDocument(Ui& ui, DocxState& docx, bool showMessages, bool keepFolder) {
-    const QString error = QStringLiteral("Error");
-    if (!DeleteFile(docx.strDocumentPath, true, true, true)) {
-        if (showMessages) {
-            ui.MsgBox(QStringLiteral("Error when attempting to delete ") + docx.strDocumentPath,
-                      error, MsgButtons::Ok, MsgIcon::Exclamation);
-        }
+    ReleaseDocument(docx);
+    if (keepFolder || docx.strTempFolder.isEmpty() || !QFileInfo(docx.strTempFolder).isDir()) {
         return;
     }
     QString description;
-    if (QFileInfo(WordFolder(docx)).isDir() &&
-        !DeleteFolderTree(WordFolder(docx), description, true)) {
-        if (showMessages) {
-            ui.MsgBox(description + QStringLiteral(" when attempting to delete folder ") +
-                          WordFolder(docx),
-                      error, MsgButtons::Ok, MsgIcon::Exclamation);
-        }
-        return;
-    }
-    if (keepFolder || !QFileInfo(docx.strTempFolder).isDir()) return;
     if (DeleteFolderTree(docx.strTempFolder, description, true)) {
         docx.tempFolder.reset();
     } else if (showMessages) {
         ui.MsgBox(
             description + QStringLiteral(" when attempting to delete folder ") + docx.strTempFolder,
-            error, MsgButtons::Ok, MsgIcon::Exclamation);
+            QStringLiteral("Error"), MsgButtons::Ok, MsgIcon::Exclamation);
     }
 }
 
 QString ReadDocx(RunState& run, DocxState& docx, bool showMessages, QString& text, qint64& total,
                  bool piecesOnly, bool keepFolder, bool showProgress) {
     try {
-        {
-            QFile file(docx.strDocumentPath);
-            if (!file.open(QIODevice::ReadOnly)) {
-                throw RunError{kErrFileNotFound, QStringLiteral("File not found")};
-            }
-            // Never more than the maximum document size plus one byte.
-            const QByteArray bytes = file.read(docx.lngMaximumSize + 1);
-            if (file.error() != QFileDevice::NoError) {
-                throw RunError{57, QStringLiteral("Device I/O error")};
-            }
-            text = DecodeUtf8(bytes);
-        }
+        text = DecodeUtf8(docx.document);
         RemoveDocument(run.ui, docx, showMessages, keepFolder);
         ScanTextRuns(run, text, 1, docx.strPieces, total, showProgress);
         if (run.blnStop) {
@@ -199,38 +182,32 @@ QString ReadDocx(RunState& run, DocxState& docx, bool showMessages, QString& tex
     }
 }
 
-QString WritePieces(const QString& fileName, const QStringList& pieces, qsizetype first,
-                    qsizetype last) {
-    QFile file;
-    if (!OpenFile(file, fileName, QIODevice::WriteOnly | QIODevice::Truncate)) {
-        return SystemErrorText(errno);
-    }
+QByteArray PiecesText(const QStringList& pieces, qsizetype first, qsizetype last) {
+    QByteArray text;
     // The pieces are gathered and encoded a block at a time, not one by one.
     constexpr qsizetype kBlock = 1 << 20;
     QString block;
     block.reserve(kBlock + 1024);
-    const auto writeBlock = [&]() {
-        const bool ok = file.write(block.toUtf8()) >= 0;
+    const auto encodeBlock = [&]() {
+        text += block.toUtf8();
         block.clear();
-        return ok;
     };
     for (qsizetype i = qMax<qsizetype>(first, 0); i <= last && i < pieces.size(); ++i) {
         const QString& piece = pieces[i];
         // Each piece is encoded on its own: halves of a pair split between two pieces must
         // not join, so such pieces go into different blocks.
         if (!block.isEmpty() && !piece.isEmpty() && block.back().isHighSurrogate() &&
-            piece.front().isLowSurrogate() && !writeBlock()) {
-            return file.errorString();
+            piece.front().isLowSurrogate()) {
+            encodeBlock();
         }
         block += piece;
         qsizetype end = piece.size();
         while (end > 0 && piece[end - 1] == u' ') --end;
         if (end > 0 && piece[end - 1] == u'.') block += kCrLf;
-        if (block.size() >= kBlock && !writeBlock()) return file.errorString();
+        if (block.size() >= kBlock) encodeBlock();
     }
-    if (!block.isEmpty() && !writeBlock()) return file.errorString();
-    if (!file.flush()) return file.errorString();
-    return QString();
+    if (!block.isEmpty()) encodeBlock();
+    return text;
 }
 
 }  // namespace lxt

@@ -1,14 +1,17 @@
-// Docx text extraction: a private temporary folder, the member word/document.xml unpacked
-// into it (never more than the maximum document size plus one byte), the document read
-// whole and cut into text-run pieces, and the removal of everything it wrote. A damaged or
-// foreign archive is refused with a message; the program never ends because of one.
+// Docx text extraction: a private temporary folder for the count, the member
+// word/document.xml read whole into memory (never more than the maximum document size plus
+// one byte) and cut into text-run pieces, and the text of the pieces as the count reads it.
+// A damaged or foreign archive is refused with a message; the program never ends because
+// of one.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
 #include <memory>
 
+#include "input/docx_member.h"
 #include "support/private_temp_folder.h"
 
 namespace lxt {
@@ -32,24 +35,31 @@ inline constexpr qint32 kDocxChecksumDeclined = -2;
 inline constexpr qint32 kDocxChecksumError = -3;
 inline constexpr qint32 kDocxTooBig = -4;
 inline constexpr qint32 kDocxBigDeclined = -5;
-inline constexpr qint32 kDocxDamaged = -6;      // not a ZIP archive, damaged or truncated
-inline constexpr qint32 kDocxNoDocument = -7;   // no word/document.xml in the archive
-inline constexpr qint32 kDocxWriteFailed = -8;  // the document could not be written
+inline constexpr qint32 kDocxDamaged = -6;     // not a ZIP archive, damaged or truncated
+inline constexpr qint32 kDocxNoDocument = -7;  // no word/document.xml in the archive
 
 // The docx state shared by the file scan and the extraction.
 struct DocxState {
     bool blnDocx = false;
     std::unique_ptr<PrivateTempFolder> tempFolder;
-    QString strTempFolder;    // tempFolder's path with a final separator, or empty
-    QString strDocumentPath;  // strTempFolder + "word/document.xml"
+    QString strTempFolder;  // tempFolder's path with a final separator, or empty
+    // The bytes of word/document.xml, held from the preparation until they are read. The
+    // check before a count and the count itself both prepare the document: while the
+    // archive is unchanged (the stamp: its device, file number, size and modification
+    // time), the second preparation takes the bytes the first one read, so that the
+    // document is inflated once per count.
+    QByteArray document;
+    QByteArray documentStamp;
+    MemberExtraction documentRead = MemberExtraction::NotArchive;
     qint64 lngDocumentSize = 0;
     QStringList strPieces{QString()};
     qint64 lngWarningSize = kDocxWarningSize;
     qint64 lngMaximumSize = kDocxMaximumSize;
 };
 
-// Makes the temporary folder and unpacks the document into it. Returns the document size,
-// or a negative result; on every negative result the temporary folder is already removed.
+// Makes the temporary folder and reads the document into memory (or takes the one held for
+// the same, unchanged archive). Returns the document size, or a negative result; on every
+// negative result the temporary folder is already removed and the document let go.
 qint32 PrepareDocx(RunState& run, DocxState& docx, const QString& fileName, const QString& tag,
                    bool askOnChecksum, bool askOnSize, const QString& extension);
 
@@ -59,32 +69,40 @@ void ShowDocxPreparationFailure(Ui& ui, qint32 result, const QString& fileName);
 // Removes the temporary folder with everything in it; false only when that failed.
 bool RemoveTemporaryFolder(DocxState& docx);
 
-// Deletes the document file, then the "word" folder, then (unless keepFolder) the
-// temporary folder; with showMessages a failure is shown and the removal stops.
+// Lets the document held in memory go.
+void ReleaseDocument(DocxState& docx);
+
+// Lets the document go, then (unless keepFolder) removes the temporary folder; with
+// showMessages a failure to remove it is shown.
 void RemoveDocument(Ui& ui, DocxState& docx, bool showMessages, bool keepFolder);
 
-// Reads the document whole, removes it and cuts it into pieces. With piecesOnly the pieces
+// Decodes the document whole, lets it go and cuts it into pieces. With piecesOnly the pieces
 // stay in docx.strPieces and text is emptied; otherwise text gets all pieces joined. A stop
 // request empties the pieces. Returns the description of an error, or empty.
 QString ReadDocx(RunState& run, DocxState& docx, bool showMessages, QString& text, qint64& total,
                  bool piecesOnly, bool keepFolder, bool showProgress);
 
-// Writes pieces first..last to a new file, each as it is, with CR LF after a piece that,
-// without its trailing blanks, ends with ".". Returns the description of an error, or empty.
-// The file is written in UTF-8, so that no character of the document is lost.
-QString WritePieces(const QString& fileName, const QStringList& pieces, qsizetype first,
-                    qsizetype last);
+// The text of pieces first..last as the count reads it: each piece as it is, with CR LF
+// after a piece that, without its trailing blanks, ends with ".". It is UTF-8, so that no
+// character of the document is lost; each piece is encoded on its own.
+QByteArray PiecesText(const QStringList& pieces, qsizetype first, qsizetype last);
 
-// Removes the temporary folder when it goes out of scope, whatever path left the scope.
-class TemporaryFolderGuard {
+// Calls End on the docx state when it goes out of scope, whatever path left the scope.
+template <auto End>
+class DocxScopeEnd {
   public:
-    explicit TemporaryFolderGuard(DocxState& docx) : docx_(docx) {}
-    ~TemporaryFolderGuard() { RemoveTemporaryFolder(docx_); }
-    TemporaryFolderGuard(const TemporaryFolderGuard&) = delete;
-    TemporaryFolderGuard& operator=(const TemporaryFolderGuard&) = delete;
+    explicit DocxScopeEnd(DocxState& docx) : docx_(docx) {}
+    ~DocxScopeEnd() { End(docx_); }
+    DocxScopeEnd(const DocxScopeEnd&) = delete;
+    DocxScopeEnd& operator=(const DocxScopeEnd&) = delete;
 
   private:
     DocxState& docx_;
 };
+
+// Removes the temporary folder when it goes out of scope.
+using TemporaryFolderGuard = DocxScopeEnd<RemoveTemporaryFolder>;
+// Lets the document go when it goes out of scope.
+using DocumentRelease = DocxScopeEnd<ReleaseDocument>;
 
 }  // namespace lxt

@@ -9,10 +9,10 @@ namespace lxt {
 
 namespace {
 
-const QString kStart = QString::fromUtf16(kTextRunStart);
-const QString kEnd = QString::fromUtf16(kTextRunEnd);
-const QString kBreak = QString::fromUtf16(kLineBreak);
-const QString kParaEnd = QString::fromUtf16(kParagraphEnd);
+const QStringView kStart(kTextRunStart);
+const QStringView kEnd(kTextRunEnd);
+const QStringView kBreak(kLineBreak);
+const QStringView kParaEnd(kParagraphEnd);
 
 bool IsBlank(QStringView text) {
     for (QChar c : text) {
@@ -46,13 +46,59 @@ bool HasAt(QStringView text, qsizetype at, QStringView part) {
     return true;
 }
 
+// The first `c` at or after `from` in text, or -1. In a document tags and entities stand
+// close together, so the next few characters are looked at before the fast search is called.
+qsizetype IndexOfNear(QStringView text, char16_t c, qsizetype from) {
+    const char16_t* d = text.utf16();
+    const qsizetype near = qMin(text.size(), from + 16);
+    for (qsizetype at = qMax<qsizetype>(from, 0); at < near; ++at) {
+        if (d[at] == c) return at;
+    }
+    return near < text.size() ? text.indexOf(QChar(c), near) : -1;
+}
+
+qsizetype NextTagStart(QStringView text, qsizetype from) {
+    return IndexOfNear(text, u'<', from);
+}
+
+bool IsAscii(QStringView text) {
+    char16_t all = 0;
+    for (const QChar c : text) all |= c.unicode();
+    return all < 0x80;
+}
+
 // The first place at or after `from` where `tag` (which begins with "<") stands in the
 // text, or -1. Each "<" is found by a fast search and the rest compared there.
 qsizetype FindTag(QStringView text, QStringView tag, qsizetype from) {
-    for (qsizetype at = text.indexOf(u'<', from); at >= 0; at = text.indexOf(u'<', at + 1)) {
+    for (qsizetype at = NextTagStart(text, from); at >= 0; at = NextTagStart(text, at + 1)) {
         if (HasAt(text, at, tag)) return at;
     }
     return -1;
+}
+
+// The next text run after a run's end tag, and what stands between them.
+struct NextRun {
+    qsizetype start = -1;      // the next "<w:t" at or after the end tag, or -1
+    qsizetype end = -1;        // the first "</w:t>" before it, or -1
+    bool breakBefore = false;  // a line break or a paragraph end stands before it
+};
+
+// Looks at each tag from `from` up to the next "<w:t", once.
+NextRun FindNextRun(QStringView text, qsizetype from) {
+    NextRun next;
+    for (qsizetype at = NextTagStart(text, from); at >= 0; at = NextTagStart(text, at + 1)) {
+        if (HasAt(text, at, kStart)) {
+            next.start = at;
+            return next;
+        }
+        if (next.end < 0 && HasAt(text, at, kEnd)) {
+            next.end = at;
+        } else if (HasAt(text, at, kBreak) || HasAt(text, at, kParaEnd)) {
+            next.breakBefore = true;
+        }
+    }
+    next.breakBefore = false;  // no further run: the last run gets no blank
+    return next;
 }
 
 struct Entity {
@@ -78,7 +124,7 @@ void AppendDecoded(QStringView view, QString& out) {
     for (qsizetype i = 0; i < view.size();) {
         if (view[i] != u'&') {
             // The characters up to the next "&" go over at once.
-            qsizetype next = view.indexOf(u'&', i);
+            qsizetype next = IndexOfNear(view, u'&', i);
             if (next < 0) next = view.size();
             out += view.sliced(i, next - i);
             i = next;
@@ -106,15 +152,18 @@ void AppendDecoded(QStringView view, QString& out) {
 // set. No entity name holds a blank and the repairs go character by character, so the
 // blank is added after the decoding: it is the same as decoding the content and blank.
 QString PieceOf(QStringView tagAndContent, bool blankAfter) {
-    const qsizetype close = tagAndContent.indexOf(u'>');
+    const qsizetype close = IndexOfNear(tagAndContent, u'>', 0);
     const QStringView content = close >= 0 ? tagAndContent.sliced(close + 1) : tagAndContent;
     if (IsBlank(content)) return QStringLiteral(" ");
     QString piece;
     piece.reserve(content.size() + 1);
     AppendDecoded(content, piece);
     if (blankAfter) piece += u' ';
-    RepairDecodedPairs(piece);
-    RepairDecodedPunctuation(piece);
+    // Both repairs change only characters from U+0080 on.
+    if (!IsAscii(piece)) {
+        RepairDecodedPairs(piece);
+        RepairDecodedPunctuation(piece);
+    }
     return piece;
 }
 
@@ -133,19 +182,17 @@ qint32 ScanTextRuns(RunState& run, const QString& xml, qint64 start, QStringList
     const bool textBoxDisplay = showProgress && total > kTextBoxDisplaySize;
     const bool barDisplay = n > kBarDisplayLength;
     int barShown = -1;
-    // The next line break and paragraph end, kept between runs: the search positions only
-    // move forward, so each is searched for once per occurrence, not once per run.
-    qsizetype nextBreak = -2;
-    qsizetype nextParaEnd = -2;
     total = 0;
     qsizetype s = -1;  // the next "<w:t" at or after a, when not before a
     qsizetype f = -1;  // the next "</w:t>" at or after a, likewise
+    // No "</w:t>" stands from a up to here: the tags up to the next run were looked at.
+    qsizetype endFreeUntil = 0;
     while (a < n) {
         if (s < a) s = FindTag(xml, kStart, a);
         if (s < 0) return i;
         run.eventPump.Pump(run.ui);
         if (StopRequested(run)) return 0;
-        if (f < a) f = FindTag(xml, kEnd, a);
+        if (f < a) f = FindTag(xml, kEnd, qMax(a, endFreeUntil));
         if (f < 0 || f < s) return i;
         const qsizetype afterName = s + kStart.size();
         const QChar next = afterName < n ? xml[afterName] : QChar();
@@ -159,22 +206,15 @@ qint32 ScanTextRuns(RunState& run, const QString& xml, qint64 start, QStringList
             continue;
         }
         const QStringView raw = QStringView(xml).sliced(afterName, f - afterName);
-        bool blankAfter = false;
         const qsizetype after = f + kEnd.size();
-        const qsizetype nextRun = FindTag(xml, kStart, after);
-        s = nextRun;
-        if (nextRun >= 0) {
-            if (nextBreak == -2 || (nextBreak >= 0 && nextBreak < after)) {
-                nextBreak = FindTag(xml, kBreak, after);
-            }
-            if (nextParaEnd == -2 || (nextParaEnd >= 0 && nextParaEnd < after)) {
-                nextParaEnd = FindTag(xml, kParaEnd, after);
-            }
-            if ((nextBreak >= 0 && nextBreak < nextRun) ||
-                (nextParaEnd >= 0 && nextParaEnd < nextRun)) {
-                blankAfter = true;
-            }
+        const NextRun nextRun = FindNextRun(xml, after);
+        s = nextRun.start;
+        if (nextRun.end >= 0) {
+            f = nextRun.end;
+        } else if (s >= 0) {
+            endFreeUntil = s;
         }
+        const bool blankAfter = nextRun.breakBefore;
         const QString piece = PieceOf(raw, blankAfter);
         pieces.append(piece);
         total += piece.size();

@@ -2,12 +2,14 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <memory>
 #include <new>
 #include <optional>
 #include <utility>
 
 #include "input/counting_sink.h"
 #include "input/docx_extraction.h"
+#include "input/docx_piece_lines.h"
 #include "input/is_text_file.h"
 #include "input/text_line_reader.h"
 #include "run/progress_bar.h"
@@ -67,15 +69,6 @@ bool AskEncoding(RunState& run, bool& utf8) {
     }
     utf8 = yes;
     return true;
-}
-
-// The name of the docx's text file: the input's name part, lower-cased, with "txt" as its
-// extension, in the temporary folder.
-QString DocxTextFileName(const DocxState& docx, const QString& input) {
-    QString name = QFileInfo(input).fileName().toLower();
-    const qsizetype dot = name.lastIndexOf(u'.');
-    name = (dot < 0 ? name : name.left(dot)) + QStringLiteral(".txt");
-    return docx.strTempFolder + name;
 }
 
 bool ContainsUtf8Charset(const QString& line) {
@@ -141,7 +134,7 @@ class ProgressBarSteps {
 };
 
 // The reading loop over the lines of `reader`.
-void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, bool docxInput,
+void ReadLines(RunState& run, LineSource& reader, const QString& extension, bool docxInput,
                bool& utf8, qint64 fileLength, const ScanOptions& options) {
     Ui& ui = run.ui;
     const bool htmlFile = extension.contains(QStringLiteral("htm"));
@@ -157,9 +150,14 @@ void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, 
     ScanState state;
     PlainLineScanner plain(options, caseSignificant);
     ProgressBarSteps bar(fileLength);
+    // A text file's lines come as bytes, which the usual line is scanned in; other sources
+    // hand over characters.
+    auto* const file = dynamic_cast<TextLineReader*>(&reader);
     for (;;) {
         run.eventPump.Pump(ui);
-        if (!reader.ReadLineBytes(bytes, ended)) break;
+        if (file != nullptr ? !file->ReadLineBytes(bytes, ended) : !reader.ReadLine(line, ended)) {
+            break;
+        }
         // One character per byte of the file, its line end included, whichever it is.
         charactersRead += reader.LastLineBytes() + reader.LastLineEndBytes();
         if (drawBar && bar.Moved(charactersRead)) {
@@ -167,17 +165,16 @@ void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, 
         }
         // The usual line is scanned where it lies; an HTML file's lines wait until its head
         // has been looked for.
-        if (!htmlFile || headHandled) {
-            const PlainLineScanner::Outcome outcome =
-                plain.Scan(bytes, reader.LineEncoding() == TextLineReader::Encoding::Utf8, state,
-                           sink, events);
+        if (file != nullptr && (!htmlFile || headHandled)) {
+            const PlainLineScanner::Outcome outcome = plain.Scan(
+                bytes, file->CurrentEncoding() == LineEncoding::Utf8, state, sink, events);
             if (outcome == PlainLineScanner::Outcome::Empty) continue;
             if (outcome == PlainLineScanner::Outcome::Scanned) {
                 if (run.blnStop && ConfirmStop(run)) break;
                 continue;
             }
         }
-        reader.DecodeLine(bytes, line);
+        if (file != nullptr) file->DecodeLine(bytes, line);
         if (htmlFile && !headHandled &&
             line.contains(QStringLiteral("<!DOCTYPE"), Qt::CaseInsensitive) &&
             line.contains(QStringLiteral("HTML"), Qt::CaseInsensitive)) {
@@ -188,7 +185,7 @@ void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, 
                 // The head declared UTF-8: the rest of its last line, read one byte to a
                 // character, is decoded again, and so is every line after it.
                 line = DecodeUtf8(EncodeWin1252(line));
-                reader.SetEncoding(TextLineReader::Encoding::Utf8);
+                reader.SetEncoding(LineEncoding::Utf8);
             }
         }
         TrimControls(line);
@@ -257,7 +254,7 @@ void ClearOutputBox(RunState& run) {
     run.blnWordsGot = false;
 }
 
-QString SkipHtmlHead(const QString& line, TextLineReader& reader, bool& utf8) {
+QString SkipHtmlHead(const QString& line, LineSource& reader, bool& utf8) {
     QString current = line;
     bool ended = false;
     for (;;) {
@@ -288,6 +285,9 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
     // Preparation.
     ui.OutputReplace(Latin(kNowProcessing));
     docx.blnDocx = IsDocxFile(input);
+    // The check before the count keeps the document for the count, and a question in
+    // between may end the run: whatever path leaves the scan, the document goes.
+    const DocumentRelease documentRelease(docx);
     const QString extension = FileExtension(input, true);
     bool utf8 = false;
     qint64 fileLength = 0;
@@ -379,7 +379,7 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
     std::optional<TemporaryFolderGuard> folderGuard;
     if (docx.blnDocx) folderGuard.emplace(docx);
     try {
-        std::optional<TextLineReader> reader;
+        std::unique_ptr<LineSource> reader;
         if (docx.blnDocx) {
             ui.OutputReplace(Latin(kProcessing) + kCrLf + kCrLf);
             const qint32 result =
@@ -402,26 +402,19 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
             }
             if (run.blnStop) return EndBeforeReading(run, suppress);
             ui.OutputReplace(QString());
-            const QString textFile = DocxTextFileName(docx, input);
-            const QString writeError =
-                WritePieces(textFile, docx.strPieces, 0, docx.strPieces.size() - 1);
-            docx.strPieces = QStringList{QString()};
-            if (!writeError.isEmpty()) {
-                ui.MsgBox(writeError + QStringLiteral(" when processing ") + kCrLf + input,
-                          QStringLiteral("Error"), MsgButtons::Ok, MsgIcon::Exclamation);
-                return EndBeforeReading(run, suppress);
-            }
-            fileLength = InfoOfPath(textFile).size;
+            // The lines are read straight from the pieces: their text never goes to a file.
+            DocxTextLines lines = LinesOfPieces(std::exchange(docx.strPieces, {QString()}));
+            fileLength = lines.bytes;
             ui.SetLabel(UiLabel::XmlSize, QStringLiteral("Text: ") + SizeText(fileLength));
             quint8 firstControl = 32;
             qint32 position = 0;
             double percentage = 0;
             run.intTextKind =
                 TextTest(input, kSampleSize, firstControl, position, 1.0, percentage, utf8, true);
-            reader.emplace(textFile, TextLineReader::Encoding::Utf8);
+            reader = std::move(lines.lines);
         } else {
-            reader.emplace(
-                input, utf8 ? TextLineReader::Encoding::Utf8 : TextLineReader::Encoding::Win1252);
+            reader = std::make_unique<TextLineReader>(
+                input, utf8 ? LineEncoding::Utf8 : LineEncoding::Win1252);
         }
         ReadLines(run, *reader, extension, docx.blnDocx, utf8, fileLength, options);
     } catch (const RunError& error) {

@@ -1,5 +1,7 @@
 #include "input/text_line_reader.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <cerrno>
 
 #include "run/run_error.h"
@@ -24,9 +26,10 @@ bool IsUtf8Continuation(char c) {
 
 }  // namespace
 
-TextLineReader::TextLineReader(const QString& path, Encoding encoding) : encoding_(encoding) {
+TextLineReader::TextLineReader(const QString& path, Encoding encoding)
+    : device_(std::make_unique<QFile>()), encoding_(encoding) {
     errno = 0;
-    if (!OpenFile(file_, path, QIODevice::ReadOnly)) {
+    if (!OpenFile(*static_cast<QFile*>(device_.get()), path, QIODevice::ReadOnly)) {
         if (errno == EACCES || errno == EPERM) {
             throw RunError{kErrPermissionDenied, QStringLiteral("Permission denied")};
         }
@@ -35,10 +38,18 @@ TextLineReader::TextLineReader(const QString& path, Encoding encoding) : encodin
     }
 }
 
+TextLineReader::TextLineReader(const QByteArray& text, Encoding encoding)
+    : device_(std::make_unique<QBuffer>()), encoding_(encoding) {
+    auto* buffer = static_cast<QBuffer*>(device_.get());
+    buffer->setData(text);
+    buffer->open(QIODevice::ReadOnly);
+}
+
 bool TextLineReader::Refill() {
-    block_ = file_.read(kBlockSize);
+    block_ = device_->read(kBlockSize);
     pos_ = 0;
-    if (block_.isEmpty() && file_.error() != QFileDevice::NoError) {
+    const auto* file = qobject_cast<const QFileDevice*>(device_.get());
+    if (block_.isEmpty() && file != nullptr && file->error() != QFileDevice::NoError) {
         throw RunError{kErrDeviceIo, QStringLiteral("Device I/O error")};
     }
     return !block_.isEmpty();

@@ -935,9 +935,13 @@ TEST_F(LxtCountTest, FileNamesThatAreNotUtf8NameTheirOwnFiles) {
         {"missing", {folder + "gone\xff.txt"}, kExitInputRefused, "gone\xEF\xBF\xBD.txt", "", {}},
     };
     TempDir scratch;
+    // No temporary folder is left behind, also for the docx whose name is not UTF-8.
+    TempDir temporary;
+    const test::EnvOverride tmpdir("TMPDIR", temporary.Path());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const Result r = RunLxtCountWithBytes(c.args, scratch);
+        EXPECT_TRUE(QDir(temporary.Path()).isEmpty());
         EXPECT_EQ(r.status, c.status) << r.err.constData();
         const QByteArray shown = '\n' + r.out + r.err;
         EXPECT_TRUE(shown.contains(c.outHas)) << shown.constData();

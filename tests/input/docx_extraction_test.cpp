@@ -115,26 +115,38 @@ TEST_F(DocxTest, PreparationAndReadingOfARealDocx) {
     const qint32 size = Prepare(path);
     EXPECT_EQ(size, xml.size());
     EXPECT_TRUE(docx.blnDocx);
-    EXPECT_TRUE(QFile::exists(docx.strDocumentPath));
+    // The document is held in memory; nothing is written to the private folder.
+    EXPECT_EQ(docx.document, xml);
     const QString folder = docx.strTempFolder;
-    EXPECT_TRUE(QFileInfo(folder).fileName().startsWith("LXT") ||
-                QDir(folder).dirName().startsWith("LXT"));
+    EXPECT_TRUE(QDir(folder).dirName().startsWith("LXT"));
+    EXPECT_TRUE(QDir(folder).isEmpty());
 
     QString text;
     qint64 total = size;
     EXPECT_EQ(ReadDocx(run, docx, true, text, total, true, true, true), "");
     EXPECT_EQ(docx.strPieces, (QStringList{"First words. ", "Second ", "line"}));
     EXPECT_TRUE(text.isEmpty());
-    // The document and the word folder are gone; the folder itself is kept for the text file.
-    EXPECT_FALSE(QFile::exists(docx.strDocumentPath));
-    EXPECT_FALSE(QFileInfo::exists(folder + "word"));
+    // The document is let go; the folder itself is kept until the count ends.
+    EXPECT_TRUE(docx.document.isEmpty());
     EXPECT_TRUE(QFileInfo(folder).isDir());
 
-    const QString textFile = folder + "letter.txt";
-    EXPECT_EQ(WritePieces(textFile, docx.strPieces, 0, docx.strPieces.size() - 1), "");
-    EXPECT_EQ(TempDir::Read(textFile), "First words. \r\nSecond line");
+    EXPECT_EQ(PiecesText(docx.strPieces, 0, docx.strPieces.size() - 1),
+              "First words. \r\nSecond line");
     EXPECT_TRUE(RemoveTemporaryFolder(docx));
     EXPECT_FALSE(QFileInfo::exists(folder));
+
+    // The check before a count keeps the document for the count; an archive changed in
+    // between is read again.
+    ASSERT_GE(Prepare(path), 0);
+    EXPECT_TRUE(RemoveTemporaryFolder(docx));
+    EXPECT_EQ(docx.document, xml);
+    const QByteArray changed = "<w:document><w:p><w:r><w:t>Changed</w:t></w:r></w:p></w:document>";
+    ASSERT_TRUE(test::WriteDocx(path, changed));
+    EXPECT_EQ(Prepare(path), changed.size());
+    EXPECT_EQ(docx.document, changed);
+    RemoveTemporaryFolder(docx);
+    ReleaseDocument(docx);
+    ASSERT_TRUE(test::WriteDocx(path, xml));
 
     // Not pieces-only: the joined text comes back and the pieces are emptied.
     ASSERT_GE(Prepare(path), 0);
@@ -144,24 +156,20 @@ TEST_F(DocxTest, PreparationAndReadingOfARealDocx) {
     EXPECT_FALSE(QFileInfo::exists(docx.strTempFolder));
 }
 
-TEST_F(DocxTest, WritePiecesEndsLinesAfterSentences) {
-    const QString path = dir.File("pieces.txt");
-    EXPECT_EQ(WritePieces(path, {"Hello ", "world.  ", "Next", " one.", "x"}, 0, 4), "");
-    EXPECT_EQ(TempDir::Read(path), "Hello world.  \r\nNext one.\r\nx");
-    EXPECT_EQ(WritePieces(path, {"a", "b.", "c"}, 1, 1), "");
-    EXPECT_EQ(TempDir::Read(path), "b.\r\n");
+TEST(DocxPiecesText, LinesEndAfterSentences) {
+    EXPECT_EQ(PiecesText({"Hello ", "world.  ", "Next", " one.", "x"}, 0, 4),
+              "Hello world.  \r\nNext one.\r\nx");
+    EXPECT_EQ(PiecesText({"a", "b.", "c"}, 1, 1), "b.\r\n");
     // Characters outside Windows-1252 survive.
-    EXPECT_EQ(WritePieces(path, {QString::fromUtf8("\xCE\xB1\xCE\xB2")}, 0, 0), "");
-    EXPECT_EQ(TempDir::Read(path), "\xCE\xB1\xCE\xB2");
+    EXPECT_EQ(PiecesText({QString::fromUtf8("\xCE\xB1\xCE\xB2")}, 0, 0), "\xCE\xB1\xCE\xB2");
     // Each piece is encoded on its own: halves of a pair in two pieces never join.
     const QStringList halves{QStringLiteral("a") + QChar(0xD83D), QChar(0xDE00) + QString("b")};
-    EXPECT_EQ(WritePieces(path, halves, 0, 1), "");
-    EXPECT_EQ(TempDir::Read(path), halves[0].toUtf8() + halves[1].toUtf8());
+    EXPECT_EQ(PiecesText(halves, 0, 1), halves[0].toUtf8() + halves[1].toUtf8());
     // A text of several megabytes comes out whole.
     const QStringList many(300000, QStringLiteral("word word. "));
-    EXPECT_EQ(WritePieces(path, many, 0, many.size() - 1), "");
-    EXPECT_EQ(QFileInfo(path).size(), 300000 * 13);
-    EXPECT_FALSE(WritePieces(dir.File("no/such/folder/x.txt"), {"a"}, 0, 0).isEmpty());
+    const QByteArray text = PiecesText(many, 0, many.size() - 1);
+    EXPECT_EQ(text.size(), 300000 * 13);
+    EXPECT_TRUE(text.endsWith("word word. \r\n"));
 }
 
 TEST_F(DocxTest, SizeLimits) {
@@ -203,13 +211,13 @@ TEST_F(DocxTest, ZipBombIsCutAtTheCap) {
     const QString bomb = dir.File("bomb.docx");
     ASSERT_TRUE(test::WriteDocx(bomb, QByteArray(64 * 1024 * 1024, '\0')));
     EXPECT_LT(QFileInfo(bomb).size(), 1024 * 1024);
-    const QString out = dir.Path() + "/out/";
-    ASSERT_TRUE(QDir().mkpath(out));
-    EXPECT_EQ(ExtractDocumentMember(bomb, out, 4096), MemberExtraction::Extracted);
-    EXPECT_EQ(QFileInfo(out + "word/document.xml").size(), 4096);
-    // The preparation never writes more than the maximum plus one byte and refuses it.
+    QByteArray document;
+    EXPECT_EQ(ReadDocumentMember(bomb, 4096, document), MemberExtraction::Extracted);
+    EXPECT_EQ(document.size(), 4096);
+    // The preparation never reads more than the maximum plus one byte and refuses it.
     EXPECT_EQ(Prepare(bomb), kDocxTooBig);
     EXPECT_FALSE(QFileInfo::exists(docx.strTempFolder));
+    EXPECT_TRUE(docx.document.isEmpty());
 }
 
 TEST_F(DocxTest, ChecksumErrorAnsweredYesAndNo) {
@@ -233,6 +241,13 @@ TEST_F(DocxTest, ChecksumErrorAnsweredYesAndNo) {
 
     EXPECT_EQ(Prepare(path, false), kDocxChecksumError);  // not asking
     EXPECT_FALSE(QFileInfo::exists(docx.strTempFolder));
+    // A deflated document is checked as well, and the bytes are kept for a Yes.
+    const QString deflated = dir.File("crc-deflated.docx");
+    ASSERT_TRUE(test::WriteDocx(deflated, xml));
+    ASSERT_GE(test::CorruptCrc(deflated, xml), 1);
+    EXPECT_EQ(ReadDocumentMember(deflated, 1000, docx.document), MemberExtraction::ChecksumError);
+    EXPECT_EQ(docx.document, xml);
+    EXPECT_EQ(Prepare(deflated, false), kDocxChecksumError);
     EXPECT_TRUE(ui.AllExpectedShown());
 }
 
