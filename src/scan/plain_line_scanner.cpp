@@ -96,7 +96,9 @@ bool PlainLineScanner::Prepare(const unsigned char* p, qsizetype n, bool utf8) {
     line_.resize(n + 1 + kBlock);
     auto* out = reinterpret_cast<unsigned char*>(line_.data());
     qsizetype i = 0;
+    hasHyphen_ = false;
 #if defined(__SSE2__)
+    const __m128i hyphen = _mm_set1_epi8('-');
     // Sixteen ASCII bytes at a time, capitals folded on the way; a block that holds a byte
     // below 32 or from 128 on (a signed byte below 32), or a refused byte, is taken byte by
     // byte below.
@@ -112,6 +114,7 @@ bool PlainLineScanner::Prepare(const unsigned char* p, qsizetype n, bool utf8) {
             bad = _mm_or_si128(bad, _mm_cmpeq_epi8(v, _mm_set1_epi8(refusedList_[size_t(k)])));
         }
         if (_mm_movemask_epi8(bad) != 0) return false;
+        hasHyphen_ |= _mm_movemask_epi8(_mm_cmpeq_epi8(v, hyphen)) != 0;
         const __m128i capital =
             _mm_and_si128(_mm_cmpgt_epi8(v, beforeA), _mm_cmplt_epi8(v, afterZ));
         const __m128i folded =
@@ -134,6 +137,7 @@ bool PlainLineScanner::Prepare(const unsigned char* p, qsizetype n, bool utf8) {
         }
         const unsigned char folded = fold_[c];
         if (folded == 0) return false;
+        hasHyphen_ |= folded == '-';
         out[o++] = folded;
     }
     size_ = o + 1;
@@ -229,7 +233,7 @@ PlainLineScanner::Outcome PlainLineScanner::Scan(QByteArrayView bytes, bool utf8
     while (last > first && p[last - 1] <= kBlank) --last;
     if (first == last) return Outcome::Empty;
     if (!Prepare(p + first, last - first, utf8)) return Outcome::NeedsScanLine;
-    if (hyphenIsWordChar_) SpaceDoubleHyphens();
+    if (hyphenIsWordChar_ && hasHyphen_) SpaceDoubleHyphens();
 
     const auto* b = reinterpret_cast<const unsigned char*>(line_.constData());
     const qsizetype n = size_;  // the blank appended included

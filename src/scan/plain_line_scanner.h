@@ -46,8 +46,9 @@ class PlainLineScanner {
 
     const ScanOptions& options_;
     bool caseSignificant_;
-    bool usable_;            // the scan's markers and context allow the quick way at all
-    bool hyphenIsWordChar_;  // "--" must be turned into blanks
+    bool usable_;             // the scan's markers and context allow the quick way at all
+    bool hyphenIsWordChar_;   // "--" must be turned into blanks
+    bool hasHyphen_ = false;  // the line prepared holds a hyphen
     // Bytes below 128 that send a line to ScanLine: the first characters of the start
     // markers, and "&" when entities are decoded.
     std::array<bool, 128> refused_{};
