@@ -18,6 +18,7 @@
 #include "scan/line_scanner.h"
 #include "scan/markup.h"
 #include "scan/scan_options.h"
+#include "scan/scan_state.h"
 #include "support/str_proc.h"
 #include "support/ui.h"
 #include "support/win1252.h"
@@ -49,12 +50,14 @@ void BM_ScanProse(benchmark::State& state) {
     CountingSink sink(run);
     run.blnStartUpCompleted = true;
     SetExtraChars(run);
-    SetMarkupMode(run, QStringLiteral("txt"));
-    const ScanOptions options = ScanOptionsOf(run);
+    MarkupMarkers markers;
+    SetMarkupMode(markers, run.settings, QStringLiteral("txt"));
+    const ScanOptions options = ScanOptionsOf(run, markers);
+    ScanEvents events = ScanEventsOf(run);
     qint64 bytes = 0;
     for (auto _ : state) {
         ResetWordTable(run);
-        run.intWithinComment = -1;
+        ScanState scan;
         run.settings.chkSuppressWords = 0;
         ui.OutputReplace(QString());
         QString decoded;
@@ -62,8 +65,8 @@ void BM_ScanProse(benchmark::State& state) {
             decoded.resize(0);
             AppendWin1252(line, decoded);
             decoded += u' ';
-            run.strLine = LowerCaseFull(decoded);
-            ScanLine(run, options, sink);
+            scan.line = LowerCaseFull(decoded);
+            ScanLine(scan, options, sink, events);
             bytes += line.size() + 1;
         }
         SealWordTable(run);

@@ -192,7 +192,6 @@ void FrmMain::InitializeVariables() {
     lblFilesize->clear();
     lblXMLsize->clear();
     strStateFile_ = StateFilePath();
-    run_->intWithinComment = -1;
     lblTwirler->setText(QStringLiteral(" "));
     run_->lngMaxClipboardLength = kMaxClipboardCharacters;
     Initialize();
@@ -208,7 +207,6 @@ void FrmMain::Initialize() {
     frmParams_->txbCommonWordsFile->clear();
     run_->strCommonWordsFile.clear();
     frmParams_->EmptyParametersFile();
-    SetCommentMarkers(*run_, u"C");
     frmParams_->txbWordsToIgnore_LostFocus();
     UpdateDisableOutputBox();
     run_->settings = CollectSettings();

@@ -484,7 +484,6 @@ void FrmParams::SetDefaultValues() {
     chkSaveStateOnQuit->setChecked(false);
     chkOnly7bitASCII->setChecked(false);
     chkIgnoreNoVowel->setChecked(true);
-    SetCommentMarkers(Run(), kModeC);
     cboThresholdFrequency->setCurrentIndex(0);
 }
 

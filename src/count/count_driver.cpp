@@ -171,7 +171,6 @@ RunOutcome DoIt(RunState& run, const ListingTarget& target, const InputFiles& in
         SetExtraChars(run);
         run.blnReadingWords = false;
         run.blnRunInterrupted = false;
-        run.blnCharacterEntitiesPossible = false;
         run.ui.StartWordsFoundDisplay();
         run.intMinWidth = kStartMinWidth;
 

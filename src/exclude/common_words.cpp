@@ -13,6 +13,7 @@
 #include "scan/line_scanner.h"
 #include "scan/markup.h"
 #include "scan/scan_options.h"
+#include "scan/scan_state.h"
 #include "scan/word_sink.h"
 #include "support/catalogue.h"
 #include "support/error_numbers.h"
@@ -63,7 +64,11 @@ class ReadingSink final : public WordSink {
 // after any line once blnStop is set.
 void ScanCommonWordsText(RunState& run, const QString& text, bool utf8) {
     ReadingSink sink(run);
-    const ScanOptions options = ScanOptionsOf(run);
+    MarkupMarkers markers;
+    SetCommentMarkers(markers, kModeC);
+    const ScanOptions options = ScanOptionsOf(run, markers);
+    ScanEvents events = ScanEventsOf(run);
+    ScanState state;
     const qsizetype n = text.size();
     qsizetype start = 0;
     while (start < n && !run.blnStop) {
@@ -75,13 +80,13 @@ void ScanCommonWordsText(RunState& run, const QString& text, bool utf8) {
         } else {
             next = end + LineEndLength(text, end);
         }
-        run.strLine = TrimBlanks(text.mid(start, end - start));
+        state.line = TrimBlanks(text.mid(start, end - start));
         start = next;
-        if (!run.strLine.isEmpty()) {
-            if (utf8) RepairDecodedPairs(run.strLine);
-            run.strLine = LowerCaseFull(run.strLine);
-            run.strLine += kBlank;
-            ScanLine(run, options, sink);
+        if (!state.line.isEmpty()) {
+            if (utf8) RepairDecodedPairs(state.line);
+            state.line = LowerCaseFull(state.line);
+            state.line += kBlank;
+            ScanLine(state, options, sink, events);
         }
         if (run.blnStartUpCompleted) LetEventsRun(run);
     }
@@ -133,14 +138,12 @@ bool ReadCommonWords(RunState& run) {
     run.blnReadingWords = true;
     const int savedSuppressWords = run.settings.chkSuppressWords;
     SetSuppressWords(run, 1);
-    SetCommentMarkers(run, kModeC);
     run.strExtraChars = run.strAllPossibleExtraChars;
     ResetWordTable(run);
     ConcealNumWords(run, true);
     ui.OutputReplace(QLatin1String(kNowReadingCommonWords));
     const RunPhase phaseBefore = run.phase;
     EnterRunPhase(run, RunPhase::ReadingCommonWords);
-    run.intWithinComment = -1;
     run.eventPump.Restart();
 
     bool completed = false;

@@ -10,7 +10,9 @@
 #include "run/run_statistics.h"
 #include "run/word_list.h"
 #include "scan/line_scanner.h"
+#include "scan/markup.h"
 #include "scan/scan_options.h"
+#include "scan/scan_state.h"
 #include "support/catalogue.h"
 #include "support/error_numbers.h"
 #include "support/message_numbers.h"
@@ -23,9 +25,6 @@ namespace lxt {
 namespace {
 
 constexpr char kProcedure[] = "DoItFromClipboard";
-// Marker pairs emptied so that no comment skipping applies to clipboard text.
-constexpr int kMarkerPairsCleared = 2;
-
 bool IsControlCode(char16_t c) {
     return c <= 8 || c == 11 || (c >= 14 && c <= 31);
 }
@@ -106,11 +105,6 @@ bool DoItFromClipboard(RunState& run, const QString& text) {
                   QStringLiteral("Invalid input"), MsgButtons::Ok, MsgIcon::Exclamation);
         return false;
     }
-    for (int i = 0; i < kMarkerPairsCleared; ++i) {
-        run.strStartMarker[static_cast<size_t>(i)].clear();
-        run.strEndMarker[static_cast<size_t>(i)].clear();
-    }
-    run.intNumCommentMarkers = 0;
     const int suppress = run.settings.chkSuppressWords;
     try {
         ClearOutputBox(run);
@@ -123,9 +117,14 @@ bool DoItFromClipboard(RunState& run, const QString& text) {
         if (!text.isEmpty()) {
             QString line = run.settings.chkCaseSignificant == 1 ? text : LowerCaseFull(text);
             line += u' ';
-            run.strLine = std::move(line);
+            // No comment skipping applies to clipboard text.
+            MarkupMarkers markers;
+            SetCommentMarkers(markers, QStringView());
+            ScanState state;
+            state.line = std::move(line);
             CountingSink sink(run);
-            ScanLine(run, ScanOptionsOf(run), sink);
+            ScanEvents events = ScanEventsOf(run);
+            ScanLine(state, ScanOptionsOf(run, markers), sink, events);
         }
     } catch (const RunError& error) {
         ui.SetLabel(UiLabel::Twirler, QStringLiteral(" "));

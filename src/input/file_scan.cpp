@@ -20,7 +20,9 @@
 #include "run/word_list.h"
 #include "scan/line_scanner.h"
 #include "scan/markup.h"
+#include "scan/plain_line_scanner.h"
 #include "scan/scan_options.h"
+#include "scan/scan_state.h"
 #include "support/catalogue.h"
 #include "support/error_numbers.h"
 #include "support/file_proc.h"
@@ -86,25 +88,93 @@ bool EndBeforeReading(RunState& run, int suppress) {
     return false;
 }
 
+// After a stop request in the reading loop: true when the scan ends, at once below 2,000
+// different words, else when the user confirms; otherwise the request is withdrawn.
+bool ConfirmStop(RunState& run) {
+    if (run.lngNumWords < kStopQuestionWords) return true;
+    const QString question = QStringLiteral(" ") + QString::number(run.lngNumWords) +
+                             QStringLiteral(" different words have been found.") + kCrLf +
+                             QStringLiteral("Do you really wish to stop?");
+    if (run.ui.MsgBox(question, Message(kMsgStopCaption), MsgButtons::YesNo, MsgIcon::None) ==
+        MsgResult::Yes) {
+        return true;
+    }
+    run.blnStop = false;
+    return false;
+}
+
+// Tells when the progress bar's position changes as the characters read grow, without
+// computing the position for every line: the next count of characters that moves it is
+// found once per step.
+class ProgressBarSteps {
+  public:
+    explicit ProgressBarSteps(qint64 fileLength) : length_(fileLength) {}
+    // True when `read` characters put the bar at another position than the last drawn.
+    bool Moved(qint64 read) {
+        if (read < next_) return false;
+        const int p = ProgressBarPosition(read, length_);
+        // The smallest count above `read` at a later position (the position never falls as
+        // the count grows, and `read` + the length is at least one step further).
+        qint64 low = read;
+        qint64 high = read + std::max<qint64>(length_, 1);
+        while (high - low > 1) {
+            const qint64 middle = low + (high - low) / 2;
+            (ProgressBarPosition(middle, length_) > p ? high : low) = middle;
+        }
+        next_ = high;
+        const bool moved = p != shown_;
+        shown_ = p;
+        return moved;
+    }
+
+  private:
+    qint64 length_;
+    qint64 next_ = 0;
+    int shown_ = -1;
+};
+
 // The reading loop over the lines of `reader`.
 void ReadLines(RunState& run, LineSource& reader, const QString& extension, bool docxInput,
-               bool& utf8, qint64 fileLength) {
+               bool& utf8, qint64 fileLength, const ScanOptions& options) {
     Ui& ui = run.ui;
     const bool htmlFile = extension.contains(QStringLiteral("htm"));
     const bool drawBar = fileLength > kProgressBarMinFileSize;
     const bool caseSignificant = run.settings.chkCaseSignificant == 1;
     bool headHandled = false;
     qint64 charactersRead = 0;
-    int barShown = -1;
     QString line;
+    QByteArrayView bytes;
     bool ended = false;
     CountingSink sink(run);
-    const ScanOptions options = ScanOptionsOf(run);
+    ScanEvents events = ScanEventsOf(run);
+    ScanState state;
+    PlainLineScanner plain(options, caseSignificant);
+    ProgressBarSteps bar(fileLength);
+    // A text file's lines come as bytes, which the usual line is scanned in; other sources
+    // hand over characters.
+    auto* const file = dynamic_cast<TextLineReader*>(&reader);
     for (;;) {
         run.eventPump.Pump(ui);
-        if (!reader.ReadLine(line, ended)) break;
+        if (file != nullptr ? !file->ReadLineBytes(bytes, ended) : !reader.ReadLine(line, ended)) {
+            break;
+        }
         // One character per byte of the file, its line end included, whichever it is.
         charactersRead += reader.LastLineBytes() + reader.LastLineEndBytes();
+        if (drawBar && bar.Moved(charactersRead)) {
+            UpdateProgressBar(run, charactersRead, fileLength, 0);
+        }
+        // The usual line is scanned where it lies; an HTML file's lines wait until its head
+        // has been looked for.
+        if (file != nullptr && (!htmlFile || headHandled)) {
+            const PlainLineScanner::Outcome outcome = plain.Scan(
+                bytes, file->CurrentEncoding() == LineEncoding::Utf8, state, sink, events);
+            if (outcome == PlainLineScanner::Outcome::Empty) continue;
+            if (outcome == PlainLineScanner::Outcome::Scanned) {
+                if (run.blnStop && ConfirmStop(run)) break;
+                continue;
+            }
+        }
+        if (file != nullptr) file->DecodeLine(bytes, line);
         if (htmlFile && !headHandled &&
             line.contains(QStringLiteral("<!DOCTYPE"), Qt::CaseInsensitive) &&
             line.contains(QStringLiteral("HTML"), Qt::CaseInsensitive)) {
@@ -118,10 +188,6 @@ void ReadLines(RunState& run, LineSource& reader, const QString& extension, bool
                 reader.SetEncoding(LineEncoding::Utf8);
             }
         }
-        if (drawBar) {
-            const int p = ProgressBarPosition(charactersRead, fileLength);
-            if (p != barShown) barShown = UpdateProgressBar(run, charactersRead, fileLength, 0);
-        }
         TrimControls(line);
         if (line.isEmpty()) continue;
         if (!docxInput && utf8) {
@@ -132,19 +198,9 @@ void ReadLines(RunState& run, LineSource& reader, const QString& extension, bool
         line += u' ';
         // The line's buffer and the previous line's change places: the next line is read
         // into the old buffer, without a new allocation.
-        std::swap(run.strLine, line);
-        ScanLine(run, options, sink);
-        if (run.blnStop) {
-            if (run.lngNumWords < kStopQuestionWords) break;
-            const QString question = QStringLiteral(" ") + QString::number(run.lngNumWords) +
-                                     QStringLiteral(" different words have been found.") + kCrLf +
-                                     QStringLiteral("Do you really wish to stop?");
-            if (ui.MsgBox(question, Message(kMsgStopCaption), MsgButtons::YesNo, MsgIcon::None) ==
-                MsgResult::Yes) {
-                break;
-            }
-            run.blnStop = false;
-        }
+        std::swap(state.line, line);
+        ScanLine(state, options, sink, events);
+        if (run.blnStop && ConfirmStop(run)) break;
     }
 }
 
@@ -312,7 +368,9 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
     if (start == WordTableStart::Fresh) ResetWordTable(run);
     // Whatever the table held, it is no longer a complete count (a docx input too).
     run.blnWordsGot = false;
-    SetMarkupMode(run, extension);
+    MarkupMarkers markers;
+    SetMarkupMode(markers, run.settings, extension);
+    const ScanOptions options = ScanOptionsOf(run, markers);
     run.blnStop = false;
     EnterRunPhase(run, RunPhase::Counting);
     if (fileLength > kProgressBarMinFileSize) SetTotalNumOccurrencesForFileProgressBar(run);
@@ -321,7 +379,6 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
     std::optional<TemporaryFolderGuard> folderGuard;
     if (docx.blnDocx) folderGuard.emplace(docx);
     try {
-        run.intWithinComment = -1;
         std::unique_ptr<LineSource> reader;
         if (docx.blnDocx) {
             ui.OutputReplace(Latin(kProcessing) + kCrLf + kCrLf);
@@ -359,7 +416,7 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
             reader = std::make_unique<TextLineReader>(
                 input, utf8 ? LineEncoding::Utf8 : LineEncoding::Win1252);
         }
-        ReadLines(run, *reader, extension, docx.blnDocx, utf8, fileLength);
+        ReadLines(run, *reader, extension, docx.blnDocx, utf8, fileLength, options);
     } catch (const RunError& error) {
         ReportError(run, error.number, error.description, Latin(kProcedure));
     } catch (const std::bad_alloc&) {

@@ -55,10 +55,7 @@ bool TextLineReader::Refill() {
     return !block_.isEmpty();
 }
 
-void TextLineReader::Decode(QByteArrayView bytes, QString& line) {
-    lastBytes_ = bytes.size();
-    lastPart_ = false;
-    lastEndBytes_ = 0;
+void TextLineReader::DecodeLine(QByteArrayView bytes, QString& line) const {
     // resize, not clear: the line's buffer is kept for the next line.
     line.resize(0);
     if (encoding_ == Encoding::Utf8) {
@@ -68,12 +65,31 @@ void TextLineReader::Decode(QByteArrayView bytes, QString& line) {
     }
 }
 
+QByteArrayView TextLineReader::Hold(QByteArrayView bytes) {
+    if (bytes.data() != held_.constData()) {
+        held_.resize(0);
+        held_.append(bytes);
+    }
+    return held_;
+}
+
 bool TextLineReader::ReadLine(QString& line, bool& ended) {
+    QByteArrayView bytes;
+    if (!ReadLineBytes(bytes, ended)) return false;
+    DecodeLine(bytes, line);
+    return true;
+}
+
+bool TextLineReader::ReadLineBytes(QByteArrayView& bytes, bool& ended) {
+    lastPart_ = false;
+    lastEndBytes_ = 0;
     for (;;) {
         if (pos_ >= block_.size() && !Refill()) {
             if (pending_.isEmpty()) return false;
-            Decode(pending_, line);
-            pending_.clear();
+            held_.swap(pending_);
+            pending_.resize(0);
+            bytes = held_;
+            lastBytes_ = bytes.size();
             ended = false;
             return true;
         }
@@ -83,16 +99,20 @@ bool TextLineReader::ReadLine(QString& line, bool& ended) {
         if (length >= 0) {
             const bool cr = start[length] == kCr;
             if (pending_.isEmpty()) {
-                // The whole line lies in the block: decoded from there (before a refill).
-                Decode(QByteArrayView(start, length), line);
+                // The whole line lies in the block: handed over from there.
+                bytes = QByteArrayView(start, length);
             } else {
                 pending_.append(start, length);
-                Decode(pending_, line);
+                held_.swap(pending_);
                 pending_.resize(0);
+                bytes = held_;
             }
+            lastBytes_ = bytes.size();
             pos_ += length + 1;
             lastEndBytes_ = 1;
-            // The LF of a CR LF pair, perhaps at the start of the next block.
+            // The LF of a CR LF pair, perhaps at the start of the next block (the line is
+            // kept aside before the block is refilled).
+            if (cr && pos_ >= block_.size()) bytes = Hold(bytes);
             if (cr && (pos_ < block_.size() || Refill()) && block_[pos_] == kLf) {
                 ++pos_;
                 lastEndBytes_ = 2;
@@ -113,9 +133,12 @@ bool TextLineReader::ReadLine(QString& line, bool& ended) {
                 if (cut > 1 && static_cast<unsigned char>(pending_[cut - 1]) >= 0xC0) --cut;
                 if (cut <= 1) cut = pending_.size();
             }
-            Decode(pending_.left(cut), line);
-            lastPart_ = true;
+            held_.resize(0);
+            held_.append(QByteArrayView(pending_).first(cut));
             pending_.remove(0, cut);
+            bytes = held_;
+            lastBytes_ = bytes.size();
+            lastPart_ = true;
             ended = false;
             return true;
         }

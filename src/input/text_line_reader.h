@@ -30,6 +30,12 @@ class TextLineReader final : public LineSource {
     // whether a line end closed it (false for the last line without one and for the parts
     // of an over-long line). Throws RunError on a read error.
     bool ReadLine(QString& line, bool& ended) override;
+    // The same, giving the line's bytes undecoded: the view is valid until the next read.
+    bool ReadLineBytes(QByteArrayView& bytes, bool& ended);
+    // Decodes the bytes of a line (from ReadLineBytes) into `line` by the encoding in force.
+    void DecodeLine(QByteArrayView bytes, QString& line) const;
+    // The encoding in force.
+    LineEncoding CurrentEncoding() const { return encoding_; }
     // The encoding of the lines read from now on.
     void SetEncoding(Encoding encoding) override { encoding_ = encoding; }
     // The bytes of the file that the last line took, without its line end.
@@ -41,13 +47,15 @@ class TextLineReader final : public LineSource {
 
   private:
     bool Refill();
-    void Decode(QByteArrayView bytes, QString& line);
+    // Keeps `bytes` (a line) in held_ and gives back the view of the copy.
+    QByteArrayView Hold(QByteArrayView bytes);
 
     std::unique_ptr<QIODevice> device_;  // the file, or a buffer over the text
     Encoding encoding_;
     QByteArray block_;
     qsizetype pos_ = 0;
     QByteArray pending_;  // bytes of the current line gathered across blocks
+    QByteArray held_;     // a line handed over that does not lie whole in the block
     qint64 lastBytes_ = 0;
     int lastEndBytes_ = 0;
     bool lastPart_ = false;

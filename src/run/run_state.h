@@ -24,9 +24,7 @@ struct RunState {
     bool blnCommonWordsLoaded = false;
     bool blnWordsGot = false;
     bool blnStartUpCompleted = false;
-    bool blnCharacterEntitiesPossible = false;
     bool blnReadingWords = false;
-    bool blnCommentsPossible = false;
     bool blnStop = false;
     bool blnElapsedTimeRunning = false;
     bool blnRunInterrupted = false;
@@ -35,13 +33,8 @@ struct RunState {
     // What the engine is busy with; anything but Idle makes the Count button ask to stop.
     RunPhase phase = RunPhase::Idle;
 
-    // The scanner's position and marked-span state.
-    QString strLine;
-    qint32 lngLP = 1;           // 1-based scan position in strLine
-    int intWithinComment = -1;  // -1 outside a marked span, else the open pair's index
-    int intNumCommentMarkers = 0;
-    std::array<QString, 10> strStartMarker;
-    std::array<QString, 10> strEndMarker;
+    // The extra word characters in force (SetExtraChars, or all of them while a common-words
+    // file is read).
     QString strExtraChars = QStringLiteral("-");
 
     // Word limits and listing widths.

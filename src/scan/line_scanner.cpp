@@ -7,10 +7,9 @@
 #include <emmintrin.h>
 #endif
 
-#include "run/event_pump.h"
-#include "run/run_state.h"
 #include "scan/markup.h"
 #include "scan/scan_options.h"
+#include "scan/scan_state.h"
 #include "scan/word_rules.h"
 #include "scan/word_sink.h"
 #include "support/char_case.h"
@@ -29,10 +28,10 @@ constexpr char16_t kNoBreakSpace = 160;
 // The first characters, lower-cased, of the start markers in use: a marked span can only
 // begin at a character that is one of them.
 struct MarkerStarts {
-    explicit MarkerStarts(const RunState& run) {
-        const int pairs = std::min<int>(run.intNumCommentMarkers, int(run.strStartMarker.size()));
+    explicit MarkerStarts(const MarkupMarkers& markers) {
+        const int pairs = std::min<int>(markers.count, int(markers.start.size()));
         for (int i = 0; i < pairs; ++i) {
-            const QString& m = run.strStartMarker[size_t(i)];
+            const QString& m = markers.start[size_t(i)];
             if (m.isEmpty() || count >= int(first.size())) continue;
             const QChar lower = LowerChar(m[0]);
             first[size_t(count++)] = lower;
@@ -102,37 +101,36 @@ bool BeginsWord(const WordCharTable& start, const QString& line, qsizetype at) {
     return BeginsWord(start, reinterpret_cast<const char16_t*>(line.constData()), line.size(), at);
 }
 
-void Pump(RunState& run) {
-    if (run.blnStartUpCompleted) run.eventPump.Pump(run.ui);
-}
-
-// Marked spans at lngLP, stepped over before a word is looked for. Returns false when the line is
-// finished.
-bool SkipSpans(RunState& run, const MarkerStarts& starts) {
-    if (run.intWithinComment == -1) {
-        if (!starts.May(run.strLine.at(run.lngLP - 1))) return true;
-        run.intWithinComment = FindMarkerAt(run);
+// Marked spans at the scan position, stepped over before a word is looked for. Returns false
+// when the line is finished.
+bool SkipSpans(ScanState& state, const ScanOptions& options, const MarkerStarts& starts,
+               ScanEvents& events) {
+    const QStringView line(state.line);
+    if (state.withinComment == -1) {
+        if (!starts.May(line[state.scanPosition])) return true;
+        state.withinComment = FindMarkerAt(line, state.scanPosition, options);
     }
-    while (run.intWithinComment >= 0) {
-        SkipMarkedSpan(run);
-        const qint32 length = static_cast<qint32>(run.strLine.size());
-        if (run.lngLP > length) return false;
-        if (run.lngLP == length && run.strLine.back() == u' ') {
-            run.intWithinComment = -1;
+    while (state.withinComment >= 0) {
+        SkipMarkedSpan(line, state.scanPosition, state.withinComment, options);
+        const qsizetype length = line.size();
+        if (state.scanPosition >= length) return false;
+        if (state.scanPosition == length - 1 && line.back() == u' ') {
+            state.withinComment = -1;
             return false;
         }
-        run.intWithinComment = FindMarkerAt(run);
-        Pump(run);
+        state.withinComment = FindMarkerAt(line, state.scanPosition, options);
+        events.LetEventsRun();
     }
     return true;
 }
 
-// Moves lngLP to the first character other than a blank after it; false when none is left.
-bool SkipToNextNonBlank(RunState& run) {
-    const QStringView line(run.strLine);
-    for (qsizetype i = run.lngLP; i < line.size(); ++i) {
+// Moves the scan position to the first character other than a blank after it; false when
+// none is left.
+bool SkipToNextNonBlank(ScanState& state) {
+    const QStringView line(state.line);
+    for (qsizetype i = state.scanPosition + 1; i < line.size(); ++i) {
         if (line[i] != u' ') {
-            run.lngLP = static_cast<qint32>(i) + 1;
+            state.scanPosition = i;
             return true;
         }
     }
@@ -231,46 +229,43 @@ void SpaceDoubleHyphens(QString& line) {
     }
 }
 
-void ScanLine(RunState& run, const ScanOptions& options, WordSink& sink) {
-    CleanLine(run.strLine);
-    if (run.blnReadingWords) {
-        run.blnCommentsPossible = true;
-    } else {
-        run.blnCommentsPossible = run.intNumCommentMarkers > 0;
-        SpaceDoubleHyphens(run.strLine);
-        if (run.blnCharacterEntitiesPossible) run.strLine = DecodeEntities(run.strLine);
+void ScanLine(ScanState& state, const ScanOptions& options, WordSink& sink, ScanEvents& events) {
+    CleanLine(state.line);
+    if (!options.readingWords) {
+        SpaceDoubleHyphens(state.line);
+        if (options.decodeEntities) state.line = DecodeEntities(state.line);
     }
-    run.lngLP = 1;
+    state.scanPosition = 0;
 
-    const MarkerStarts starts(run);
+    const MarkerStarts starts(options.markers);
     // Marked spans are looked for only when one is open or one may begin in this line.
-    const bool spans = run.blnCommentsPossible &&
-                       (run.intWithinComment != -1 ||
-                        starts.MayInLine(reinterpret_cast<const char16_t*>(run.strLine.constData()),
-                                         run.strLine.size()));
-    while (run.lngLP < run.strLine.size()) {
-        Pump(run);
-        if (spans && !SkipSpans(run, starts)) return;
+    const bool spans = options.commentsPossible &&
+                       (state.withinComment != -1 ||
+                        starts.MayInLine(reinterpret_cast<const char16_t*>(state.line.constData()),
+                                         state.line.size()));
+    while (state.scanPosition + 1 < state.line.size()) {
+        events.LetEventsRun();
+        if (spans && !SkipSpans(state, options, starts, events)) return;
 
-        if (!BeginsWord(options.start, run.strLine, run.lngLP - 1)) {
-            if (!SkipToNextNonBlank(run)) return;
+        if (!BeginsWord(options.start, state.line, state.scanPosition)) {
+            if (!SkipToNextNonBlank(state)) return;
             continue;
         }
-        const qint32 before = run.lngLP;
-        const QStringView candidate = ExtractWord(run, options.word);
-        if (run.lngLP == before) ++run.lngLP;  // never stand still
+        const qsizetype before = state.scanPosition;
+        const QStringView candidate = ExtractWord(state.line, state.scanPosition, options);
+        if (state.scanPosition == before) ++state.scanPosition;  // never stand still
         if (SurelyAccepted(candidate, options.maxWordLength) ||
             AcceptWord(candidate, options.maxWordLength)) {
             sink.Accept(candidate);
         }
-        Pump(run);
-        if (run.blnStop) return;
+        events.LetEventsRun();
+        if (events.StopRequested()) return;
 
         // The passes that only step over a separator and the blanks after it (no marked span
         // and no word can begin there) are made here at once, without the event pumping.
-        const char16_t* line = reinterpret_cast<const char16_t*>(run.strLine.constData());
-        const qsizetype size = run.strLine.size();
-        qsizetype at = qsizetype(run.lngLP) - 1;
+        const char16_t* line = reinterpret_cast<const char16_t*>(state.line.constData());
+        const qsizetype size = state.line.size();
+        qsizetype at = state.scanPosition;
         while (at + 1 < size) {
             const QChar c(line[at]);
             if (BeginsWord(options.start, line, size, at) || (spans && starts.May(c))) break;
@@ -278,7 +273,7 @@ void ScanLine(RunState& run, const ScanOptions& options, WordSink& sink) {
             while (at < size && line[at] == u' ') ++at;
             if (at >= size) return;
         }
-        run.lngLP = static_cast<qint32>(at) + 1;
+        state.scanPosition = at;
     }
 }
 

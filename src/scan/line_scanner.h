@@ -1,22 +1,23 @@
-// The line scanner: turns run.strLine (one line with a blank appended as a sentinel, already
-// lower-cased unless case is significant) into words, stepping over marked spans, and
-// hands each accepted word to a sink. Never loops: every pass moves lngLP on.
+// The line scanner: turns a line (one blank appended as a sentinel, already lower-cased
+// unless case is significant) into words, stepping over marked spans, and hands each
+// accepted word to a sink. Never loops: every pass moves the scan position on.
 #pragma once
 
 #include <QString>
 
 namespace lxt {
 
-struct RunState;
 class WordSink;
 struct ScanOptions;
+struct ScanState;
+class ScanEvents;
 
-// Scans run.strLine from its start with the word characters and longest word of `options`
-// and gives each accepted word to `sink`; leaves lngLP
-// where scanning stopped. The reading context (blnReadingWords) looks for marked spans and
-// decodes nothing. Ends the line after the current candidate when blnStop is set. May throw
-// RunError (overflow) from the sink.
-void ScanLine(RunState& run, const ScanOptions& options, WordSink& sink);
+// Cleans state.line and scans it from its start by `options`, giving each accepted word to
+// `sink`; leaves state.scanPosition where scanning stopped and state.withinComment open when
+// a span goes on past the line. The reading context looks for marked spans and decodes
+// nothing. Lets events run between candidates and ends the line after the current candidate
+// when a stop is requested. May throw RunError (overflow) from the sink.
+void ScanLine(ScanState& state, const ScanOptions& options, WordSink& sink, ScanEvents& events);
 
 // Removes backspaces and turns CR LF, LF, form feed, CR, no-break space and tab into blanks.
 void CleanLine(QString& line);

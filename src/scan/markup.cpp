@@ -1,14 +1,14 @@
 #include "scan/markup.h"
 
-#include "run/run_state.h"
 #include "scan/scan_options.h"
+#include "settings/settings.h"
 #include "support/char_case.h"
 
 namespace lxt {
 
 namespace {
 
-constexpr int kMaxPairs = 10;
+constexpr int kMaxPairs = MarkupMarkers::kMaxPairs;
 // An entity's ";" stands within its first this many characters.
 constexpr qsizetype kMaxEntityLength = 20;
 constexpr char16_t kCdataOpening[] = u"<![CDATA[";
@@ -37,12 +37,12 @@ constexpr Pair kPairsPhp[] = {{u"&", u";"},
                               {u"//", u""}};
 
 template <size_t N>
-void UsePairs(RunState& run, const Pair (&pairs)[N]) {
+void UsePairs(MarkupMarkers& markers, const Pair (&pairs)[N]) {
     for (size_t i = 0; i < N; ++i) {
-        run.strStartMarker[i] = QString::fromUtf16(pairs[i].start);
-        run.strEndMarker[i] = QString::fromUtf16(pairs[i].end);
+        markers.start[i] = QString::fromUtf16(pairs[i].start);
+        markers.end[i] = QString::fromUtf16(pairs[i].end);
     }
-    run.intNumCommentMarkers = static_cast<int>(N);
+    markers.count = static_cast<int>(N);
 }
 
 // True when `text` holds `marker` at `pos` (0-based), both lower-cased character by character.
@@ -54,8 +54,8 @@ bool MatchesLowerAt(QStringView text, qsizetype pos, QStringView marker) {
     return true;
 }
 
-bool IsXmlTable(const RunState& run) {
-    return run.strStartMarker[0] == kXmlDeclaration;
+bool IsXmlTable(const MarkupMarkers& markers) {
+    return markers.start[0] == kXmlDeclaration;
 }
 
 bool IsCdataAt(QStringView text, qsizetype pos) {
@@ -86,111 +86,109 @@ bool InReferenceSet(QChar c) {
 
 }  // namespace
 
-void SetMarkupMode(RunState& run, const QString& extensionLowerCase) {
-    run.blnCharacterEntitiesPossible = false;
+void SetMarkupMode(MarkupMarkers& markers, const Settings& settings,
+                   const QString& extensionLowerCase) {
+    markers.characterEntities = false;
     if (extensionLowerCase == u"php") {
-        SetCommentMarkers(run, kModePhp);
-        run.blnCharacterEntitiesPossible = true;
+        SetCommentMarkers(markers, kModePhp);
+        markers.characterEntities = true;
     } else if (extensionLowerCase == u"xml") {
-        SetCommentMarkers(run, kModeXml);
-        run.blnCharacterEntitiesPossible = true;
+        SetCommentMarkers(markers, kModeXml);
+        markers.characterEntities = true;
     } else if (extensionLowerCase.contains(u"htm")) {
-        SetCommentMarkers(run, kModeHtml);
-        run.blnCharacterEntitiesPossible = true;
+        SetCommentMarkers(markers, kModeHtml);
+        markers.characterEntities = true;
     } else {
-        SetUserCommentMarkers(run);
+        SetUserCommentMarkers(markers, settings);
     }
 }
 
-void SetUserCommentMarkers(RunState& run) {
-    const Settings& settings = run.settings;
-    SetCommentMarkers(run, QStringView());
+void SetUserCommentMarkers(MarkupMarkers& markers, const Settings& settings) {
+    SetCommentMarkers(markers, QStringView());
     if (settings.chkAllowCommentMarkers != 1) return;
     for (size_t i = 0; i < settings.txbStartComment.size(); ++i) {
-        run.strStartMarker[i] = settings.txbStartComment[i].trimmed();
-        run.strEndMarker[i] = settings.txbEndComment[i].trimmed();
+        markers.start[i] = settings.txbStartComment[i].trimmed();
+        markers.end[i] = settings.txbEndComment[i].trimmed();
     }
     // A pair whose start marker is empty is never matched.
-    run.intNumCommentMarkers = static_cast<int>(settings.txbStartComment.size());
+    markers.count = static_cast<int>(settings.txbStartComment.size());
 }
 
-void SetCommentMarkers(RunState& run, QStringView mode) {
+void SetCommentMarkers(MarkupMarkers& markers, QStringView mode) {
     if (mode == kModeC) {
-        UsePairs(run, kPairsC);
+        UsePairs(markers, kPairsC);
     } else if (mode == kModeXml) {
-        UsePairs(run, kPairsXml);
+        UsePairs(markers, kPairsXml);
     } else if (mode == kModeHtml) {
-        UsePairs(run, kPairsHtml);
+        UsePairs(markers, kPairsHtml);
     } else if (mode == kModePhp) {
-        UsePairs(run, kPairsPhp);
+        UsePairs(markers, kPairsPhp);
     } else {
-        run.strStartMarker[0].clear();
-        run.strEndMarker[0].clear();
-        run.strStartMarker[1].clear();
-        run.strEndMarker[1].clear();
-        run.intNumCommentMarkers = 0;
+        markers.start[0].clear();
+        markers.end[0].clear();
+        markers.start[1].clear();
+        markers.end[1].clear();
+        markers.count = 0;
     }
 }
 
-int FindMarkerAt(const RunState& run) {
-    const int pairs = std::min(run.intNumCommentMarkers, kMaxPairs);
+int FindMarkerAt(QStringView line, qsizetype pos, const ScanOptions& options) {
+    const MarkupMarkers& markers = options.markers;
+    const int pairs = std::min(markers.count, kMaxPairs);
     if (pairs <= 0) return -1;
-    const QStringView line(run.strLine);
-    const qsizetype pos = qsizetype(run.lngLP) - 1;
     if (pos < 0 || pos >= line.size()) return -1;
     const QChar here = LowerChar(line[pos]);
     for (int index = 0; index < pairs; ++index) {
-        const QString& start = run.strStartMarker[size_t(index)];
+        const QString& start = markers.start[size_t(index)];
         if (start.isEmpty() || LowerChar(start[0]) != here || !MatchesLowerAt(line, pos, start)) {
             continue;
         }
-        if (start == u"&" && run.strEndMarker[size_t(index)] == u";" &&
-            run.blnCharacterEntitiesPossible) {
+        if (start == u"&" && markers.end[size_t(index)] == u";" && markers.characterEntities) {
             return IsEntityAt(line.mid(pos)) > 0 ? index : -1;
         }
         // CDATA sections are told apart in XML mode only: elsewhere index 3 is another pair.
-        if (IsXmlTable(run) && IsCdataAt(line, pos)) return kCdataIndex;
+        if (IsXmlTable(markers) && IsCdataAt(line, pos)) return kCdataIndex;
         return index;
     }
     return -1;
 }
 
-void SkipMarkedSpan(RunState& run) {
-    const int k = run.intWithinComment;
-    const QStringView line(run.strLine);
-    const qint32 length = static_cast<qint32>(line.size());
+void SkipMarkedSpan(QStringView line, qsizetype& pos, int& withinComment,
+                    const ScanOptions& options) {
+    const MarkupMarkers& markers = options.markers;
+    const int k = withinComment;
+    const qsizetype length = line.size();
     if (k < 0 || k >= kMaxPairs) {
-        run.intWithinComment = -1;
+        withinComment = -1;
         return;
     }
-    if (k == kCdataIndex && IsXmlTable(run) && !run.blnReadingWords) {
-        run.lngLP += static_cast<qint32>(kCdataLength);
-        run.intWithinComment = -1;
+    if (k == kCdataIndex && IsXmlTable(markers) && !options.readingWords) {
+        pos += kCdataLength;
+        withinComment = -1;
         return;
     }
-    const QString& endMarker = run.strEndMarker[size_t(k)];
+    const QString& endMarker = markers.end[size_t(k)];
     if (endMarker.isEmpty()) {
-        run.lngLP = length + 1;
-        run.intWithinComment = -1;
+        pos = length;
+        withinComment = -1;
         return;
     }
-    const qsizetype pos = qsizetype(run.lngLP) - 1;
     // A numeric reference opened by the "&" pair. (A span continued from an earlier line
     // that happens to start with "&#" is not one: it still looks for its own end.)
-    if (run.blnCharacterEntitiesPossible && run.strStartMarker[size_t(k)] == u"&" && pos >= 0 &&
+    if (markers.characterEntities && markers.start[size_t(k)] == u"&" && pos >= 0 &&
         pos + 1 < line.size() && line[pos] == u'&' && line[pos + 1] == u'#') {
         qsizetype i = pos + 2;
         while (i < line.size() && InReferenceSet(line[i])) ++i;
-        run.lngLP = static_cast<qint32>(i) + 1;
-        if (run.lngLP > length) run.intWithinComment = -1;  // nothing left to carry over
+        pos = i;
+        if (pos >= length) withinComment = -1;  // nothing left to carry over
         return;
     }
     const qsizetype found = IndexOfLower(line, endMarker, std::max<qsizetype>(pos, 0));
     if (found >= 0) {
-        run.lngLP = static_cast<qint32>(found + endMarker.size()) + 1;
-        run.intWithinComment = -1;
+        pos = found + endMarker.size();
+        withinComment = -1;
     } else {
-        run.lngLP = length + 1;
+        pos = length;
     }
 }
 

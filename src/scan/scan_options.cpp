@@ -30,7 +30,7 @@ bool IsWordChar(QChar c, QStringView extra, bool digits) {
     return IsLetterClass(b) || (digits && IsDigitClass(b)) || ClassInExtra(b, extra);
 }
 
-WordCharTable::WordCharTable(QStringView extra, bool digits) : classes_(CodeUnitClasses()) {
+WordCharTable::WordCharTable(QStringView extra, bool digits) {
     const QStringView vowels(kVowelsOrY);
     for (unsigned b = 0; b < 256; ++b) {
         unsigned char flags = 0;
@@ -39,7 +39,7 @@ WordCharTable::WordCharTable(QStringView extra, bool digits) : classes_(CodeUnit
         byClass_[b] = flags;
         // A code unit below 256 that Windows-1252 does not have (a C1 control character)
         // separates words.
-        if ((classes_[b] & kClassWin1252) == 0) continue;
+        if (Win1252Byte(QChar(char16_t(b))) < 0) continue;
         if (vowels.contains(QChar(char16_t(b)))) flags |= kVowelOrYBit;
         low_[b] = flags;
     }
@@ -65,9 +65,18 @@ ScanOptions::ScanOptions(QStringView extraChars, QStringView prohibitedInitialOr
       start(StartChars(extraChars, prohibitedInitialOrFinalChars), false),
       maxWordLength(maxWordLength) {}
 
-ScanOptions ScanOptionsOf(const RunState& run) {
-    return ScanOptions(run.strExtraChars, run.strProhibitedInitialOrFinalChars,
-                       run.intMaxPermittedWordLength);
+ScanOptions ScanOptionsOf(const RunState& run, const MarkupMarkers& markers) {
+    ScanOptions options(run.strExtraChars, run.strProhibitedInitialOrFinalChars,
+                        run.intMaxPermittedWordLength);
+    const Settings& s = run.settings;
+    options.readingWords = run.blnReadingWords;
+    options.dropFinalS = s.chkDropFinalS == 1;
+    options.apostrophesAllowed = s.chkAllowWordsWithApostrophes == 1;
+    options.ignoreNoVowel = s.chkIgnoreNoVowel == 1;
+    options.markers = markers;
+    options.commentsPossible = options.readingWords || markers.count > 0;
+    options.decodeEntities = !options.readingWords && markers.characterEntities;
+    return options;
 }
 
 void SetExtraChars(RunState& run) {

@@ -9,6 +9,7 @@
 #include <array>
 
 #include "scan/letter_classes.h"
+#include "scan/markup.h"
 
 namespace lxt {
 
@@ -65,13 +66,20 @@ class WordCharTable {
         length = 1;
         const char16_t u = *p;
         if (u < 256) return low_[u];
-        const unsigned char c = classes_[u];
+        const unsigned char c = Classes()[u];
         if ((c & kClassHighSurrogate) == 0) return FromClass(c, u);
         return PairFlags(p, end, length);
     }
 
   private:
-    unsigned HighFlags(char16_t u) const { return FromClass(classes_[u], u); }
+    unsigned HighFlags(char16_t u) const { return FromClass(Classes()[u], u); }
+    // The classes of all code units, built on the first look at one above 255 (a scan of
+    // plain text never needs them).
+    const unsigned char* Classes() const {
+        if (classes_ == nullptr) [[unlikely]]
+            classes_ = CodeUnitClasses();
+        return classes_;
+    }
     unsigned FromClass(unsigned char c, char16_t u) const {
         if (c & kClassWin1252) return byClass_[u & 0xFFu];
         if (c & kClassLetter) {
@@ -85,7 +93,7 @@ class WordCharTable {
     // Characters below 256, and Windows-1252 characters above by their class byte.
     std::array<unsigned char, 256> low_{};
     std::array<unsigned char, 256> byClass_{};
-    const unsigned char* classes_;
+    mutable const unsigned char* classes_ = nullptr;
 };
 
 // The characters that may begin a word: `extra` without those of `prohibited`.
@@ -94,9 +102,10 @@ QString StartChars(QStringView extra, QStringView prohibited);
 // Rebuilds run.strExtraChars from the hyphen, apostrophe and numeral settings.
 void SetExtraChars(RunState& run);
 
-// What a scan needs to know about words, built once when the scan starts and never changed
-// while it runs: the word characters, the characters that may begin a word and the longest
-// word counted.
+// What a scan needs to know, built once when the scan starts and never changed while it
+// runs: the word characters, the characters that may begin a word, the longest word counted,
+// the word rules in force, the context (counting, or reading a common-words file) and the
+// marker pairs of the markup mode.
 struct ScanOptions {
     ScanOptions(QStringView extraChars, QStringView prohibitedInitialOrFinalChars,
                 int maxWordLength);
@@ -104,10 +113,22 @@ struct ScanOptions {
     WordCharTable word;   // letters and the extra characters (digits only among those)
     WordCharTable start;  // the same without the characters a word may not begin with
     int maxWordLength;
+    // Reading a common-words file: marked spans are always looked for, nothing is decoded,
+    // and the final-s and apostrophe rules are off.
+    bool readingWords = false;
+    bool dropFinalS = false;          // chkDropFinalS
+    bool apostrophesAllowed = false;  // chkAllowWordsWithApostrophes
+    bool ignoreNoVowel = false;       // chkIgnoreNoVowel
+    MarkupMarkers markers;
+    // Marked spans are looked for (in the reading context, or when pairs are in use).
+    bool commentsPossible = false;
+    // Entities are decoded before a line is scanned (counting context, markup modes).
+    bool decodeEntities = false;
 };
 
 // The options of a scan of `run` as it stands: its extra characters, the characters a word
-// may not begin or end with, and intMaxPermittedWordLength.
-ScanOptions ScanOptionsOf(const RunState& run);
+// may not begin or end with, intMaxPermittedWordLength, the word-rule settings,
+// blnReadingWords, and the marker pairs `markers`.
+ScanOptions ScanOptionsOf(const RunState& run, const MarkupMarkers& markers);
 
 }  // namespace lxt

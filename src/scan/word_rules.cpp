@@ -8,7 +8,6 @@
 #include <emmintrin.h>
 #endif
 
-#include "run/run_state.h"
 #include "scan/letter_classes.h"
 #include "support/char_case.h"
 #include "support/str_proc.h"
@@ -132,38 +131,6 @@ bool KeepsFinalS(QStringView candidate) {
     return false;
 }
 
-QStringView DropFinalS(QStringView candidate) {
-    if (KeepsFinalS(candidate)) return candidate;
-    const qsizetype n = candidate.size();
-    if (n > 2 && candidate[n - 1] == u's' && !candidate.endsWith(u"ss") &&
-        !candidate.endsWith(u"'s") && !IsLowerCaseVowel(candidate[n - 2])) {
-        return candidate.chopped(1);
-    }
-    return candidate;
-}
-
-// True when the candidate is an apostrophe remnant or, followed by a blank, occurs in the
-// contraction stems. A candidate holds no blank, so that is when it is an ending of a stem.
-bool IsContractionPart(QStringView candidate) {
-    if (candidate.size() == 1) {
-        const QChar c = LowerChar(candidate[0]);
-        for (QChar r : QStringView(kApostropheRemnants)) {
-            if (c == r) return true;
-        }
-    }
-    if (candidate.isEmpty()) return true;  // the blank alone occurs in the stems
-    const char16_t last = candidate.back().unicode();
-    const bool stemEnding =
-        last < 128 ? kAsciiStemEndings.member[last] : kStemEndings.Has(LowerChar(QChar(last)));
-    if (!(stemEnding & (candidate.size() <= kLongestStem))) return false;  // the usual case
-    const char16_t first = candidate[0].unicode();
-    if (first < 128 && !kEndingStartsByLength[size_t(candidate.size())][first]) return false;
-    for (QStringView ending : kEndingsByLength[size_t(candidate.size())]) {
-        if (LowerEquals(candidate, ending)) return true;
-    }
-    return false;
-}
-
 QStringView TrimBlanks(QStringView text) {
     const char16_t* p = text.utf16();
     qsizetype first = 0;
@@ -221,11 +188,44 @@ bool ContinuesWithMark(unsigned f, const char16_t* p, const char16_t* q,
 
 }  // namespace
 
-QStringView ExtractWord(RunState& run, const WordCharTable& wordChars) {
-    const qsizetype size = run.strLine.size();
-    const qsizetype pos = qsizetype(run.lngLP) - 1;
+QStringView DropFinalS(QStringView candidate) {
+    if (KeepsFinalS(candidate)) return candidate;
+    const qsizetype n = candidate.size();
+    if (n > 2 && candidate[n - 1] == u's' && !candidate.endsWith(u"ss") &&
+        !candidate.endsWith(u"'s") && !IsLowerCaseVowel(candidate[n - 2])) {
+        return candidate.chopped(1);
+    }
+    return candidate;
+}
+
+// True when the candidate is an apostrophe remnant or, followed by a blank, occurs in the
+// contraction stems. A candidate holds no blank, so that is when it is an ending of a stem.
+bool IsContractionPart(QStringView candidate) {
+    if (candidate.size() == 1) {
+        const QChar c = LowerChar(candidate[0]);
+        for (QChar r : QStringView(kApostropheRemnants)) {
+            if (c == r) return true;
+        }
+    }
+    if (candidate.isEmpty()) return true;  // the blank alone occurs in the stems
+    const char16_t last = candidate.back().unicode();
+    const bool stemEnding =
+        last < 128 ? kAsciiStemEndings.member[last] : kStemEndings.Has(LowerChar(QChar(last)));
+    if (!(stemEnding & (candidate.size() <= kLongestStem))) return false;  // the usual case
+    const char16_t first = candidate[0].unicode();
+    if (first < 128 && !kEndingStartsByLength[size_t(candidate.size())][first]) return false;
+    for (QStringView ending : kEndingsByLength[size_t(candidate.size())]) {
+        if (LowerEquals(candidate, ending)) return true;
+    }
+    return false;
+}
+
+QStringView ExtractWord(QStringView line, qsizetype& scanPosition, const ScanOptions& options) {
+    const WordCharTable& wordChars = options.word;
+    const qsizetype size = line.size();
+    const qsizetype pos = scanPosition;
     if (pos < 0 || pos >= size) return {};
-    const char16_t* p = reinterpret_cast<const char16_t*>(run.strLine.constData()) + pos;
+    const char16_t* p = line.utf16() + pos;
     const qsizetype limit = std::min<qsizetype>(size - pos, kMaxCandidateLength);
     // The rules below never remove a vowel or y, so the vowel test is made on the way.
     unsigned flags = 0;
@@ -271,25 +271,10 @@ QStringView ExtractWord(RunState& run, const WordCharTable& wordChars) {
         flags |= f;
         q += length;
     }
-    qsizetype n = q - p;
+    const qsizetype n = q - p;
     if (n == 0) return {};
-    run.lngLP += static_cast<qint32>(n);
-
-    while (n > 0 && p[n - 1] == u'-') --n;
-    QStringView candidate(p, n);
-    const Settings& s = run.settings;
-    if (s.chkDropFinalS == 1 && !run.blnReadingWords) candidate = DropFinalS(candidate);
-    if (s.chkAllowWordsWithApostrophes == 0 && !run.blnReadingWords &&
-        IsContractionPart(candidate)) {
-        return {};
-    }
-    if (s.chkIgnoreNoVowel == 1 && (flags & WordCharTable::kVowelOrYBit) == 0) return {};
-    return candidate;
-}
-
-QStringView ExtractWord(RunState& run) {
-    const WordCharTable wordChars(run.strExtraChars, false);
-    return ExtractWord(run, wordChars);
+    scanPosition += n;
+    return ApplyWordRules(QStringView(p, n), flags, options);
 }
 
 bool AcceptWord(QStringView candidate, int maxWordLength) {

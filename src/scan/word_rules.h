@@ -1,5 +1,5 @@
-// The word rules: ExtractWord cuts the candidate at lngLP and applies the rules that shorten
-// or empty it (trailing hyphens, final "s", apostrophe remnants and contraction stems, no
+// The word rules: ExtractWord cuts the candidate at the scan position and applies the rules that
+// shorten or empty it (trailing hyphens, final "s", apostrophe remnants and contraction stems, no
 // vowel); AcceptWord rejects too short, too long, one-character and Roman-numeral words.
 #pragma once
 
@@ -9,20 +9,15 @@
 
 namespace lxt {
 
-struct RunState;
-
 // The longest raw candidate, in characters.
 inline constexpr int kMaxCandidateLength = 65000;
 // The contraction stems, each followed by one blank.
 inline constexpr char16_t kContractionStems[] =
     u"aren couldn didn doesn hadn hasn isn shouldn wasn weren wouldn ";
 
-// The candidate at lngLP after the rules, as a view into run.strLine (valid until the line
-// changes; possibly empty). Advances lngLP past the raw candidate. `wordChars` is the test
-// built from run.strExtraChars without digits.
-QStringView ExtractWord(RunState& run, const WordCharTable& wordChars);
-// The same, building the test from run.strExtraChars.
-QStringView ExtractWord(RunState& run);
+// The candidate at `scanPosition` (0-based) of `line` after the rules of `options`, as a view
+// into `line` (possibly empty). Advances `scanPosition` past the raw candidate.
+QStringView ExtractWord(QStringView line, qsizetype& scanPosition, const ScanOptions& options);
 
 // True when the candidate has 3 to maxWordLength characters (a surrogate pair is one
 // character), is not one character repeated and does not read as a Roman numeral (written in
@@ -37,6 +32,54 @@ constexpr quint64 RomanMask(int half) {
         if (c != 0 && c / 64 == half) mask |= quint64(1) << (c % 64);
     }
     return mask;
+}
+
+// The final-s rule: the candidate without a final "s" unless it ends in "ss", "'s" or a
+// vowel followed by "s", is shorter than 3 characters, or is one of the exceptions.
+QStringView DropFinalS(QStringView candidate);
+// True when the candidate is an apostrophe remnant ("s", "t") or an ending of a contraction
+// stem, case ignored.
+bool IsContractionPart(QStringView candidate);
+
+// The characters below 128 that end a contraction stem, in either case, as two 64-bit masks.
+constexpr quint64 StemEndingMask(int half) {
+    quint64 mask = 0;
+    const char16_t* stems = kContractionStems;
+    for (int i = 0; stems[i] != 0 && stems[i + 1] != 0; ++i) {
+        if (stems[i + 1] != u' ' || stems[i] == u' ') continue;
+        const char16_t c = stems[i];
+        const char16_t cases[2] = {c, c >= u'a' && c <= u'z' ? char16_t(c - 32) : c};
+        for (const char16_t u : cases) {
+            if (u < 128 && u / 64 == half) mask |= quint64(1) << (u % 64);
+        }
+    }
+    return mask;
+}
+
+// False when the candidate surely is no contraction part: two characters or more, the last
+// one below 128 and not one that ends a stem.
+inline bool MayBeContractionPart(QStringView candidate) {
+    if (candidate.size() <= 1) return true;
+    const char16_t last = candidate.back().unicode();
+    constexpr quint64 kMasks[2] = {StemEndingMask(0), StemEndingMask(1)};
+    return last >= 128 || ((kMasks[last / 64] >> (last % 64)) & 1) != 0;
+}
+
+// The rules that shorten or empty a raw candidate (a maximal run of word characters):
+// trailing hyphens, final "s", contraction parts, no vowel. `flags` are the word-character
+// flags of its characters or-ed together (WordCharTable).
+inline QStringView ApplyWordRules(QStringView raw, unsigned flags, const ScanOptions& options) {
+    qsizetype n = raw.size();
+    const char16_t* p = raw.utf16();
+    while (n > 0 && p[n - 1] == u'-') --n;
+    QStringView candidate(p, n);
+    if (options.dropFinalS && !options.readingWords) candidate = DropFinalS(candidate);
+    if (!options.apostrophesAllowed && !options.readingWords && MayBeContractionPart(candidate) &&
+        IsContractionPart(candidate)) {
+        return {};
+    }
+    if (options.ignoreNoVowel && (flags & WordCharTable::kVowelOrYBit) == 0) return {};
+    return candidate;
 }
 
 // True for a candidate that AcceptWord surely accepts (the usual case, decided at once): 3 to

@@ -18,6 +18,12 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 144-151
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 152-159
 };
+// The highest of them: no character above it has a byte.
+constexpr char16_t kHighestHighControl = [] {
+    char16_t highest = 0;
+    for (const char16_t c : kHighControls) highest = c > highest ? c : highest;
+    return highest;
+}();
 
 struct DecodeTable {
     std::array<char16_t, 256> chars{};
@@ -59,6 +65,7 @@ QChar Win1252Char(unsigned char b) {
 int Win1252Byte(QChar c) {
     const char16_t u = c.unicode();
     if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return u;
+    if (u > kHighestHighControl) return -1;
     for (int i = 0; i < 32; ++i) {
         if (kHighControls[i] == u) return 128 + i;
     }

@@ -7,6 +7,7 @@
 #include "scan/line_scanner.h"
 #include "scan/markup.h"
 #include "scan/scan_options.h"
+#include "scan/scan_state.h"
 #include "support/str_proc.h"
 #include "support/win1252.h"
 
@@ -25,19 +26,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     run.settings.chkSuppressWords = 1;
     SetExtraChars(run);
     static const char* const kExtensions[] = {"txt", "htm", "xml", ""};
-    SetMarkupMode(run, QString::fromLatin1(kExtensions[(flags >> 4) & 3]));
+    MarkupMarkers markers;
+    SetMarkupMode(markers, run.settings, QString::fromLatin1(kExtensions[(flags >> 4) & 3]));
     ResetWordTable(run);
-    run.intWithinComment = -1;
     CountingSink sink(run);
-    const ScanOptions options = ScanOptionsOf(run);
+    const ScanOptions options = ScanOptionsOf(run, markers);
+    ScanEvents events = ScanEventsOf(run);
+    ScanState state;
     const QString text = DecodeWin1252(fuzz::Bytes(data + 1, size - 1));
     for (const QString& line : text.split(u'\n')) {
         QString cleaned = line;
         CleanLine(cleaned);
         SpaceDoubleHyphens(cleaned);
-        run.strLine =
+        state.line =
             (run.settings.chkCaseSignificant == 1 ? cleaned : LowerCaseFull(cleaned)) + u' ';
-        ScanLine(run, options, sink);
+        ScanLine(state, options, sink, events);
     }
     SealWordTable(run);
     return 0;

@@ -88,14 +88,14 @@ TEST_F(LineScanner, TrailingHyphensAreDropped) {
 }
 
 TEST_F(LineScanner, BlockCommentClosedOnALaterLine) {
-    SetCommentMarkers(run, kModeC);
+    SetCommentMarkers(markers, kModeC);
     EXPECT_EQ(Count({u"before /* hidden"_s, u"still hidden"_s, u"gone */ after"_s}),
               u"after:1 before:1");
-    EXPECT_EQ(run.intWithinComment, -1);
+    EXPECT_EQ(state.withinComment, -1);
 }
 
 TEST_F(LineScanner, LineCommentHidesTheRestOfTheLineAndABlockStartInIt) {
-    SetCommentMarkers(run, kModeC);
+    SetCommentMarkers(markers, kModeC);
     EXPECT_EQ(Count({u"see about://example.com/page now /* not"_s, u"next line"_s,
                      u"right/*after*/words, and/ slash"_s}),
               u"about:1 and:1 line:1 next:1 right:1 see:1 slash:1 words:1");
@@ -125,12 +125,13 @@ TEST_F(LineScanner, PumpingIsThrottled) {
 
 TEST_F(LineScanner, CandidateIsCutAt65000Characters) {
     const QString longRun(70000, u'a');
-    run.strLine = longRun + u' ';
-    run.lngLP = 1;
-    EXPECT_EQ(ExtractWord(run).size(), 65000);
-    EXPECT_EQ(run.lngLP, 65001);
-    EXPECT_EQ(ExtractWord(run).size(), 5000);
-    EXPECT_EQ(run.lngLP, 70001);
+    state.line = longRun + u' ';
+    state.scanPosition = 0;  // 0-based: the 65,001st character is at 65,000
+    const ScanOptions options = Options();
+    EXPECT_EQ(ExtractWord(state.line, state.scanPosition, options).size(), 65000);
+    EXPECT_EQ(state.scanPosition, 65000);
+    EXPECT_EQ(ExtractWord(state.line, state.scanPosition, options).size(), 5000);
+    EXPECT_EQ(state.scanPosition, 70000);
     EXPECT_EQ(Count(longRun + u" tail"_s), u"tail:1");
     EXPECT_EQ(run.lngTotalNumOccurrences, 1);
 }
@@ -143,8 +144,8 @@ TEST_F(LineScanner, WordsAtTheCapAreRejectedAndTheRestIsScanned) {
 }
 
 TEST_F(LineScanner, BadInputNeverCrashesOrLoops) {
-    SetCommentMarkers(run, kModeHtml);
-    run.blnCharacterEntitiesPossible = true;
+    SetCommentMarkers(markers, kModeHtml);
+    markers.characterEntities = true;
     const QStringList lines = {
         u"<script unclosed"_s,
         u"still <b> script"_s,
@@ -166,14 +167,14 @@ TEST_F(LineScanner, BadInputNeverCrashesOrLoops) {
 }
 
 TEST_F(LineScanner, CandidatesWithoutSentinelStillEnd) {
-    run.strLine = u"plain words"_s;  // no blank appended
-    ScanLine(run, ScanOptionsOf(run), sink);
+    state.line = u"plain words"_s;  // no blank appended
+    Scan();
     SealWordTable(run);
     EXPECT_EQ(Table(), u"plain:1 words:1");
 }
 
 TEST_F(LineScanner, ReadingContextAddsWithoutCounting) {
-    SetCommentMarkers(run, kModeC);
+    SetCommentMarkers(markers, kModeC);
     run.blnReadingWords = true;
     run.strExtraChars = run.strAllPossibleExtraChars;
     EXPECT_EQ(Count({u"the and /* comment */ 4you e-mail"_s, u"// note"_s, u"don't"_s}),
@@ -183,9 +184,9 @@ TEST_F(LineScanner, ReadingContextAddsWithoutCounting) {
 
 TEST_F(LineScanner, OverflowOfTheOccurrenceCountIsRaised) {
     run.lngTotalNumOccurrences = std::numeric_limits<qint32>::max();
-    run.strLine = u"word "_s;
+    state.line = u"word "_s;
     try {
-        ScanLine(run, ScanOptionsOf(run), sink);
+        Scan();
         FAIL() << "no overflow raised";
     } catch (const RunError& e) {
         EXPECT_EQ(e.number, 6);

@@ -7,56 +7,53 @@
 namespace lxt::test {
 namespace {
 
-class Markup : public ScanFixture {
-  protected:
-    void Mode(const QString& extension) { SetMarkupMode(run, extension); }
-};
+class Markup : public ScanFixture {};
 
 TEST_F(Markup, ModeFollowsTheExtension) {
     Mode(u"php"_s);
-    EXPECT_TRUE(run.blnCharacterEntitiesPossible);
-    EXPECT_EQ(run.intNumCommentMarkers, 8);
-    EXPECT_EQ(run.strStartMarker[4], u"<?php");
-    EXPECT_EQ(run.strEndMarker[7], u"");
+    EXPECT_TRUE(markers.characterEntities);
+    EXPECT_EQ(markers.count, 8);
+    EXPECT_EQ(markers.start[4], u"<?php");
+    EXPECT_EQ(markers.end[7], u"");
     Mode(u"xml"_s);
-    EXPECT_EQ(run.intNumCommentMarkers, 3);
-    EXPECT_EQ(run.strStartMarker[0], u"<?xml");
+    EXPECT_EQ(markers.count, 3);
+    EXPECT_EQ(markers.start[0], u"<?xml");
     Mode(u"shtml"_s);
-    EXPECT_TRUE(run.blnCharacterEntitiesPossible);
-    EXPECT_EQ(run.intNumCommentMarkers, 5);
-    EXPECT_EQ(run.strEndMarker[1], u"/script>");
+    EXPECT_TRUE(markers.characterEntities);
+    EXPECT_EQ(markers.count, 5);
+    EXPECT_EQ(markers.end[1], u"/script>");
     Mode(u"txt"_s);
-    EXPECT_FALSE(run.blnCharacterEntitiesPossible);
-    EXPECT_EQ(run.intNumCommentMarkers, 2);
-    EXPECT_EQ(run.strStartMarker[0], u"/*");
-    SetCommentMarkers(run, u"");
-    EXPECT_EQ(run.intNumCommentMarkers, 0);
-    EXPECT_TRUE(run.strStartMarker[0].isEmpty());
-    EXPECT_TRUE(run.strStartMarker[1].isEmpty());
+    EXPECT_FALSE(markers.characterEntities);
+    EXPECT_EQ(markers.count, 2);
+    EXPECT_EQ(markers.start[0], u"/*");
+    SetCommentMarkers(markers, u"");
+    EXPECT_EQ(markers.count, 0);
+    EXPECT_TRUE(markers.start[0].isEmpty());
+    EXPECT_TRUE(markers.start[1].isEmpty());
 }
 
 TEST_F(Markup, MarkerPairsOfEveryMode) {
     const auto pairs = [this] {
         QStringList out;
-        for (int i = 0; i < run.intNumCommentMarkers; ++i) {
-            out << run.strStartMarker[size_t(i)] + u' ' + run.strEndMarker[size_t(i)];
+        for (int i = 0; i < markers.count; ++i) {
+            out << markers.start[size_t(i)] + u' ' + markers.end[size_t(i)];
         }
         return out.join(u" | "_s);
     };
-    SetCommentMarkers(run, kModeC);
+    SetCommentMarkers(markers, kModeC);
     EXPECT_EQ(pairs(), u"/* */ | // "_s);
-    SetCommentMarkers(run, kModeXml);
+    SetCommentMarkers(markers, kModeXml);
     EXPECT_EQ(pairs(), u"<?xml ?> | <!-- --> | < >"_s);
-    SetCommentMarkers(run, kModeHtml);
+    SetCommentMarkers(markers, kModeHtml);
     EXPECT_EQ(pairs(), u"& ; | <script /script> | <style /style> | <!-- --> | < >"_s);
-    SetCommentMarkers(run, kModePhp);
+    SetCommentMarkers(markers, kModePhp);
     EXPECT_EQ(
         pairs(),
         u"& ; | <script /script> | <style /style> | <!-- --> | <?php php | < > | /* */ | // "_s);
     // Pairs beyond those in use keep what they held.
-    SetCommentMarkers(run, kModeC);
-    EXPECT_EQ(run.strStartMarker[7], u"//");
-    EXPECT_EQ(run.strStartMarker[2], u"<style");
+    SetCommentMarkers(markers, kModeC);
+    EXPECT_EQ(markers.start[7], u"//");
+    EXPECT_EQ(markers.start[2], u"<style");
 }
 
 TEST_F(Markup, HtmlTagsAreSkippedAlsoAcrossLines) {

@@ -15,6 +15,7 @@
 #include "scan/line_scanner.h"
 #include "scan/markup.h"
 #include "scan/scan_options.h"
+#include "scan/scan_state.h"
 #include "scan/word_sink.h"
 #include "support/str_proc.h"
 
@@ -26,17 +27,26 @@ class ScanFixture : public ::testing::Test {
   protected:
     ScanFixture() {
         SetExtraChars(run);
-        SetCommentMarkers(run, u"");  // no markers, as for the clipboard
+        SetCommentMarkers(markers, u"");  // no markers, as for the clipboard
         ResetWordTable(run);
-        run.intWithinComment = -1;
     }
 
     // Re-reads the word settings after a test changed them.
     void Apply() { SetExtraChars(run); }
 
+    // The options of a scan as the run and the markers stand now.
+    ScanOptions Options() const { return ScanOptionsOf(run, markers); }
+    // The markup mode of a file with the lower-case extension `extension`.
+    void Mode(const QString& extension) { SetMarkupMode(markers, run.settings, extension); }
+
+    // Scans state.line as it stands.
+    void Scan() {
+        ScanEvents events = ScanEventsOf(run);
+        ScanLine(state, Options(), sink, events);
+    }
     void Feed(const QString& line) {
-        run.strLine = (run.settings.chkCaseSignificant == 1 ? line : LowerCaseFull(line)) + u' ';
-        ScanLine(run, ScanOptionsOf(run), sink);
+        state.line = (run.settings.chkCaseSignificant == 1 ? line : LowerCaseFull(line)) + u' ';
+        Scan();
     }
 
     // Counts the lines and gives back the table as "word:frequency" in table order.
@@ -76,6 +86,8 @@ class ScanFixture : public ::testing::Test {
 
     ScriptedUi ui;
     RunState run{ui};
+    MarkupMarkers markers;
+    ScanState state;
     Sink sink{run};
 };
 

@@ -15,11 +15,11 @@ class WordRules : public ScanFixture {
   protected:
     // The candidate ExtractWord gives for `text` standing at the start of a line.
     QString Extract(const QString& text) {
-        run.strLine = text + u' ';
-        run.lngLP = 1;
-        return ExtractWord(run).toString();
+        state.line = text + u' ';
+        state.scanPosition = 0;
+        return ExtractWord(state.line, state.scanPosition, Options()).toString();
     }
-    bool Accept(const QString& word) { return AcceptWord(word, ScanOptionsOf(run).maxWordLength); }
+    bool Accept(const QString& word) { return AcceptWord(word, Options().maxWordLength); }
 };
 
 TEST_F(WordRules, FinalSIsDroppedUnlessSsVowelOrException) {
@@ -103,7 +103,7 @@ TEST_F(WordRules, NoVowelRule) {
 
 TEST_F(WordRules, TrailingHyphensAndLpAdvance) {
     EXPECT_EQ(Extract(u"word---"_s), u"word");
-    EXPECT_EQ(run.lngLP, 8);
+    EXPECT_EQ(state.scanPosition, 7);  // 0-based: the eighth character
 }
 
 TEST_F(WordRules, AcceptanceLengthRepeatsAndRomanNumerals) {
@@ -183,6 +183,7 @@ TEST_F(WordRules, CandidatesAgreeWithTheRulesStepByStep) {
         run.settings.chkAllowWordsWithApostrophes = (variant >> 1) & 1;
         run.settings.chkAllowWordsWithNumerals = (variant >> 1) & 1;
         Apply();
+        const ScanOptions options = Options();
         for (int lineNo = 0; lineNo < 300; ++lineNo) {
             QString line;
             const int length = 1 + static_cast<int>(random.bounded(40));
@@ -194,11 +195,10 @@ TEST_F(WordRules, CandidatesAgreeWithTheRulesStepByStep) {
             for (qsizetype pos = 0; pos < line.size(); ++pos) {
                 qsizetype next = 0;
                 const QString expected = PlainExtract(run, line, pos, next);
-                run.strLine = line;
-                run.lngLP = static_cast<qint32>(pos) + 1;
-                const QString got = ExtractWord(run).toString();
+                qsizetype at = pos;
+                const QString got = ExtractWord(line, at, options).toString();
                 ASSERT_EQ(got, expected) << line.toStdString() << " at " << pos;
-                ASSERT_EQ(run.lngLP, qint32(next + 1)) << line.toStdString() << " at " << pos;
+                ASSERT_EQ(at, next) << line.toStdString() << " at " << pos;
             }
         }
     }

@@ -1,0 +1,127 @@
+#include "scan/plain_line_scanner.h"
+
+#include <gtest/gtest.h>
+
+#include <QRandomGenerator>
+
+#include "scan/scan_fixture.h"
+#include "support/utf8.h"
+#include "support/win1252.h"
+
+namespace lxt::test {
+namespace {
+
+// Keeps the words it is given, in order.
+class RecordingSink final : public WordSink {
+  public:
+    void Accept(QStringView word) override { words << word.toString(); }
+    QStringList words;
+};
+
+class PlainLineScannerTest : public ScanFixture {
+  protected:
+    // The words of `bytes` by the quick way, or "(general)" when it refuses the line.
+    QString Quick(const QByteArray& bytes, bool utf8 = false) {
+        const ScanOptions options = Options();
+        PlainLineScanner plain(options, run.settings.chkCaseSignificant == 1);
+        RecordingSink words;
+        ScanEvents events = ScanEventsOf(run);
+        ScanState quickState;
+        const auto outcome = plain.Scan(bytes, utf8, quickState, words, events);
+        if (outcome == PlainLineScanner::Outcome::NeedsScanLine) return u"(general)"_s;
+        return words.words.join(u' ');
+    }
+    // The words ScanLine finds in the same line, decoded, trimmed and case-folded as the file
+    // scan does it.
+    QString General(const QByteArray& bytes, bool utf8 = false) {
+        QString line = utf8 ? DecodeUtf8(bytes) : DecodeWin1252(bytes);
+        TrimControls(line);
+        if (line.isEmpty()) return QString();
+        if (utf8) {
+            RepairDecodedPairs(line);
+            RepairDecodedPunctuation(line);
+        }
+        if (run.settings.chkCaseSignificant != 1) line = LowerCaseFull(line);
+        ScanState general;
+        general.line = line + u' ';
+        RecordingSink words;
+        ScanEvents events = ScanEventsOf(run);
+        ScanLine(general, Options(), words, events);
+        return words.words.join(u' ');
+    }
+};
+
+TEST_F(PlainLineScannerTest, LinesThatNeedTheGeneralWay) {
+    SetCommentMarkers(markers, kModeC);
+    EXPECT_EQ(Quick("see http://example.com"), u"(general)");          // a marker may begin
+    EXPECT_EQ(Quick("caf\xE9 au lait"), u"caf\u00E9 lait");            // Windows-1252
+    EXPECT_EQ(Quick("caf\xC3\x89 au lait", true), u"caf\u00E9 lait");  // UTF-8, folded
+    EXPECT_EQ(Quick("\x80uro sign"), u"(general)");                    // beyond 255
+    EXPECT_EQ(Quick("no\xA0"
+                    "break"),
+              u"(general)");  // no-break space
+    EXPECT_EQ(Quick("\xC2\x85"
+                    "next line",
+                    true),
+              u"(general)");                          // a C1 character
+    EXPECT_EQ(Quick("caf\xE9", true), u"(general)");  // not UTF-8
+    EXPECT_EQ(Quick("tab\tinside"), u"(general)");    // a control character
+    EXPECT_EQ(Quick("\t  plain words here \r"), u"plain words here");
+    EXPECT_EQ(Quick(" \t "), u"");
+    Mode(u"xml"_s);  // entities are decoded: "&" needs the general way
+    EXPECT_EQ(Quick("fish &amp; chips"), u"(general)");
+    state.withinComment = 0;  // a span open from the line before
+    SetCommentMarkers(markers, kModeC);
+    ScanEvents events = ScanEventsOf(run);
+    RecordingSink words;
+    PlainLineScanner plain(Options(), false);
+    EXPECT_EQ(plain.Scan("words */ after", false, state, words, events),
+              PlainLineScanner::Outcome::NeedsScanLine);
+}
+
+// Every plain line gives the words of ScanLine, under every combination of the word
+// settings, with and without markers, in Windows-1252 and in UTF-8: hyphens and double
+// hyphens (also around "<!--" and "-->"), apostrophes, digits, capitals, accented letters
+// of both cases, the sharp s, the multiplication sign, short and repeated words, Roman
+// numerals and runs of small letters longer than sixteen.
+TEST_F(PlainLineScannerTest, AgreesWithScanLine) {
+    const QString alphabet =
+        u"aeiouybcdfghklmnpqrstvwxz AEIVXLCDMST--'0189<!>.,;:/&*éÉüÜßÿ×÷ÀÞµ €"_s;
+    QRandomGenerator random(14);
+    int compared = 0;
+    for (int variant = 0; variant < 128; ++variant) {
+        const bool utf8 = (variant >> 6) & 1;
+        run.settings.chkAllowWordsWithHyphens = variant & 1;
+        run.settings.chkAllowWordsWithApostrophes = (variant >> 1) & 1;
+        run.settings.chkAllowWordsWithNumerals = (variant >> 2) & 1;
+        run.settings.chkDropFinalS = (variant >> 3) & 1;
+        run.settings.chkIgnoreNoVowel = (variant >> 4) & 1;
+        run.settings.chkCaseSignificant = (variant >> 5) & 1;
+        Apply();
+        SetCommentMarkers(markers, variant % 3 == 0 ? QStringView(kModeC) : QStringView());
+        for (int lineNo = 0; lineNo < 80; ++lineNo) {
+            QString text;
+            const int length = static_cast<int>(random.bounded(60));
+            for (int i = 0; i < length; ++i) {
+                text += random.bounded(3) != 0 ? QChar(u'a' + random.bounded(26))
+                                               : alphabet[random.bounded(alphabet.size())];
+            }
+            const QByteArray line = utf8 ? text.toUtf8() : EncodeWin1252(text);
+            const QString quick = Quick(line, utf8);
+            if (quick == u"(general)") continue;
+            ++compared;
+            ASSERT_EQ(quick, General(line, utf8)) << variant << " [" << text.toStdString() << "]";
+        }
+    }
+    EXPECT_GT(compared, 3000);
+}
+
+TEST_F(PlainLineScannerTest, StopEndsTheLineAfterTheCurrentCandidate) {
+    run.blnStartUpCompleted = true;
+    ui.OnDoEvents([this] { run.blnStop = true; });
+    EXPECT_EQ(Quick("first second third fourth fifth sixth"), u"first");
+    EXPECT_GE(ui.doEventsCalls, 1);
+}
+
+}  // namespace
+}  // namespace lxt::test
