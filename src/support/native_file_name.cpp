@@ -75,6 +75,10 @@ void AppendUtf8(QByteArray& out, char32_t code) {
 }  // namespace
 
 QString DecodeFileName(QByteArrayView bytes) {
+    // Valid UTF-8, the usual case, is what Qt's decoder gives back unchanged: it replaces
+    // whatever is not, so that the bytes encoded again differ.
+    QString decoded = QString::fromUtf8(bytes);
+    if (QByteArrayView(decoded.toUtf8()) == bytes) return decoded;
     QString name;
     name.reserve(bytes.size());
     qsizetype at = 0;
