@@ -16,18 +16,19 @@ std::u16string_view FromColumn(const QString& element, qsizetype column) {
     return skip < units.size() ? units.substr(skip) : std::u16string_view();
 }
 
-// The partition sort: leaves array[lo..hi] in descending order.
-void SortDescending(QStringList& array, qsizetype lo, qsizetype hi, qsizetype column) {
+// The partition sort: leaves array[lo..hi] in descending order. Works on the list's own
+// elements (detached once by the caller), swapping them without copies.
+void SortDescending(QString* array, qsizetype lo, qsizetype hi, qsizetype column) {
     while (lo < hi) {
-        const QString pivot = array[lo + (hi - lo) / 2];
-        const std::u16string_view key = FromColumn(pivot, column);
+        // Swapping moves the elements, never their characters: the pivot's stay put.
+        const std::u16string_view key = FromColumn(array[lo + (hi - lo) / 2], column);
         qsizetype i = lo;
         qsizetype j = hi;
         do {
             while (i < hi && FromColumn(array[i], column).compare(key) > 0) ++i;
             while (j > lo && FromColumn(array[j], column).compare(key) < 0) --j;
             if (i <= j) {
-                if (i < j) array.swapItemsAt(i, j);
+                if (i < j) array[i].swap(array[j]);
                 ++i;
                 --j;
             }
@@ -47,8 +48,9 @@ void SortDescending(QStringList& array, qsizetype lo, qsizetype hi, qsizetype co
 
 void QuickSort(QStringList& array, qsizetype lo, qsizetype hi, qsizetype column) {
     if (lo >= hi) return;
-    SortDescending(array, lo, hi, column);
-    for (qsizetype a = lo, b = hi; a < b; ++a, --b) array.swapItemsAt(a, b);
+    QString* elements = array.data();
+    SortDescending(elements, lo, hi, column);
+    for (qsizetype a = lo, b = hi; a < b; ++a, --b) elements[a].swap(elements[b]);
 }
 
 }  // namespace lxt
