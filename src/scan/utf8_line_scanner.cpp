@@ -23,6 +23,10 @@ constexpr char16_t kLastSurrogate = 0xDFFF;
 // begin with it.
 constexpr unsigned char kRuleBits = WordCharTable::kWordBit | WordCharTable::kVowelOrYBit;
 constexpr unsigned char kStartBit = 16;
+// A word that ends with the character is left as it is by the rules that shorten or empty a
+// candidate (other than the no-vowel rule): not a hyphen, not "s", and no character that
+// lower-cases to the end of a contraction stem or an apostrophe remnant.
+constexpr unsigned char kKeptEndBit = 32;
 // As in the byte scan: events may run after each this many characters scanned.
 constexpr qsizetype kCharactersPerYield = 16;
 
@@ -80,7 +84,9 @@ const Utf8LineScanner::Page& Utf8LineScanner::MakePage(char16_t u) {
             becomes.text[size_t(i)] = t;
             becomes.flags[size_t(i)] = static_cast<unsigned char>(
                 (options_.word.Flags(t) & kRuleBits) |
-                ((options_.start.Flags(t) & WordCharTable::kWordBit) != 0 ? kStartBit : 0));
+                ((options_.start.Flags(t) & WordCharTable::kWordBit) != 0 ? kStartBit : 0) |
+                (t != u'-' && t != u's' && !IsContractionPart(QStringView(&t, 1)) ? kKeptEndBit
+                                                                                  : 0));
         }
         becomes.length = static_cast<unsigned char>(text.size());
     }
@@ -180,7 +186,14 @@ bool Utf8LineScanner::Scan(QByteArrayView bytes, ScanState& state, WordSink& sin
             vowel |= f[pos + length];
             ++length;
         }
-        const QStringView candidate = ApplyWordRules(QStringView(w + pos, length), vowel, options_);
+        const QStringView raw(w + pos, length);
+        // Most words end with a character that none of the shortening rules touches.
+        const QStringView candidate =
+            length > 2 && (f[pos + length - 1] & kKeptEndBit) != 0
+                ? (options_.ignoreNoVowel && (vowel & WordCharTable::kVowelOrYBit) == 0
+                       ? QStringView()
+                       : raw)
+                : ApplyWordRules(raw, vowel, options_);
         pos += std::max<qsizetype>(length, 1);
         if (AcceptsWithoutPairs(candidate, maxLength)) sink.Accept(candidate);
         if (pos >= nextYield) {
