@@ -1,6 +1,11 @@
 #include "scan/utf8_line_scanner.h"
 
 #include <algorithm>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "scan/line_scanner.h"
 #include "scan/scan_options.h"
@@ -27,6 +32,7 @@ constexpr unsigned char kStartBit = 16;
 // candidate (other than the no-vowel rule): not a hyphen, not "s", and no character that
 // lower-cases to the end of a contraction stem or an apostrophe remnant.
 constexpr unsigned char kKeptEndBit = 32;
+constexpr qsizetype kBlock = 16;
 // As in the byte scan: events may run after each this many characters scanned.
 constexpr qsizetype kCharactersPerYield = 16;
 
@@ -96,7 +102,8 @@ const Utf8LineScanner::Page& Utf8LineScanner::MakePage(char16_t u) {
 bool Utf8LineScanner::Prepare(const unsigned char* p, qsizetype n) {
     constexpr qsizetype kMostPerByte = 4;  // a stand-in of four characters for one byte at most
     line_.resize(n * kMostPerByte + 1);
-    flags_.resize(size_t(n * kMostPerByte + 1));
+    // Room after the blank for a whole block of flags read at the end of the line.
+    flags_.resize(size_t(n * kMostPerByte + 1 + kBlock));
     auto* out = reinterpret_cast<char16_t*>(line_.data());
     unsigned char* flags = flags_.data();
     const Page& ascii = PageOf(0);
@@ -143,7 +150,8 @@ bool Utf8LineScanner::Prepare(const unsigned char* p, qsizetype n) {
         }
     }
     out[o] = u' ';
-    flags[o++] = 0;
+    std::memset(flags + o, 0, size_t(1 + kBlock));
+    ++o;
     line_.resize(o);
     hasHyphen_ = hyphen;
     return true;
@@ -182,10 +190,34 @@ bool Utf8LineScanner::Scan(QByteArrayView bytes, ScanState& state, WordSink& sin
         const qsizetype limit = std::min<qsizetype>(n - pos, kMaxCandidateLength);
         unsigned vowel = 0;
         qsizetype length = 0;
+#if defined(__SSE2__)
+        // Sixteen flags at a time; the blocks may read past the blank that ends the line into
+        // the room after it, where the run has always ended.
+        const __m128i wordBit = _mm_set1_epi8(WordCharTable::kWordBit);
+        const __m128i vowelBit = _mm_set1_epi8(WordCharTable::kVowelOrYBit);
+        for (;;) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(f + pos + length));
+            const unsigned inWord =
+                unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_and_si128(v, wordBit), wordBit)));
+            const unsigned run = unsigned(__builtin_ctz(~inWord | 0x10000u));
+            const unsigned vowels =
+                unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_and_si128(v, vowelBit), vowelBit)));
+            if ((vowels & ((1u << run) - 1)) != 0) vowel = WordCharTable::kVowelOrYBit;
+            length += run;
+            if (run < kBlock) break;
+        }
+        if (length > limit) {
+            // A run beyond the longest candidate: the vowel test on the part taken only.
+            length = limit;
+            vowel = 0;
+            for (qsizetype k = 0; k < length; ++k) vowel |= f[pos + k];
+        }
+#else
         while (length < limit && (f[pos + length] & WordCharTable::kWordBit) != 0) {
             vowel |= f[pos + length];
             ++length;
         }
+#endif
         const QStringView raw(w + pos, length);
         // Most words end with a character that none of the shortening rules touches.
         const QStringView candidate =
