@@ -56,6 +56,29 @@ class PlainLineScannerTest : public ScanFixture {
         ScanLine(general, Options(), words, events);
         return words.words.join(u' ');
     }
+    // The word settings of `variant`: each of its six low bits ticks one box; every third
+    // variant scans with the C markers.
+    void ApplyVariant(int variant) {
+        run.settings.chkAllowWordsWithHyphens = variant & 1;
+        run.settings.chkAllowWordsWithApostrophes = (variant >> 1) & 1;
+        run.settings.chkAllowWordsWithNumerals = (variant >> 2) & 1;
+        run.settings.chkDropFinalS = (variant >> 3) & 1;
+        run.settings.chkIgnoreNoVowel = (variant >> 4) & 1;
+        run.settings.chkCaseSignificant = (variant >> 5) & 1;
+        Apply();
+        SetCommentMarkers(markers, variant % 3 == 0 ? QStringView(kModeC) : QStringView());
+    }
+    // Up to 59 characters, two in three of them small ASCII letters, the others from
+    // `alphabet`.
+    static QString RandomLine(QRandomGenerator& random, const QString& alphabet) {
+        QString text;
+        const int length = static_cast<int>(random.bounded(60));
+        for (int i = 0; i < length; ++i) {
+            text += random.bounded(3) != 0 ? QChar(u'a' + random.bounded(26))
+                                           : alphabet[random.bounded(alphabet.size())];
+        }
+        return text;
+    }
 };
 
 TEST_F(PlainLineScannerTest, LinesThatNeedTheGeneralWay) {
@@ -98,21 +121,9 @@ TEST_F(PlainLineScannerTest, AgreesWithScanLine) {
     int compared = 0;
     for (int variant = 0; variant < 128; ++variant) {
         const bool utf8 = (variant >> 6) & 1;
-        run.settings.chkAllowWordsWithHyphens = variant & 1;
-        run.settings.chkAllowWordsWithApostrophes = (variant >> 1) & 1;
-        run.settings.chkAllowWordsWithNumerals = (variant >> 2) & 1;
-        run.settings.chkDropFinalS = (variant >> 3) & 1;
-        run.settings.chkIgnoreNoVowel = (variant >> 4) & 1;
-        run.settings.chkCaseSignificant = (variant >> 5) & 1;
-        Apply();
-        SetCommentMarkers(markers, variant % 3 == 0 ? QStringView(kModeC) : QStringView());
+        ApplyVariant(variant);
         for (int lineNo = 0; lineNo < 80; ++lineNo) {
-            QString text;
-            const int length = static_cast<int>(random.bounded(60));
-            for (int i = 0; i < length; ++i) {
-                text += random.bounded(3) != 0 ? QChar(u'a' + random.bounded(26))
-                                               : alphabet[random.bounded(alphabet.size())];
-            }
+            QString text = RandomLine(random, alphabet);
             const QByteArray line = utf8 ? text.toUtf8() : EncodeWin1252(text);
             const QString quick = Quick(line, utf8);
             if (quick == u"(general)") continue;
@@ -152,21 +163,9 @@ TEST_F(PlainLineScannerTest, Utf8LinesAgreeWithScanLine) {
     QRandomGenerator random(1414);
     int compared = 0;
     for (int variant = 0; variant < 64; ++variant) {
-        run.settings.chkAllowWordsWithHyphens = variant & 1;
-        run.settings.chkAllowWordsWithApostrophes = (variant >> 1) & 1;
-        run.settings.chkAllowWordsWithNumerals = (variant >> 2) & 1;
-        run.settings.chkDropFinalS = (variant >> 3) & 1;
-        run.settings.chkIgnoreNoVowel = (variant >> 4) & 1;
-        run.settings.chkCaseSignificant = (variant >> 5) & 1;
-        Apply();
-        SetCommentMarkers(markers, variant % 3 == 0 ? QStringView(kModeC) : QStringView());
+        ApplyVariant(variant);
         for (int lineNo = 0; lineNo < 80; ++lineNo) {
-            QString text;
-            const int length = static_cast<int>(random.bounded(60));
-            for (int i = 0; i < length; ++i) {
-                text += random.bounded(3) != 0 ? QChar(u'a' + random.bounded(26))
-                                               : alphabet[random.bounded(alphabet.size())];
-            }
+            QString text = RandomLine(random, alphabet);
             if (random.bounded(8) == 0) text += QString::fromUcs4(U"\U0001D400");
             const QByteArray line = text.toUtf8();
             const QString quick = Quick(line, true);
