@@ -197,12 +197,11 @@ void ConsoleUi::SetElapsedTimerEnabled(bool enabled) {
 }
 
 QString ConsoleUi::Label(UiLabel label) const {
-    const auto it = labels_.find(label);
-    return it == labels_.end() ? QString() : it->second;
+    return labels_[static_cast<size_t>(label)];
 }
 
 void ConsoleUi::SetLabel(UiLabel label, const QString& caption) {
-    QString& shown = labels_[label];
+    QString& shown = labels_[static_cast<size_t>(label)];
     const bool changed = shown != caption;
     shown = caption;
     if (changed && label == UiLabel::TotalNumOccurrences && barLook_ && progressBar_ &&

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <cstdio>
 #include <map>
 
@@ -70,7 +71,8 @@ class ConsoleUi : public Ui {
     QString clipboard_;
     QString currentFile_;
     std::map<QString, QString> shownNames_;
-    std::map<UiLabel, QString> labels_;
+    // The captions by label (UiLabel::SizeOfClipboardContents is the last).
+    std::array<QString, static_cast<size_t>(UiLabel::SizeOfClipboardContents) + 1> labels_;
     QStringList reported_;
     bool settingsRefused_ = false;
     bool barLook_ = false;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 
 #ifdef Q_OS_UNIX
@@ -48,10 +49,25 @@ void WriteTo(std::FILE* stream, const QString& text) {
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
 }
 
-// Text for standard output: the output box's CR LF line breaks become plain line breaks.
-QString Unix(QString text) {
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return text;
+// Text for standard output: UTF-8, the output box's CR LF line breaks made plain line
+// breaks (one encoding pass, then the CRs before LFs squeezed out in place).
+QByteArray UnixUtf8(QStringView text) {
+    QByteArray bytes = text.toUtf8();
+    char* const begin = bytes.data();
+    char* const end = begin + bytes.size();
+    char* out = begin;
+    for (const char* in = begin; in < end;) {
+        const char* cr = static_cast<const char*>(std::memchr(in, '\r', size_t(end - in)));
+        const char* stop = cr != nullptr ? cr : end;
+        std::memmove(out, in, size_t(stop - in));
+        out += stop - in;
+        in = stop;
+        if (cr == nullptr) break;
+        if (cr + 1 == end || cr[1] != '\n') *out++ = '\r';
+        ++in;
+    }
+    bytes.truncate(out - begin);
+    return bytes;
 }
 
 constexpr int kStandardInputFd = 0;
@@ -219,7 +235,7 @@ int RunCount(const QStringList& arguments, StandardOutput& out) {
     const bool screen = o.form == ListingForm::Screen;
     target.screenSink = [&listed, &out, screen](const QString& piece) {
         listed += piece.size();
-        if (screen) out.Write(Unix(piece));
+        if (screen) out.Write(UnixUtf8(piece));
     };
 
     // A docx document is always scanned as UTF-8, which allowing only 7-bit ASCII excludes:
@@ -271,7 +287,7 @@ int RunCount(const QStringList& arguments, StandardOutput& out) {
     }
 
     if (screen && listed == 0 && !ui.OutputText().isEmpty()) {
-        out.Write(Unix(ui.OutputText()));
+        out.Write(UnixUtf8(ui.OutputText()));
         if (!ui.OutputText().endsWith(QLatin1Char('\n'))) out.Write(QStringLiteral("\n"));
     }
     if (o.form == ListingForm::Tsv) out.Write(TsvListing(run));

@@ -6,6 +6,7 @@
 #include "run/run_state.h"
 #include "support/str_proc.h"
 #include "support/text_literals.h"
+#include "support/win1252.h"
 
 namespace lxt {
 
@@ -139,13 +140,13 @@ class LineChars {
     void ChopTrailingBlanks() {
         while (end_ > begin_ && end_[-1] == u' ') --end_;
     }
-    // Leading blanks are left out when `trimFront` is set.
-    void AppendTo(QString& out, bool trimFront) const {
+    // The characters gathered; leading blanks are left out when `trimFront` is set.
+    QStringView View(bool trimFront) const {
         const QChar* first = begin_;
         if (trimFront) {
             while (first < end_ && *first == u' ') ++first;
         }
-        out.append(first, end_ - first);
+        return QStringView(first, end_ - first);
     }
 
   private:
@@ -166,16 +167,18 @@ QStringView BareWord(const RunState& run, qint32 i) {
     return word.sliced(begin, end - begin);
 }
 
-}  // namespace
-
-void AppendLine(QString& out, const RunState& run, qint32 i, const LineStyle& style) {
-    const int f = style.format;
-    const QStringView word = BareWord(run, i);
-    // Room for the word, the three padded columns, the separators and the header's
-    // " (longest has N characters)".
+// Room for the word, the three padded columns, the separators and the header's
+// " (longest has N characters)".
+qsizetype LineRoom(QStringView word, const LineStyle& style) {
     constexpr qsizetype kFixedRoom = 128;
-    LineChars line(word.size() + std::max(style.intWordWidth, 0) + std::max(style.intRankWidth, 0) +
-                   std::max(style.intFreqWidth, 0) + kFixedRoom);
+    return word.size() + std::max(style.intWordWidth, 0) + std::max(style.intRankWidth, 0) +
+           std::max(style.intFreqWidth, 0) + kFixedRoom;
+}
+
+// Gathers the line of entry i in `line` and gives its characters.
+QStringView GatherLine(LineChars& line, QStringView word, const RunState& run, qint32 i,
+                       const LineStyle& style) {
+    const int f = style.format;
     auto rank = [&]() {
         if (i == 0) {
             line.RightJustified(kRankTitle, style.intRankWidth);
@@ -266,7 +269,46 @@ void AppendLine(QString& out, const RunState& run, qint32 i, const LineStyle& st
         line.Add(kLongestAfter);
     }
     if (f == kFormatWordOnly) line.ChopTrailingBlanks();
-    line.AppendTo(out, f == kFormatWordOnly);
+    return line.View(f == kFormatWordOnly);
+}
+
+// The bytes of `text` in UTF-8 (utf8) or Windows-1252 appended to `out`; ASCII, the usual
+// case, is copied unit by unit.
+void AppendEncoded(QByteArray& out, QStringView text, bool utf8) {
+    const qsizetype at = out.size();
+    out.resize(at + text.size());
+    char* dst = out.data() + at;
+    for (qsizetype k = 0; k < text.size(); ++k) {
+        const char16_t u = text[k].unicode();
+        if (u < 0x80) {
+            dst[k] = static_cast<char>(u);
+        } else if (!utf8) {
+            dst[k] = static_cast<char>(Win1252Code(text[k]));
+        } else {
+            out.resize(at + k);
+            out.append(text.sliced(k).toUtf8());
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+void AppendLine(QString& out, const RunState& run, qint32 i, const LineStyle& style) {
+    const QStringView word = BareWord(run, i);
+    LineChars line(LineRoom(word, style));
+    out.append(GatherLine(line, word, run, i, style));
+}
+
+void AppendLineBytes(QByteArray& out, const RunState& run, qint32 i, const LineStyle& style,
+                     bool utf8) {
+    const QStringView word = BareWord(run, i);
+    LineChars line(LineRoom(word, style));
+    AppendEncoded(out, GatherLine(line, word, run, i, style), utf8);
+}
+
+void AppendTextBytes(QByteArray& out, QStringView text, bool utf8) {
+    AppendEncoded(out, text, utf8);
 }
 
 QString BuildLine(const RunState& run, qint32 i, const LineStyle& style) {

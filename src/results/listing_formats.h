@@ -5,6 +5,7 @@
 // word_listing's job.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -61,6 +62,11 @@ QString WordField(const RunState& run, qint32 i, const LineStyle& style);
 QString BuildLine(const RunState& run, qint32 i, const LineStyle& style);
 // BuildLine's line appended to `out` (no temporary strings).
 void AppendLine(QString& out, const RunState& run, qint32 i, const LineStyle& style);
+// The same line appended to `out` as bytes, in UTF-8 (utf8) or else Windows-1252.
+void AppendLineBytes(QByteArray& out, const RunState& run, qint32 i, const LineStyle& style,
+                     bool utf8);
+// `text` appended to `out` as bytes, encoded as AppendLineBytes encodes a line.
+void AppendTextBytes(QByteArray& out, QStringView text, bool utf8);
 
 // The format index in force (an index outside 0..9 counts as the default).
 int DisplayFormatOf(const RunState& run);

@@ -115,11 +115,8 @@ bool WriteOutputFile(RunState& run, const ListingTarget& target) {
                           delimiter + kCrLf + QString::fromUtf16(kHintQuote) +
                           QString::fromUtf16(ctx.fileUtf8 ? kHintOriginUtf8 : kHintOrigin) + kCrLf +
                           kCrLf;
-    if (ctx.fileUtf8) {
-        ctx.fileBytes = QByteArrayLiteral("\xEF\xBB\xBF") + hints.toUtf8();
-    } else {
-        for (QChar c : hints) ctx.fileBytes.append(static_cast<char>(Win1252Code(c)));
-    }
+    if (ctx.fileUtf8) ctx.fileBytes = QByteArrayLiteral("\xEF\xBB\xBF");
+    AppendTextBytes(ctx.fileBytes, hints, ctx.fileUtf8);
 
     run.eventPump.Restart();
     const ListingEnd end = RunChosenListing(ctx);

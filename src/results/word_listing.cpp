@@ -10,7 +10,6 @@
 #include "support/error_numbers.h"
 #include "support/text_literals.h"
 #include "support/ui.h"
-#include "support/win1252.h"
 
 namespace lxt {
 
@@ -18,6 +17,9 @@ namespace {
 
 // Encoded file bytes are handed to the file in pieces of about this size.
 constexpr qsizetype kFileChunk = 1 << 18;
+// A sink without the output box's limit takes the lines in pieces of about this many
+// characters.
+constexpr qsizetype kSinkPiece = 1 << 15;
 
 // Error number and description of a lack of memory in a listing.
 const QString kOutOfMemory = QStringLiteral("Out of memory");
@@ -34,27 +36,6 @@ const QString kNoWordsAtLeast = QStringLiteral("No words with more than 2 letter
 
 void BlankTwirler(RunState& run) {
     run.ui.SetLabel(UiLabel::Twirler, QString::fromUtf16(kBlankTwirler));
-}
-
-// The bytes of text appended to the file's pending bytes.
-void AppendFileBytes(ListingContext& ctx, QStringView text) {
-    QByteArray& bytes = ctx.fileBytes;
-    if (ctx.fileUtf8) {
-        bytes.append(text.toUtf8());
-        return;
-    }
-    const qsizetype at = bytes.size();
-    bytes.resize(at + text.size());
-    char* dst = bytes.data() + at;
-    for (qsizetype k = 0; k < text.size(); ++k) {
-        const char16_t u = text[k].unicode();
-        dst[k] = static_cast<char>(u < 0x80 ? u : Win1252Code(text[k]));
-    }
-}
-
-void WriteToFile(ListingContext& ctx, QStringView text) {
-    AppendFileBytes(ctx, text);
-    if (ctx.fileBytes.size() >= kFileChunk) FlushFileBytes(ctx);
 }
 
 // The arrows of the twirler as texts, made once.
@@ -80,6 +61,15 @@ void ReportBoxFull(ListingContext& ctx, const QString& procedure) {
     ReportError(ctx.run, kErrOutputBoxFull, QString(), procedure);
     BlankTwirler(ctx.run);
     CaretToStart(ctx);
+}
+
+// True when the lines gathered are to go to the screen now: kLinesPerBatch at a time, or
+// in large pieces for a sink that the box's limit does not bind.
+bool BatchDue(const ListingContext& ctx, qint32 count, const QString& strOutput) {
+    if (ctx.target.screenSink && !ctx.target.limitOutputBox) {
+        return strOutput.size() >= kSinkPiece;
+    }
+    return count % kLinesPerBatch == 0;
 }
 
 // Adds a batch of lines to the screen unless the box would pass its limit.
@@ -139,7 +129,7 @@ ListingEnd RunListing(ListingContext& ctx, const ProcedureNames& names, bool yie
                 DisplayNextLine(ctx, i, strOutput);
                 ++count;
                 if (ctx.fileFailed) return ListingEnd::FileFailed;
-                if (count % kLinesPerBatch == 0 && !AddBatch(ctx, strOutput, names.a)) {
+                if (BatchDue(ctx, count, strOutput) && !AddBatch(ctx, strOutput, names.a)) {
                     return ListingEnd::OutputBoxFull;
                 }
             }
@@ -216,19 +206,17 @@ void DisplayNextLine(ListingContext& ctx, qint32 lngI, QString& strOutput) {
     const int format = ctx.style.format;
     if (lngI == 0 && format == kFormatWordsWithCommas) return;  // format 9 has no header
     if (ctx.blnWritingOutputFile) {
-        // One line buffer for the whole listing: a line costs no allocation.
-        static thread_local QString line;
-        line.resize(0);
-        AppendLine(line, ctx.run, lngI, ctx.style);
+        // The line is encoded straight into the file's pending bytes.
+        AppendLineBytes(ctx.fileBytes, ctx.run, lngI, ctx.style, ctx.fileUtf8);
         if (format == kFormatWordsWithCommas) {
             ++ctx.wordsDelivered;
             if (ctx.wordsDelivered < ctx.run.lngNumWordsIncluded) {
-                line.append(QStringView(kWordSeparator));
+                AppendTextBytes(ctx.fileBytes, kWordSeparator, ctx.fileUtf8);
             }
         } else {
-            line.append(kCrLf);
+            AppendTextBytes(ctx.fileBytes, kCrLf, ctx.fileUtf8);
         }
-        WriteToFile(ctx, line);
+        if (ctx.fileBytes.size() >= kFileChunk) FlushFileBytes(ctx);
         return;
     }
     if (lngI == 0) {

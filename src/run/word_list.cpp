@@ -130,7 +130,11 @@ namespace {
 
 }  // namespace
 
-void GetWords2(RunState& run, QStringView word) {
+void AddMissingWord(RunState& run, const WordTable::Probe& word) {
+    AddNewWord(run, word);
+}
+
+void GetWords2Admitting(RunState& run, QStringView word) {
     const Settings& s = run.settings;
     if ((s.chkOnly7bitASCII == 1) | (s.chkIgnoreCommonWords == 1) |
         !run.strWordsToIgnore.isEmpty()) {

@@ -6,13 +6,13 @@
 #include <QString>
 #include <QStringView>
 
+#include "run/run_error.h"
+#include "run/run_state.h"
 #include "run/word_table.h"
 #include "support/binary_search.h"
 #include "support/ui.h"
 
 namespace lxt {
-
-struct RunState;
 
 inline constexpr char16_t kCommonWordsReadCaption[] = u"Number of common words read so far: ";
 // lblNumberOfWords is refreshed every this many new words.
@@ -22,9 +22,31 @@ inline constexpr qint32 kWordsPerLabelRefresh = 10;
 // display write its notice again. Called at the start of every file scan, clipboard scan and
 // common-words read.
 void ResetWordTable(RunState& run);
+// GetWords2 for a word that the quick way below does not take: a word of a run with
+// exclusions, too long a word, or the first word of the table.
+void GetWords2Admitting(RunState& run, QStringView word);
+// The rest of GetWords2 for a word the table was searched for and does not hold.
+void AddMissingWord(RunState& run, const WordTable::Probe& word);
+
 // Admission in counting runs: drops words failing the 7-bit rule, words to ignore and common
-// words, then AddWordToList. Throws RunError on overflow.
-void GetWords2(RunState& run, QStringView word);
+// words, then AddWordToList. Throws RunError on overflow. A known word of a run with no
+// exclusions costs one search of the table, here, where the scanner hands it over.
+inline void GetWords2(RunState& run, QStringView word) {
+    const Settings& s = run.settings;
+    const bool exclusions =
+        (s.chkOnly7bitASCII == 1) | (s.chkIgnoreCommonWords == 1) | !run.strWordsToIgnore.isEmpty();
+    if (exclusions | (word.size() > run.intMaxPermittedWordLength) | (run.lngNumWords <= 0))
+        [[unlikely]] {
+        GetWords2Admitting(run, word);
+        return;
+    }
+    WordTable::Probe probe = WordTable::MakeProbe(word);
+    if (qint32* count = run.WordTable.FindCount(probe)) [[likely]] {
+        IncrementCounter(*count);
+        return;
+    }
+    AddMissingWord(run, probe);
+}
 // Counts one occurrence, creating and showing the entry when the word is new.
 void AddWordToList(RunState& run, QStringView word);
 // Stores a word the table does not hold yet (lngNumWords already counts it): its characters

@@ -13,79 +13,12 @@ namespace lxt {
 
 namespace {
 
-__extension__ typedef unsigned __int128 Wide;
-
-constexpr quint64 kSeed = 0xA0761D6478BD642Full;
-constexpr quint64 kMultiplier = 0xE7037ED1A0B428DBull;
-constexpr quint64 kFinal = 0x8EBC6AF09C88C6E3ull;
+using word_hash::HashUnits;
+using word_hash::TagOf;
 
 // The first number of slots, and the most words per four slots before they grow by half.
 constexpr size_t kFirstSlots = 1024;
 constexpr size_t kMaxLoadQuarters = 3;
-
-// The 128-bit product of a and b, folded to 64 bits.
-[[gnu::always_inline]] inline quint64 Fold(quint64 a, quint64 b) noexcept {
-    const Wide r = static_cast<Wide>(a) * b;
-    return static_cast<quint64>(r) ^ static_cast<quint64>(r >> 64);
-}
-
-[[gnu::always_inline]] inline quint64 Load8(const unsigned char* p) noexcept {
-    quint64 v;
-    std::memcpy(&v, p, 8);
-    return v;
-}
-
-[[gnu::always_inline]] inline quint64 Load4(const unsigned char* p) noexcept {
-    quint32 v;
-    std::memcpy(&v, p, 4);
-    return v;
-}
-
-// A multiply-and-fold hash over the bytes of the code units. Words of 2 to 8 characters (the
-// usual case) are read as two numbers without a branch; longer ones eight bytes at a time.
-// Well mixed in all bits: the low bits choose the slot, the high half is the slot's tag.
-[[gnu::always_inline]] inline size_t HashUnits(const char16_t* units, qsizetype size) noexcept {
-    const auto* p = reinterpret_cast<const unsigned char*>(units);
-    const size_t bytes = static_cast<size_t>(size) * sizeof(char16_t);
-    quint64 a = kSeed ^ bytes;
-    quint64 b = 0;
-    if (bytes > 16) {
-        size_t i = 0;
-        for (; i + 16 < bytes; i += 8) a = Fold(a ^ Load8(p + i), kMultiplier);
-        a ^= Load8(p + i);
-        b = Load8(p + bytes - 8);
-    } else if (bytes >= 4) {
-        // The bytes [0, 8) and [n - 8, n) as four pieces of four bytes (shorter words read
-        // some bytes twice).
-        const size_t middle = (bytes >> 3) << 2;  // 0 below 8 bytes, 4 from 8 to 15, 8 at 16
-        a ^= Load4(p) | Load4(p + middle) << 32;
-        b = Load4(p + bytes - 4 - middle) | Load4(p + bytes - 4) << 32;
-    } else if (bytes == 2) {
-        b = quint64(p[0]) | quint64(p[1]) << 8;
-    }
-    return static_cast<size_t>(Fold(Fold(a, kMultiplier) ^ b, kFinal));
-}
-
-inline quint32 TagOf(size_t hash) noexcept {
-    return static_cast<quint32>(static_cast<quint64>(hash) >> 32);
-}
-
-// Equal code units, `size` of them at both addresses.
-[[gnu::always_inline]] inline bool SameUnits(const char16_t* a, const char16_t* b,
-                                             qsizetype size) noexcept {
-    const auto* x = reinterpret_cast<const unsigned char*>(a);
-    const auto* y = reinterpret_cast<const unsigned char*>(b);
-    const size_t bytes = static_cast<size_t>(size) * sizeof(char16_t);
-    if (bytes >= 8) {
-        for (size_t i = 0; i + 8 < bytes; i += 8) {
-            if (Load8(x + i) != Load8(y + i)) return false;
-        }
-        return Load8(x + bytes - 8) == Load8(y + bytes - 8);
-    }
-    if (bytes >= 4)
-        return ((Load4(x) ^ Load4(y)) | (Load4(x + bytes - 4) ^ Load4(y + bytes - 4))) == 0;
-    return bytes == 0 || a[0] == b[0];
-}
 
 // The first code units of a word as a 128-bit number in two halves, a shorter word padded
 // with zeros: eight units of 16 bits, or sixteen of 8 bits when every word's units are below
@@ -190,30 +123,9 @@ void WordTable::Clear() {
     sealed_ = false;
 }
 
-WordTable::Probe WordTable::MakeProbe(QStringView word) noexcept {
-    return {word, HashUnits(word.utf16(), word.size())};
-}
-
-qint32* WordTable::FindCount(Probe& probe) {
-    if (sealed_) [[unlikely]] {
-        Unseal();
-    }
-    if (slots_.empty()) return nullptr;
-    const quint32 tag = TagOf(probe.hash);
-    const qsizetype size = probe.word.size();
-    const char16_t* units = probe.word.utf16();
-    for (size_t i = Home(tag);; i = After(i)) {
-        Slot& slot = slots_[i];
-        if (slot.units == nullptr) {
-            probe.freeSlot = i;
-            probe.slotsSeen = slots_.size();
-            return nullptr;
-        }
-        if (slot.tag == tag && WordArena::LengthOf(slot.units) == size &&
-            SameUnits(slot.units, units, size)) {
-            return &slot.frequency;
-        }
-    }
+qint32* WordTable::FindCount(QStringView word) {
+    Probe probe = MakeProbe(word);
+    return FindCount(probe);
 }
 
 void WordTable::ReserveSlot() {

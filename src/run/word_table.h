@@ -11,6 +11,7 @@
 
 #include "run/word_arena.h"
 #include "run/word_entry.h"
+#include "run/word_hash.h"
 
 namespace lxt {
 
@@ -43,14 +44,33 @@ class WordTable {
     // The number of different words held.
     qint32 Count() const { return count_; }
 
-    static Probe MakeProbe(QStringView word) noexcept;
-    // The count of the probe's word, or null when the table does not hold it. A sealed table
-    // goes back to counting first.
-    qint32* FindCount(Probe& probe);
-    qint32* FindCount(QStringView word) {
-        Probe probe = MakeProbe(word);
-        return FindCount(probe);
+    static Probe MakeProbe(QStringView word) noexcept {
+        return {word, word_hash::HashUnits(word.utf16(), word.size())};
     }
+    // The count of the probe's word, or null when the table does not hold it. A sealed table
+    // goes back to counting first. A word held costs its slot and one read of its characters.
+    qint32* FindCount(Probe& probe) {
+        if (sealed_) [[unlikely]] {
+            Unseal();
+        }
+        if (slots_.empty()) return nullptr;
+        const quint32 tag = word_hash::TagOf(probe.hash);
+        const qsizetype size = probe.word.size();
+        const char16_t* units = probe.word.utf16();
+        for (size_t i = Home(tag);; i = After(i)) {
+            Slot& slot = slots_[i];
+            if (slot.units == nullptr) {
+                probe.freeSlot = i;
+                probe.slotsSeen = slots_.size();
+                return nullptr;
+            }
+            if (slot.tag == tag && WordArena::LengthOf(slot.units) == size &&
+                word_hash::SameUnits(slot.units, units, size)) {
+                return &slot.frequency;
+            }
+        }
+    }
+    qint32* FindCount(QStringView word);
     // Adds the probe's word, which the table does not hold, with the count 1.
     void Insert(const Probe& probe);
 

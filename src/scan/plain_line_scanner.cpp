@@ -9,45 +9,20 @@
 
 #include "scan/scan_options.h"
 #include "scan/scan_state.h"
-#include "scan/word_rules.h"
-#include "scan/word_sink.h"
 #include "support/str_proc.h"
 
 namespace lxt {
 
 namespace {
 
-constexpr unsigned char kBlank = 32;
-constexpr qsizetype kBlock = 16;
+constexpr unsigned char kBlank = PlainLineScanner::kBlank;
+constexpr qsizetype kBlock = PlainLineScanner::kBlock;
 constexpr char16_t kBytes = 256;
 constexpr char16_t kNoBreakSpace = 160;
 constexpr unsigned char kFirstNonAscii = 128;
-// The scan lets events run after each this many bytes (the pump itself reads the clock only
-// every so many calls, so a stop is seen within a few thousand words): about one yield for
-// every two or three words instead of one for each candidate.
-constexpr qsizetype kBytesPerYield = 16;
 
 bool IsAsciiLetter(char16_t u) {
     return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z');
-}
-
-// AcceptWord for a candidate of characters below 256 (no blank among them), deciding the
-// usual word at once: 3 to maxLength characters, not one character repeated, and not written in
-// the letters of Roman numerals only (those few go to AcceptWord for its exceptions).
-inline bool AcceptsSingleBytes(QStringView candidate, int maxLength) {
-    const qsizetype n = candidate.size();
-    if (n <= 2 || n > maxLength) return false;
-    const char16_t* w = candidate.utf16();
-    // Most words have a letter outside IVXLCDM among their first few, and a second letter
-    // other than their first.
-    qsizetype i = 0;
-    constexpr quint64 kRoman[2] = {RomanMask(0), RomanMask(1)};
-    while (i < n && w[i] < 128 && ((kRoman[w[i] / 64] >> (w[i] % 64)) & 1) != 0) ++i;
-    if (i == n) return AcceptWord(candidate, maxLength);
-    if (w[1] != w[0]) return true;
-    qsizetype k = 2;
-    while (k < n && w[k] == w[0]) ++k;
-    return k < n;
 }
 
 }  // namespace
@@ -171,60 +146,8 @@ void PlainLineScanner::SpaceDoubleHyphens() {
     }
 }
 
-// The length of the run of word characters at b (at most `limit`). Runs of the small
-// letters a-z are taken sixteen at a time; the blocks may read past the blank that ends the
-// line into the room after it, where the run has always ended.
-inline qsizetype PlainLineScanner::WordRun(const unsigned char* b, qsizetype limit) const {
-    qsizetype length = 0;
-#if defined(__SSE2__)
-    const __m128i a = _mm_set1_epi8('a');
-    const __m128i z = _mm_set1_epi8('z');
-    for (;;) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + length));
-        // a-z: unsigned a <= v <= z.
-        const __m128i small = _mm_cmpeq_epi8(_mm_max_epu8(_mm_min_epu8(v, z), a), v);
-        const unsigned letters =
-            unsigned(__builtin_ctz(~unsigned(_mm_movemask_epi8(small)) | 0x10000u));
-        length += letters;
-        if (letters == kBlock) continue;
-        // Another word character (a capital, a hyphen, a digit ...) goes on with the run.
-        if ((word_[b[length]] & WordCharTable::kWordBit) == 0) break;
-        ++length;
-    }
-    return std::min(length, limit);
-#else
-    while (length < limit && (word_[b[length]] & WordCharTable::kWordBit) != 0) ++length;
-    return length;
-#endif
-}
-
-// The word-character flags that the rules read (a vowel or y among the characters), found
-// at the first vowel.
-inline unsigned PlainLineScanner::VowelFlag(const unsigned char* b, qsizetype length) const {
-    for (qsizetype k = 0; k < length; ++k) {
-        if ((word_[b[k]] & WordCharTable::kVowelOrYBit) != 0) return WordCharTable::kVowelOrYBit;
-    }
-    return 0;
-}
-
-inline void PlainLineScanner::Widen(const unsigned char* from, qsizetype length, char16_t* to) {
-    qsizetype k = 0;
-#if defined(__SSE2__)
-    // Whole blocks (the line has room after its end, the buffer after the longest word).
-    for (; k < length; k += kBlock) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + k));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + k),
-                         _mm_unpacklo_epi8(v, _mm_setzero_si128()));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + k + 8),
-                         _mm_unpackhi_epi8(v, _mm_setzero_si128()));
-    }
-#else
-    for (; k < length; ++k) to[k] = from[k];
-#endif
-}
-
-PlainLineScanner::Outcome PlainLineScanner::Scan(QByteArrayView bytes, bool utf8, ScanState& state,
-                                                 WordSink& sink, ScanEvents& events) {
+PlainLineScanner::Outcome PlainLineScanner::PrepareLine(QByteArrayView bytes, bool utf8,
+                                                        const ScanState& state) {
     if (!usable_ || state.withinComment != -1) return Outcome::NeedsScanLine;
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     qsizetype first = 0;
@@ -234,39 +157,6 @@ PlainLineScanner::Outcome PlainLineScanner::Scan(QByteArrayView bytes, bool utf8
     if (first == last) return Outcome::Empty;
     if (!Prepare(p + first, last - first, utf8)) return Outcome::NeedsScanLine;
     if (hyphenIsWordChar_ && hasHyphen_) SpaceDoubleHyphens();
-
-    const auto* b = reinterpret_cast<const unsigned char*>(line_.constData());
-    const qsizetype n = size_;  // the blank appended included
-    qsizetype pos = 0;
-    qsizetype nextYield = untilYield_;  // counted on from the lines before
-    char16_t* wide = wide_.data();
-    while (pos + 1 < n) {
-        if (start_[b[pos]] == 0) {
-            // Not where a word begins: on to the next character other than a blank.
-            ++pos;
-            while (pos < n && b[pos] == kBlank) ++pos;
-            continue;
-        }
-        const qsizetype length =
-            WordRun(b + pos, std::min<qsizetype>(n - pos, kMaxCandidateLength));
-        const unsigned char* word = b + pos;
-        pos += length;
-        // The rules never lengthen a candidate: one of two characters or fewer is rejected
-        // as it stands.
-        if (length > 2) {
-            Widen(word, length, wide);
-            const QStringView candidate =
-                ApplyWordRules(QStringView(wide, length), VowelFlag(word, length), options_);
-            if (AcceptsSingleBytes(candidate, options_.maxWordLength)) sink.Accept(candidate);
-        }
-        if (pos >= nextYield) {
-            events.LetEventsRun();
-            nextYield = pos + kBytesPerYield;
-        }
-        if (events.StopRequested()) break;
-    }
-    state.scanPosition = pos;
-    untilYield_ = nextYield - n;
     return Outcome::Scanned;
 }
 
