@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <array>
 
+#include "run/dropped_words.h"
 #include "run/event_pump.h"
 #include "run/word_table.h"
 #include "settings/settings.h"
@@ -65,8 +66,9 @@ struct RunState {
     QString strProhibitedInitialOrFinalChars = QStringLiteral("-'.:,()+");
     QString strNeverWordChars = QStringLiteral("+;<>\"");
 
-    // The different words of the run.
+    // The different words of the run, and those its exclusions dropped.
     lxt::WordTable WordTable;
+    DroppedWords droppedWords;
 
     // Throttles the scans' yields to the user interface (LetEventsRun).
     EventPump eventPump;

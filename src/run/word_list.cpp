@@ -49,6 +49,7 @@ QString WordSortKey(QStringView word) {
 
 void ResetWordTable(RunState& run) {
     run.WordTable.Recreate();
+    run.droppedWords.Clear();
     run.lngNumWords = 0;
     run.ui.StartWordsFoundDisplay();
 }
@@ -130,25 +131,37 @@ namespace {
 
 }  // namespace
 
+namespace {
+
+bool HasExclusions(const RunState& run) {
+    const Settings& s = run.settings;
+    return (s.chkOnly7bitASCII == 1) | (s.chkIgnoreCommonWords == 1) |
+           !run.strWordsToIgnore.isEmpty();
+}
+
+// True when the exclusions drop the probe's word. A word they dropped is remembered, so that
+// the tests cost once per different word, not once per occurrence; a word the table holds
+// passed them when it was added and never comes here.
+bool Dropped(RunState& run, const WordTable::Probe& probe) {
+    const Settings& s = run.settings;
+    DroppedWords& dropped = run.droppedWords;
+    dropped.HoldFor(s.chkOnly7bitASCII == 1, s.chkIgnoreCommonWords == 1, run.strWordsToIgnore,
+                    run.strCommonWords);
+    if (dropped.Holds(probe)) return true;
+    if (!IsExcluded(run, probe.word)) return false;
+    dropped.Add(probe);
+    return true;
+}
+
+}  // namespace
+
 void AddMissingWord(RunState& run, const WordTable::Probe& word) {
+    if (HasExclusions(run) && Dropped(run, word)) return;
     AddNewWord(run, word);
 }
 
 void GetWords2Admitting(RunState& run, QStringView word) {
-    const Settings& s = run.settings;
-    if ((s.chkOnly7bitASCII == 1) | (s.chkIgnoreCommonWords == 1) |
-        !run.strWordsToIgnore.isEmpty()) {
-        // A word the table holds passed the exclusions when it was added: only a word not
-        // held yet is tested, so they cost once per different word and per occurrence of an
-        // excluded word, not once per occurrence.
-        if (run.lngNumWords > 0 && word.size() <= run.intMaxPermittedWordLength) {
-            if (qint32* count = run.WordTable.FindCount(word)) {
-                IncrementCounter(*count);
-                return;
-            }
-        }
-        if (IsExcluded(run, word)) return;
-    }
+    if (HasExclusions(run) && Dropped(run, WordTable::MakeProbe(word))) return;
     AddWord(run, word);
 }
 

@@ -22,21 +22,19 @@ inline constexpr qint32 kWordsPerLabelRefresh = 10;
 // display write its notice again. Called at the start of every file scan, clipboard scan and
 // common-words read.
 void ResetWordTable(RunState& run);
-// GetWords2 for a word that the quick way below does not take: a word of a run with
-// exclusions, too long a word, or the first word of the table.
+// GetWords2 for a word that the quick way below does not take: too long a word, or the first
+// word of the table.
 void GetWords2Admitting(RunState& run, QStringView word);
-// The rest of GetWords2 for a word the table was searched for and does not hold.
+// The rest of GetWords2 for a word the table was searched for and does not hold: the
+// exclusions, then AddWordToList's steps for a new word.
 void AddMissingWord(RunState& run, const WordTable::Probe& word);
 
 // Admission in counting runs: drops words failing the 7-bit rule, words to ignore and common
-// words, then AddWordToList. Throws RunError on overflow. A known word of a run with no
-// exclusions costs one search of the table, here, where the scanner hands it over.
+// words, then AddWordToList. Throws RunError on overflow. A known word costs one search of
+// the table, here, where the scanner hands it over: it passed the exclusions when it was
+// added.
 inline void GetWords2(RunState& run, QStringView word) {
-    const Settings& s = run.settings;
-    const bool exclusions =
-        (s.chkOnly7bitASCII == 1) | (s.chkIgnoreCommonWords == 1) | !run.strWordsToIgnore.isEmpty();
-    if (exclusions | (word.size() > run.intMaxPermittedWordLength) | (run.lngNumWords <= 0))
-        [[unlikely]] {
+    if ((word.size() > run.intMaxPermittedWordLength) | (run.lngNumWords <= 0)) [[unlikely]] {
         GetWords2Admitting(run, word);
         return;
     }

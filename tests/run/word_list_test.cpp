@@ -111,6 +111,25 @@ TEST_F(WordList, CommonWordsAreDroppedOnlyWhenTicked) {
     EXPECT_EQ(Table(), u"cat:1 cats:1");
 }
 
+TEST_F(WordList, ADroppedWordIsDroppedAgainOnlyWhileTheExclusionsStand) {
+    run.strWordsToIgnore = u" the "_s;
+    for (const QString& w : {u"the"_s, u"cat"_s, u"the"_s}) Admit(w);
+    // The list changed in place, then replaced, then the common words ticked.
+    run.strWordsToIgnore[1] = u'x';
+    Admit(u"the"_s);
+    run.strWordsToIgnore = u" cat "_s;
+    Admit(u"the"_s);
+    Admit(u"cat"_s);
+    run.strWordsToIgnore.clear();
+    run.strCommonWords = {u"dog"_s};
+    run.settings.chkIgnoreCommonWords = 1;
+    Admit(u"dog"_s);
+    run.settings.chkIgnoreCommonWords = 0;
+    Admit(u"dog"_s);
+    SealWordTable(run);
+    EXPECT_EQ(Table(), u"cat:2 dog:1 the:2");
+}
+
 TEST_F(WordList, SevenBitRuleUsesTheClassByte) {
     run.settings.chkOnly7bitASCII = 1;
     Admit(u"café"_s);
