@@ -23,6 +23,7 @@
 #include "scan/plain_line_scanner.h"
 #include "scan/scan_options.h"
 #include "scan/scan_state.h"
+#include "scan/utf8_line_scanner.h"
 #include "support/catalogue.h"
 #include "support/error_numbers.h"
 #include "support/file_proc.h"
@@ -149,6 +150,7 @@ void ReadLines(RunState& run, LineSource& reader, const QString& extension, bool
     ScanEvents events = ScanEventsOf(run);
     ScanState state;
     PlainLineScanner plain(options, caseSignificant);
+    Utf8LineScanner wide(options, caseSignificant);
     ProgressBarSteps bar(fileLength);
     // A text file's lines come as bytes, which the usual line is scanned in; other sources
     // hand over characters.
@@ -169,7 +171,10 @@ void ReadLines(RunState& run, LineSource& reader, const QString& extension, bool
             const PlainLineScanner::Outcome outcome = plain.Scan(
                 bytes, file->CurrentEncoding() == LineEncoding::Utf8, state, sink, events);
             if (outcome == PlainLineScanner::Outcome::Empty) continue;
-            if (outcome == PlainLineScanner::Outcome::Scanned) {
+            // A UTF-8 line with characters beyond 255 may still take a quick way.
+            if (outcome == PlainLineScanner::Outcome::Scanned ||
+                (!docxInput && utf8 && file->CurrentEncoding() == LineEncoding::Utf8 &&
+                 wide.Scan(bytes, state, sink, events))) {
                 if (run.blnStop && ConfirmStop(run)) break;
                 continue;
             }

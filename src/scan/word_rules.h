@@ -96,4 +96,22 @@ inline bool SurelyAccepted(QStringView candidate, int maxLength) {
            (second - 0xD800u >= 0x800u) & (((roman >> (first & 63)) & 1) == 0);
 }
 
+// AcceptWord for a candidate that holds no surrogate pair and no blank, deciding the usual
+// word at once: 3 to maxLength characters, not one character repeated, and not written in
+// the letters of Roman numerals only (a candidate that begins with one goes to AcceptWord for
+// its exceptions).
+inline bool AcceptsWithoutPairs(QStringView candidate, int maxLength) {
+    const qsizetype n = candidate.size();
+    if (n <= 2 || n > maxLength) return false;
+    const char16_t* w = candidate.utf16();
+    constexpr quint64 kRoman[2] = {RomanMask(0), RomanMask(1)};
+    if (w[0] < 128 && ((kRoman[w[0] / 64] >> (w[0] % 64)) & 1) != 0) {
+        return AcceptWord(candidate, maxLength);
+    }
+    if (w[1] != w[0]) return true;
+    qsizetype k = 2;
+    while (k < n && w[k] == w[0]) ++k;
+    return k < n;
+}
+
 }  // namespace lxt
