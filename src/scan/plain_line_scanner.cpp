@@ -21,26 +21,11 @@ constexpr char16_t kBytes = 256;
 constexpr char16_t kNoBreakSpace = 160;
 constexpr unsigned char kFirstNonAscii = 128;
 
-bool IsAsciiLetter(char16_t u) {
-    return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z');
-}
-
 }  // namespace
 
 PlainLineScanner::PlainLineScanner(const ScanOptions& options, bool caseSignificant)
-    : options_(options), caseSignificant_(caseSignificant), usable_(!options.readingWords) {
-    const MarkupMarkers& markers = options.markers;
-    const int pairs = std::min(markers.count, MarkupMarkers::kMaxPairs);
-    for (int i = 0; i < pairs; ++i) {
-        const QString& start = markers.start[size_t(i)];
-        if (start.isEmpty()) continue;
-        const char16_t first = start[0].unicode();
-        // A marker that begins with a letter, or beyond ASCII, matches in more than one
-        // case or spelling: such a scan takes ScanLine for every line.
-        if (first >= kFirstNonAscii || IsAsciiLetter(first)) usable_ = false;
-        if (first < kFirstNonAscii) refused_[first] = true;
-    }
-    if (options.decodeEntities) refused_[u'&'] = true;
+    : options_(options), caseSignificant_(caseSignificant), usable_(false) {
+    usable_ = QuickScanRefusals(options, refused_);
     for (char16_t u = 0; u < kFirstNonAscii; ++u) {
         if (refused_[u]) refusedList_[size_t(refusedCount_++)] = static_cast<char>(u);
     }

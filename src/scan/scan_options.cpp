@@ -1,5 +1,7 @@
 #include "scan/scan_options.h"
 
+#include <algorithm>
+
 #include "run/run_state.h"
 #include "scan/letter_classes.h"
 #include "support/win1252.h"
@@ -89,6 +91,22 @@ void SetExtraChars(RunState& run) {
     }
     if (s.chkAllowWordsWithNumerals == 1) extra += QString::fromUtf16(kDigits);
     run.strExtraChars = extra;
+}
+
+bool QuickScanRefusals(const ScanOptions& options, std::array<bool, 128>& refused) {
+    constexpr char16_t kFirstNonAscii = 128;
+    bool usable = !options.readingWords;
+    const MarkupMarkers& markers = options.markers;
+    const int pairs = std::min(markers.count, MarkupMarkers::kMaxPairs);
+    for (int i = 0; i < pairs; ++i) {
+        const QString& start = markers.start[size_t(i)];
+        if (start.isEmpty()) continue;
+        const char16_t first = start[0].unicode();
+        if (first >= kFirstNonAscii || QChar::isLetter(first)) usable = false;
+        if (first < kFirstNonAscii) refused[first] = true;
+    }
+    if (options.decodeEntities) refused[u'&'] = true;
+    return usable;
 }
 
 }  // namespace lxt

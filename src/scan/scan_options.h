@@ -131,4 +131,10 @@ struct ScanOptions {
 // blnReadingWords, and the marker pairs `markers`.
 ScanOptions ScanOptionsOf(const RunState& run, const MarkupMarkers& markers);
 
+// For the quick line scans: marks in `refused` the characters below 128 at which a marked
+// span or an entity may begin (a line holding one takes ScanLine). False when no line may
+// take a quick scan: a marker that begins with a letter, or beyond ASCII, matches in more
+// than one case or spelling, and the common-words read keeps to ScanLine.
+bool QuickScanRefusals(const ScanOptions& options, std::array<bool, 128>& refused);
+
 }  // namespace lxt

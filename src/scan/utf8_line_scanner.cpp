@@ -43,19 +43,8 @@ bool IsContinuation(unsigned char b) {
 }  // namespace
 
 Utf8LineScanner::Utf8LineScanner(const ScanOptions& options, bool caseSignificant)
-    : options_(options), caseSignificant_(caseSignificant), usable_(!options.readingWords) {
-    const MarkupMarkers& markers = options.markers;
-    const int pairs = std::min(markers.count, MarkupMarkers::kMaxPairs);
-    for (int i = 0; i < pairs; ++i) {
-        const QString& start = markers.start[size_t(i)];
-        if (start.isEmpty()) continue;
-        const char16_t first = start[0].unicode();
-        // A marker that begins with a letter, or beyond ASCII, matches in more than one case
-        // or spelling: such a scan takes ScanLine for every line.
-        if (first >= kFirstNonAscii || QChar::isLetter(first)) usable_ = false;
-        if (first < kFirstNonAscii) refused_[first] = true;
-    }
-    if (options.decodeEntities) refused_[u'&'] = true;
+    : options_(options), caseSignificant_(caseSignificant), usable_(false) {
+    usable_ = QuickScanRefusals(options, refused_);
     hyphenIsWordChar_ = (options.word.LowFlags(u'-') & WordCharTable::kWordBit) != 0;
 }
 
