@@ -145,6 +145,7 @@ void ReadLines(RunState& run, LineSource& reader, const QString& extension, bool
     qint64 charactersRead = 0;
     QString line;
     QByteArrayView bytes;
+    QByteArray lineBytes;  // a docx line's characters as UTF-8
     bool ended = false;
     CountingSink sink(run);
     ScanEvents events = ScanEventsOf(run);
@@ -175,6 +176,19 @@ void ReadLines(RunState& run, LineSource& reader, const QString& extension, bool
             if (outcome == PlainLineScanner::Outcome::Scanned ||
                 (!docxInput && utf8 && file->CurrentEncoding() == LineEncoding::Utf8 &&
                  wide.Scan(bytes, state, sink, events))) {
+                if (run.blnStop && ConfirmStop(run)) break;
+                continue;
+            }
+        }
+        if (file == nullptr && docxInput) {
+            // A docx's lines come as characters. The usual one is scanned the quick way from
+            // its UTF-8 bytes: that way takes only characters below 256 and no C1 control,
+            // which the repairs of UTF-8 text leave as they are.
+            lineBytes = line.toUtf8();
+            const PlainLineScanner::Outcome outcome =
+                plain.Scan(lineBytes, true, state, sink, events);
+            if (outcome == PlainLineScanner::Outcome::Empty) continue;
+            if (outcome == PlainLineScanner::Outcome::Scanned) {
                 if (run.blnStop && ConfirmStop(run)) break;
                 continue;
             }
