@@ -207,14 +207,7 @@ void ReadLines(RunState& run, LineSource& reader, const QString& extension, bool
                 reader.SetEncoding(LineEncoding::Utf8);
             }
         }
-        TrimControls(line);
-        if (line.isEmpty()) continue;
-        if (!docxInput && utf8) {
-            RepairDecodedPairs(line);
-            RepairDecodedPunctuation(line);
-        }
-        if (!caseSignificant) LowerCaseFullInPlace(line);
-        line += u' ';
+        if (!PrepareLineForScan(line, !docxInput && utf8, caseSignificant)) continue;
         // The line's buffer and the previous line's change places: the next line is read
         // into the old buffer, without a new allocation.
         std::swap(state.line, line);

@@ -13,6 +13,7 @@
 #include "scan/word_rules.h"
 #include "scan/word_sink.h"
 #include "support/char_case.h"
+#include "support/str_proc.h"
 
 namespace lxt {
 
@@ -190,6 +191,18 @@ qsizetype FindDoubleHyphen(const char16_t* d, qsizetype n, qsizetype from) {
 }
 
 }  // namespace
+
+bool PrepareLineForScan(QString& line, bool repairs, bool caseSignificant) {
+    TrimControls(line);
+    if (line.isEmpty()) return false;
+    if (repairs) {
+        RepairDecodedPairs(line);
+        RepairDecodedPunctuation(line);
+    }
+    if (!caseSignificant) LowerCaseFullInPlace(line);
+    line += u' ';
+    return true;
+}
 
 void CleanLine(QString& line) {
     if (!NeedsCleaning(reinterpret_cast<const char16_t*>(line.constData()), line.size())) return;

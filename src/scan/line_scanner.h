@@ -21,6 +21,10 @@ void ScanLine(ScanState& state, const ScanOptions& options, WordSink& sink, Scan
 
 // Removes backspaces and turns CR LF, LF, form feed, CR, no-break space and tab into blanks.
 void CleanLine(QString& line);
+// Makes a decoded line ready for ScanLine: control characters trimmed from its ends, the
+// repairs of text decoded as UTF-8 when `repairs`, lower-cased unless case is significant,
+// and the blank after it. False when nothing is left to scan.
+bool PrepareLineForScan(QString& line, bool repairs, bool caseSignificant);
 // Turns each "--" from the third character on into two blanks, except in "<!--" and "-->".
 void SpaceDoubleHyphens(QString& line);
 

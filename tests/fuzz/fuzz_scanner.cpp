@@ -33,15 +33,10 @@ QStringList GeneralWords(QByteArrayView bytes, bool utf8, bool caseSignificant,
                          const lxt::ScanOptions& options, lxt::ScanEvents& events) {
     using namespace lxt;
     QString line = utf8 ? DecodeUtf8(bytes) : DecodeWin1252(bytes);
-    TrimControls(line);
     RecordingSink sink;
-    if (line.isEmpty()) return sink.words;
-    if (utf8) {
-        RepairDecodedPairs(line);
-        RepairDecodedPunctuation(line);
-    }
+    if (!PrepareLineForScan(line, utf8, caseSignificant)) return sink.words;
     ScanState state;
-    state.line = (caseSignificant ? line : LowerCaseFull(line)) + u' ';
+    state.line = line;
     ScanLine(state, options, sink, events);
     return sink.words;
 }

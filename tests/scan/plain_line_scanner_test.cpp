@@ -42,15 +42,9 @@ class PlainLineScannerTest : public ScanFixture {
     // scan does it.
     QString General(const QByteArray& bytes, bool utf8 = false) {
         QString line = utf8 ? DecodeUtf8(bytes) : DecodeWin1252(bytes);
-        TrimControls(line);
-        if (line.isEmpty()) return QString();
-        if (utf8) {
-            RepairDecodedPairs(line);
-            RepairDecodedPunctuation(line);
-        }
-        if (run.settings.chkCaseSignificant != 1) line = LowerCaseFull(line);
+        if (!PrepareLineForScan(line, utf8, run.settings.chkCaseSignificant == 1)) return QString();
         ScanState general;
-        general.line = line + u' ';
+        general.line = line;
         RecordingSink words;
         ScanEvents events = ScanEventsOf(run);
         ScanLine(general, Options(), words, events);
