@@ -1,11 +1,11 @@
 #include "exclude/words_to_ignore.h"
 
-#include <QStringList>
 #include <algorithm>
 #include <bitset>
 #include <memory>
+#include <string_view>
+#include <vector>
 
-#include "exclude/quick_sort.h"
 #include "run/run_state.h"
 #include "scan/letter_classes.h"
 #include "scan/scan_options.h"
@@ -42,17 +42,52 @@ NormalisedWordsToIgnore NormaliseWordsToIgnore(const QString& text) {
     if (words.isEmpty()) return {};
     LowerCaseFullInPlace(words);
     words.replace(kComma, kBlank);
-    QStringList array = words.split(kBlank, Qt::SkipEmptyParts);
-    if (array.isEmpty()) return {};
 
-    // Equal words are the same characters, so sorting and then keeping one of each run of
-    // equal words gives the sorted list without duplicates.
-    if (array.size() > 1) QuickSort(array, 0, array.size() - 1, 1);
-    array.erase(std::unique(array.begin(), array.end()), array.end());
+    // The words as views of `words`, each with its first four code units as a number that
+    // orders them as far as those units go.
+    struct Word {
+        quint64 prefix;
+        std::u16string_view units;
+    };
+    std::vector<Word> array;
+    array.reserve(static_cast<size_t>(words.count(kBlank)) + 1);
+    const QStringView all(words);
+    for (qsizetype start = 0; start < all.size();) {
+        qsizetype end = all.indexOf(kBlank, start);
+        if (end < 0) end = all.size();
+        if (end > start) {
+            const std::u16string_view units(reinterpret_cast<const char16_t*>(all.utf16()) + start,
+                                            static_cast<size_t>(end - start));
+            quint64 prefix = 0;
+            for (size_t i = 0; i < 4; ++i)
+                prefix = prefix << 16 | (i < units.size() ? units[i] : 0);
+            array.push_back({prefix, units});
+        }
+        start = end + 1;
+    }
+    if (array.empty()) return {};
+    // Code-unit order. Equal words are the same characters, so sorting and then keeping one
+    // of each run of equal words gives the sorted list without duplicates.
+    std::sort(array.begin(), array.end(), [](const Word& a, const Word& b) {
+        return a.prefix != b.prefix ? a.prefix < b.prefix : a.units < b.units;
+    });
+    array.erase(std::unique(array.begin(), array.end(),
+                            [](const Word& a, const Word& b) { return a.units == b.units; }),
+                array.end());
 
+    // The list: a blank before each word and one at the end; the box text lies inside its
+    // two outer blanks.
+    qsizetype length = static_cast<qsizetype>(array.size()) + 1;
+    for (const Word& word : array) length += static_cast<qsizetype>(word.units.size());
     NormalisedWordsToIgnore result;
-    result.boxText = array.join(kBlank);
-    result.list = QString(kBlank) + result.boxText + QString(kBlank);
+    result.list.resize(length);
+    char16_t* out = reinterpret_cast<char16_t*>(result.list.data());
+    for (const Word& word : array) {
+        *out++ = kBlank;
+        out = std::copy(word.units.begin(), word.units.end(), out);
+    }
+    *out = kBlank;
+    result.boxText = result.list.sliced(1, length - 2);
     return result;
 }
 
@@ -89,12 +124,13 @@ QString CharacterNotAllowedText(QChar c, QStringView neverWordChars) {
 
 bool CheckWordsToIgnoreChars(Ui& ui, QStringView text, QStringView extraChars,
                              QStringView neverWordChars) {
-    // A long list repeats few different characters: each is looked up once. A surrogate is
-    // judged with its neighbour, so it is looked up every time.
+    // A long list repeats few different characters: each is looked up once, and a lower-case
+    // ASCII letter, a letter of the list, not at all. A surrogate is judged with its
+    // neighbour, so it is looked up every time.
     const auto passed = std::make_unique<std::bitset<65536>>();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (passed->test(c.unicode())) continue;
+        if ((c >= u'a' && c <= u'z') || passed->test(c.unicode())) continue;
         if (c == kBlank || IsListedLetter(text, i) || extraChars.contains(c)) {
             if (!c.isSurrogate()) passed->set(c.unicode());
             continue;

@@ -1,7 +1,8 @@
 // The words a counting run's exclusions (the 7-bit rule, the words to ignore, the common
-// words) have dropped: a dropped word met again is known by one look-up with the hash already
-// made, instead of by the exclusion tests once more. The set holds for one set of exclusions
-// and empties itself when they change.
+// words) have dropped are kept in the word table's own slots (WordTable::InsertDropped), so
+// that a dropped word met again costs the look-up every word costs instead of the exclusion
+// tests once more. They hold for one set of exclusions: this remembers which, and makes the
+// table forget them when the exclusions change.
 #pragma once
 
 #include <QString>
@@ -13,18 +14,25 @@ namespace lxt {
 
 class DroppedWords {
   public:
-    // Makes the set hold for these exclusions: emptied unless it already holds for them.
-    void HoldFor(bool sevenBit, bool commonWords, const QString& wordsToIgnore,
-                 const QStringList& commonWordList);
-    // True when the probe's word was dropped. Takes a copy: the table's own look-up keeps its
-    // probe.
-    bool Holds(WordTable::Probe probe) { return words_.FindCount(probe) != nullptr; }
-    // Remembers the probe's word, which Holds has just not found.
-    void Add(WordTable::Probe probe);
-    void Clear();
+    // True when the table's dropped words were dropped by these exclusions. Otherwise the
+    // table forgets them, these exclusions hold from now on, and the answer is false.
+    bool HoldFor(WordTable& table, bool sevenBit, bool commonWords, const QString& wordsToIgnore,
+                 const QStringList& commonWordList) {
+        if (sevenBit == sevenBit_ && commonWords == commonWords_ &&
+            wordsToIgnore.constData() == wordsToIgnore_.constData() &&
+            wordsToIgnore.size() == wordsToIgnore_.size() &&
+            commonWordList.constData() == commonWordList_.constData() &&
+            commonWordList.size() == commonWordList_.size()) [[likely]] {
+            return true;
+        }
+        Change(table, sevenBit, commonWords, wordsToIgnore, commonWordList);
+        return false;
+    }
 
   private:
-    WordTable words_;
+    [[gnu::noinline]] void Change(WordTable& table, bool sevenBit, bool commonWords,
+                                  const QString& wordsToIgnore, const QStringList& commonWordList);
+
     bool sevenBit_ = false;
     bool commonWords_ = false;
     // Copies that share the run's lists: a change to the run's list moves it to new storage,

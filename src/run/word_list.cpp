@@ -49,7 +49,6 @@ QString WordSortKey(QStringView word) {
 
 void ResetWordTable(RunState& run) {
     run.WordTable.Recreate();
-    run.droppedWords.Clear();
     run.lngNumWords = 0;
     run.ui.StartWordsFoundDisplay();
 }
@@ -102,8 +101,7 @@ void AddNewWord(RunState& run, const WordTable::Probe& word) {
     }
     WordTable::Probe probe = WordTable::MakeProbe(word);
     if (qint32* count = run.WordTable.FindCount(probe)) {
-        IncrementCounter(*count);
-        return;
+        if (CountOrDropAgain(run, probe, *count)) return;
     }
     AddNewWord(run, probe);
 }
@@ -139,29 +137,47 @@ bool HasExclusions(const RunState& run) {
            !run.strWordsToIgnore.isEmpty();
 }
 
-// True when the exclusions drop the probe's word. A word they dropped is remembered, so that
-// the tests cost once per different word, not once per occurrence; a word the table holds
-// passed them when it was added and never comes here.
-bool Dropped(RunState& run, const WordTable::Probe& probe) {
+// True when the table's dropped words were dropped by the run's exclusions as they are now;
+// otherwise the table forgets them and the probe no longer knows where the word would go.
+bool DroppedWordsHold(RunState& run, WordTable::Probe& probe) {
     const Settings& s = run.settings;
-    DroppedWords& dropped = run.droppedWords;
-    dropped.HoldFor(s.chkOnly7bitASCII == 1, s.chkIgnoreCommonWords == 1, run.strWordsToIgnore,
-                    run.strCommonWords);
-    if (dropped.Holds(probe)) return true;
+    if (run.droppedWords.HoldFor(run.WordTable, s.chkOnly7bitASCII == 1,
+                                 s.chkIgnoreCommonWords == 1, run.strWordsToIgnore,
+                                 run.strCommonWords)) {
+        return true;
+    }
+    probe.slotsSeen = 0;
+    return false;
+}
+
+// True when the exclusions drop the probe's word, which the table then keeps as dropped, so
+// that the tests cost once per different word, not once per occurrence; a word the table
+// counts passed them when it was added and never comes here.
+bool Dropped(RunState& run, WordTable::Probe& probe) {
+    DroppedWordsHold(run, probe);
     if (!IsExcluded(run, probe.word)) return false;
-    dropped.Add(probe);
+    run.WordTable.InsertDropped(probe);
     return true;
 }
 
 }  // namespace
 
-void AddMissingWord(RunState& run, const WordTable::Probe& word) {
+bool CountOrDropAgain(RunState& run, WordTable::Probe& probe, qint32& count) {
+    if (count != WordTable::kDropped) {
+        IncrementCounter(count);
+        return true;
+    }
+    return DroppedWordsHold(run, probe);
+}
+
+void AddMissingWord(RunState& run, WordTable::Probe& word) {
     if (HasExclusions(run) && Dropped(run, word)) return;
     AddNewWord(run, word);
 }
 
 void GetWords2Admitting(RunState& run, QStringView word) {
-    if (HasExclusions(run) && Dropped(run, WordTable::MakeProbe(word))) return;
+    WordTable::Probe probe = WordTable::MakeProbe(word);
+    if (HasExclusions(run) && Dropped(run, probe)) return;
     AddWord(run, word);
 }
 

@@ -120,6 +120,7 @@ void WordTable::Clear() {
     ordinal_ = false;
     keysAreWords_ = true;
     count_ = 0;
+    dropped_ = 0;
     sealed_ = false;
 }
 
@@ -129,7 +130,9 @@ qint32* WordTable::FindCount(QStringView word) {
 }
 
 void WordTable::ReserveSlot() {
-    if ((static_cast<size_t>(count_) + 1) * 4 <= slots_.size() * kMaxLoadQuarters) return;
+    if ((static_cast<size_t>(count_) + static_cast<size_t>(dropped_) + 1) * 4 <=
+        slots_.size() * kMaxLoadQuarters)
+        return;
     auto old = std::move(slots_);
     const size_t capacity = old.empty() ? kFirstSlots : old.size() + old.size() / 2;
     slots_.assign(capacity, Slot{});
@@ -145,17 +148,38 @@ void WordTable::PlaceSlot(const Slot& slot) {
     slots_[i] = slot;
 }
 
-void WordTable::Insert(const Probe& probe) {
-    if (sealed_) Unseal();
+void WordTable::AddSlot(const Probe& probe, qint32 frequency) {
     ReserveSlot();
-    const Slot slot{arena_.Intern(probe.word), TagOf(probe.hash), 1};
+    const Slot slot{arena_.Intern(probe.word), TagOf(probe.hash), frequency};
     if (probe.slotsSeen == slots_.size() && slots_[probe.freeSlot].units == nullptr) {
         slots_[probe.freeSlot] = slot;  // where the look-up found the word missing
     } else {
         PlaceSlot(slot);
     }
+}
+
+void WordTable::Insert(const Probe& probe) {
+    if (sealed_) Unseal();
+    AddSlot(probe, 1);
     NoteWord(probe.word);
     ++count_;
+}
+
+void WordTable::InsertDropped(const Probe& probe) {
+    Probe lookUp = probe;
+    if (FindCount(lookUp) != nullptr) return;
+    AddSlot(lookUp, kDropped);
+    ++dropped_;
+}
+
+void WordTable::ForgetDropped() {
+    if (dropped_ == 0) return;
+    auto old = std::move(slots_);
+    slots_.assign(old.size(), Slot{});
+    for (const Slot& slot : old) {
+        if (slot.units != nullptr && slot.frequency != kDropped) PlaceSlot(slot);
+    }
+    dropped_ = 0;
 }
 
 void WordTable::Unseal() {
@@ -178,13 +202,14 @@ void WordTable::EntriesFromSlots() {
     entries_.reserve(static_cast<size_t>(count_) + 1);
     entries_.emplace_back();
     for (const Slot& slot : slots_) {
-        if (slot.units == nullptr) continue;
+        if (slot.units == nullptr || slot.frequency == kDropped) continue;
         WordEntry& e = entries_.emplace_back();
         e.units = slot.units;
         e.frequency = slot.frequency;
         e.included = true;
     }
     slots_ = {};
+    dropped_ = 0;
     sealed_ = true;
 }
 

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QStringView>
+#include <limits>
 #include <vector>
 
 #include "run/word_arena.h"
@@ -18,6 +19,8 @@ namespace lxt {
 class WordTable {
   public:
     static constexpr qint32 kGrowth = 500;
+    // The count of a dropped word's slot (see InsertDropped): no counted word has it.
+    static constexpr qint32 kDropped = std::numeric_limits<qint32>::min();
 
     // A word being counted, with its hash worked out once for the look-up and the insertion.
     struct Probe {
@@ -73,6 +76,13 @@ class WordTable {
     qint32* FindCount(QStringView word);
     // Adds the probe's word, which the table does not hold, with the count 1.
     void Insert(const Probe& probe);
+    // Keeps the probe's word, which the run's exclusions drop, in a slot of its own whose
+    // count is kDropped, so that meeting it again costs the look-up every word costs. Dropped
+    // words are no entries: sealing and Count() leave them out. Does nothing when the table
+    // holds the word.
+    void InsertDropped(const Probe& probe);
+    // Forgets the dropped words (the exclusions that dropped them have changed).
+    void ForgetDropped();
 
     // Entries of a sealed table, 1..Count().
     WordEntry& operator[](qint32 i) { return entries_[static_cast<size_t>(i)]; }
@@ -103,6 +113,8 @@ class WordTable {
 
     // Makes room for one more word in the slots.
     void ReserveSlot();
+    // Adds a slot for the probe's word, where its look-up stopped when it still can.
+    void AddSlot(const Probe& probe, qint32 frequency);
     void PlaceSlot(const Slot& slot);
     // The first slot to try for a tag: the tag scaled to the number of slots, so that the
     // slots need not be a power of two and grow by half.
@@ -119,6 +131,7 @@ class WordTable {
     std::vector<Slot> slots_;  // none before the first word
     std::vector<WordEntry> entries_;
     qint32 count_ = 0;
+    qint32 dropped_ = 0;  // slots of dropped words
     qint32 upperIndex_ = kGrowth;
     bool sealed_ = false;
     // Every code unit of every word held is below 256: eight bits of each order the words.

@@ -14,6 +14,10 @@ TEST(WordsToIgnoreTest, CommasDoubleBlanksAndDuplicatesAreNormalisedAway) {
     const NormalisedWordsToIgnore n = NormaliseWordsToIgnore(QStringLiteral("the, and,  of the"));
     EXPECT_EQ(n.boxText, QStringLiteral("and of the"));
     EXPECT_EQ(n.list, QStringLiteral(" and of the "));
+    // A word before the longer words it begins; code-unit order, also beyond Latin-1.
+    EXPECT_EQ(NormaliseWordsToIgnore(QStringLiteral("there \u0101b the th \u00e9 the")).boxText,
+              QStringLiteral("th the there \u00e9 \u0101b"));
+    EXPECT_EQ(NormaliseWordsToIgnore(QStringLiteral("one")).list, QStringLiteral(" one "));
 }
 
 TEST(WordsToIgnoreTest, WordsAreLowerCasedBeforeDuplicatesAreFound) {

@@ -85,5 +85,37 @@ TEST(WordTableSort, SortedTableAndSingleEntryStayAsTheyAre) {
     EXPECT_EQ(table[2].Word(), u"apple");
 }
 
+// Dropped words sit in slots of their own among the counted ones (through the slots' growth),
+// are found with the count kDropped, are no entries, and go when forgotten or sealed.
+TEST(WordTableDropped, DroppedWordsAreFoundButAreNoEntries) {
+    WordTable table;
+    const auto add = [&table](const QString& word, bool dropped) {
+        WordTable::Probe probe = WordTable::MakeProbe(word);
+        ASSERT_EQ(table.FindCount(probe), nullptr) << word.toStdString();
+        dropped ? table.InsertDropped(probe) : table.Insert(probe);
+    };
+    for (int i = 0; i < 3000; ++i) add(u"w"_s + QString::number(i), i % 3 == 0);
+    table.InsertDropped(WordTable::MakeProbe(u"w1"_s));  // held already: nothing happens
+    EXPECT_EQ(table.Count(), 2000);
+    EXPECT_EQ(*table.FindCount(u"w0"_s), WordTable::kDropped);
+    EXPECT_EQ(*table.FindCount(u"w2997"_s), WordTable::kDropped);
+    EXPECT_EQ(*table.FindCount(u"w1"_s), 1);
+
+    table.ForgetDropped();
+    EXPECT_EQ(table.FindCount(u"w0"_s), nullptr);
+    EXPECT_EQ(table.FindCount(u"w2997"_s), nullptr);
+    for (int i = 1; i < 3000; i += 3)
+        ASSERT_NE(table.FindCount(u"w"_s + QString::number(i)), nullptr);
+    EXPECT_EQ(table.Count(), 2000);
+
+    add(u"w0"_s, true);
+    add(u"new"_s, false);
+    EXPECT_EQ(table.SortByWord(), 2001);
+    EXPECT_EQ(table[1].Word(), u"new");
+    EXPECT_EQ(table[2].Word(), u"w1");
+    EXPECT_EQ(table.FindCount(u"w0"_s), nullptr);  // back to counting, without the dropped
+    EXPECT_EQ(table.Count(), 2001);
+}
+
 }  // namespace
 }  // namespace lxt::test
