@@ -50,20 +50,17 @@ NormalisedWordsToIgnore NormaliseWordsToIgnore(const QString& text) {
         std::u16string_view units;
     };
     std::vector<Word> array;
-    array.reserve(static_cast<size_t>(words.count(kBlank)) + 1);
-    const QStringView all(words);
-    for (qsizetype start = 0; start < all.size();) {
-        qsizetype end = all.indexOf(kBlank, start);
-        if (end < 0) end = all.size();
-        if (end > start) {
-            const std::u16string_view units(reinterpret_cast<const char16_t*>(all.utf16()) + start,
-                                            static_cast<size_t>(end - start));
+    const auto* units = reinterpret_cast<const char16_t*>(words.utf16());
+    const qsizetype size = words.size();
+    for (qsizetype start = 0, i = 0; i <= size; ++i) {
+        if (i < size && units[i] != kBlank) continue;
+        if (i > start) {
+            const std::u16string_view word(units + start, static_cast<size_t>(i - start));
             quint64 prefix = 0;
-            for (size_t i = 0; i < 4; ++i)
-                prefix = prefix << 16 | (i < units.size() ? units[i] : 0);
-            array.push_back({prefix, units});
+            for (size_t k = 0; k < 4; ++k) prefix = prefix << 16 | (k < word.size() ? word[k] : 0);
+            array.push_back({prefix, word});
         }
-        start = end + 1;
+        start = i + 1;
     }
     if (array.empty()) return {};
     // Code-unit order. Equal words are the same characters, so sorting and then keeping one
@@ -84,7 +81,7 @@ NormalisedWordsToIgnore NormaliseWordsToIgnore(const QString& text) {
     char16_t* out = reinterpret_cast<char16_t*>(result.list.data());
     for (const Word& word : array) {
         *out++ = kBlank;
-        out = std::copy(word.units.begin(), word.units.end(), out);
+        for (const char16_t unit : word.units) *out++ = unit;
     }
     *out = kBlank;
     result.boxText = result.list.sliced(1, length - 2);
@@ -128,11 +125,13 @@ bool CheckWordsToIgnoreChars(Ui& ui, QStringView text, QStringView extraChars,
     // ASCII letter, a letter of the list, not at all. A surrogate is judged with its
     // neighbour, so it is looked up every time.
     const auto passed = std::make_unique<std::bitset<65536>>();
+    const auto* units = reinterpret_cast<const char16_t*>(text.utf16());
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if ((c >= u'a' && c <= u'z') || passed->test(c.unicode())) continue;
-        if (c == kBlank || IsListedLetter(text, i) || extraChars.contains(c)) {
-            if (!c.isSurrogate()) passed->set(c.unicode());
+        const char16_t unit = units[i];
+        if (unit == kBlank || static_cast<char16_t>(unit - u'a') < 26 || (*passed)[unit]) continue;
+        const QChar c(unit);
+        if (IsListedLetter(text, i) || extraChars.contains(c)) {
+            if (!c.isSurrogate()) passed->set(unit);
             continue;
         }
         ui.MsgBox(CharacterNotAllowedText(c, neverWordChars),

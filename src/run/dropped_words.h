@@ -14,15 +14,20 @@ namespace lxt {
 
 class DroppedWords {
   public:
-    // True when the table's dropped words were dropped by these exclusions. Otherwise the
-    // table forgets them, these exclusions hold from now on, and the answer is false.
+    // True when the table's dropped words were dropped by these exclusions.
+    bool Stand(bool sevenBit, bool commonWords, const QString& wordsToIgnore,
+               const QStringList& commonWordList) const {
+        return sevenBit == sevenBit_ && commonWords == commonWords_ &&
+               wordsToIgnore.constData() == wordsToIgnore_.constData() &&
+               wordsToIgnore.size() == wordsToIgnore_.size() &&
+               commonWordList.constData() == commonWordList_.constData() &&
+               commonWordList.size() == commonWordList_.size();
+    }
+    // Stand; otherwise the table forgets its dropped words, these exclusions hold from now
+    // on, and the answer is false.
     bool HoldFor(WordTable& table, bool sevenBit, bool commonWords, const QString& wordsToIgnore,
                  const QStringList& commonWordList) {
-        if (sevenBit == sevenBit_ && commonWords == commonWords_ &&
-            wordsToIgnore.constData() == wordsToIgnore_.constData() &&
-            wordsToIgnore.size() == wordsToIgnore_.size() &&
-            commonWordList.constData() == commonWordList_.constData() &&
-            commonWordList.size() == commonWordList_.size()) [[likely]] {
+        if (Stand(sevenBit, commonWords, wordsToIgnore, commonWordList)) [[likely]] {
             return true;
         }
         Change(table, sevenBit, commonWords, wordsToIgnore, commonWordList);

@@ -1,6 +1,7 @@
 #include "support/blank_list_lookup.h"
 
 #include <boost/unordered/unordered_flat_set.hpp>
+#include <algorithm>
 #include <functional>
 #include <string_view>
 
@@ -34,15 +35,15 @@ struct ListWords {
     void Build(const QString& other) {
         list = other;
         words.clear();
-        words.reserve(static_cast<size_t>(list.count(u' ')));
-        const QStringView view(list);
+        const auto* units = reinterpret_cast<const char16_t*>(list.utf16());
+        const qsizetype size = list.size();
+        words.reserve(static_cast<size_t>(std::count(units, units + size, u' ')));
         // Only a piece with a blank on each side is a word of the list.
-        qsizetype start = view.indexOf(u' ');
-        while (start >= 0) {
-            const qsizetype end = view.indexOf(u' ', start + 1);
-            if (end < 0) break;
-            words.insert(Units(view.sliced(start + 1, end - start - 1)));
-            start = end;
+        qsizetype start = -1;  // the blank before the piece
+        for (qsizetype i = 0; i < size; ++i) {
+            if (units[i] != u' ') continue;
+            if (start >= 0) words.insert({units + start + 1, static_cast<size_t>(i - start - 1)});
+            start = i;
         }
     }
 };
