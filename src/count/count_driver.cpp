@@ -183,9 +183,7 @@ RunOutcome DoIt(RunState& run, const ListingTarget& target, const InputFiles& in
         run.lngTotalNumOccurrences = 0;
         ui.SetLabelVisible(UiLabel::TimeElapsed, true);
         ui.SetLabel(UiLabel::TimeElapsed, Latin(kTimeElapsedStart));
-        run.blnElapsedTimeRunning = true;
-        run.lngSecondsElapsed = 0;
-        ui.SetElapsedTimerEnabled(true);
+        ui.StartElapsedTime();
 
         bool scanned = false;
         if (run.settings.optInFile && !inputs.names.isEmpty()) {
@@ -237,9 +235,8 @@ RunOutcome cmdListWords_Click(RunState& run, const ListingTarget& target,
     }
     run.intThresholdFrequency = run.settings.cboThresholdFrequency + 2;
     const RunOutcome outcome = DoIt(run, target, inputs);
-    ui.SetElapsedTimerEnabled(false);
-    run.blnElapsedTimeRunning = false;
-    if (run.lngSecondsElapsed < kMinSecondsShown) ui.SetLabel(UiLabel::TimeElapsed, QString());
+    ui.StopElapsedTime();
+    if (ui.SecondsElapsed() < kMinSecondsShown) ui.SetLabel(UiLabel::TimeElapsed, QString());
     return outcome;
 }
 

@@ -24,13 +24,13 @@ bool IsBlank(QStringView text) {
 // The stop test before each text run. True when the scan is to end.
 bool StopRequested(RunState& run) {
     if (!run.blnStop) return false;
-    if (run.lngSecondsElapsed < kQuietStopSeconds) return true;
+    if (run.ui.SecondsElapsed() < kQuietStopSeconds) return true;
     const MsgResult answer = run.ui.MsgBox(
         QStringLiteral("Many different words have been found.\r\nDo you really wish to stop?"),
         QLatin1String(kDocxStopTitle), MsgButtons::YesNo, MsgIcon::None);
     if (answer == MsgResult::Yes) return true;
     run.blnStop = false;
-    run.blnElapsedTimeRunning = true;
+    run.ui.ResumeElapsedTime();
     run.ui.SetElapsedTimerEnabled(true);
     return false;
 }

@@ -329,8 +329,7 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
             ShowDocxPreparationFailure(ui, result, input);
             ui.SetLabel(UiLabel::XmlSize, QString());
             ui.SetLabel(UiLabel::FileSize, QString());
-            ui.SetElapsedTimerEnabled(false);
-            run.blnElapsedTimeRunning = false;
+            ui.StopElapsedTime();
             run.settings.txbFile[0].clear();
             ui.SetInputFileText(QString());
             return abandon();
@@ -340,7 +339,7 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
     ui.OutputReplace(QString());
 
     if (run.settings.txbFile[1].isEmpty() && fileLength > kLargeInputSize) {
-        run.blnElapsedTimeRunning = false;
+        ui.PauseElapsedTime();
         ui.SetLabelVisible(UiLabel::TimeElapsed, false);
         const MsgResult answer = ui.MsgBox(
             QStringLiteral("The input file is quite large.  It is advisable to specify an output "
@@ -362,7 +361,7 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
             }
         }
     }
-    run.blnElapsedTimeRunning = true;
+    ui.ResumeElapsedTime();
     ui.SetLabelVisible(UiLabel::TimeElapsed, true);
 
     if (FileExtension(run.settings.txbFile[1], true) == QLatin1String("docx")) {

@@ -9,8 +9,7 @@ namespace lxt {
 
 void ReportError(RunState& run, int number, const QString& description, const QString& procedure) {
     // The elapsed-time display stops with the error.
-    run.ui.SetElapsedTimerEnabled(false);
-    run.blnElapsedTimeRunning = false;
+    run.ui.StopElapsedTime();
     const QString crlf = QStringLiteral("\r\n");
     QString text;
     QString title;

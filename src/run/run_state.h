@@ -27,7 +27,6 @@ struct RunState {
     bool blnStartUpCompleted = false;
     bool blnReadingWords = false;
     bool blnStop = false;
-    bool blnElapsedTimeRunning = false;
     bool blnRunInterrupted = false;
     bool blnOutputFileWritten = false;
     bool blnListShown = false;  // a run has listed its words into txbOutput
@@ -54,7 +53,6 @@ struct RunState {
     qint32 lngNumOccurrences = 0;
     qint32 lngTotalNumOccurrences = 0;
     qint32 lngFirstFreq = 0;
-    qint32 lngSecondsElapsed = 0;
 
     // Exclusion lists: words to ignore (" a b c ") and the sorted common words.
     QString strWordsToIgnore;

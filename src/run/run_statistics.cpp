@@ -7,11 +7,10 @@
 namespace lxt {
 
 void Timer2_Timer(RunState& run) {
-    if (!run.blnElapsedTimeRunning) return;
-    ++run.lngSecondsElapsed;
+    if (!run.ui.TickElapsedTime()) return;
     if (run.settings.optInFile) {
         run.ui.SetLabel(UiLabel::TimeElapsed, QString::fromLatin1(kTimeElapsedPrefix) +
-                                                  DurationText(run.lngSecondsElapsed));
+                                                  DurationText(run.ui.SecondsElapsed()));
     }
     run.ui.SetLabel(UiLabel::NumberOfWords,
                     QString::fromLatin1(kWordsFoundSoFarPrefix) + GroupedNumber(run.lngNumWords));
@@ -61,8 +60,7 @@ void ShowRunStatistics(RunState& run) {
     ui.SetLabelVisible(UiLabel::NumOccurrences, true);
     ui.SetLabelVisible(UiLabel::TotalNumOccurrences, true);
 
-    run.blnElapsedTimeRunning = false;
-    ui.SetElapsedTimerEnabled(false);
+    ui.StopElapsedTime();
 }
 
 }  // namespace lxt

@@ -25,4 +25,21 @@ bool Ui::ShowWordFound(QStringView word, bool firstOfRun) {
     return true;
 }
 
+void Ui::StartElapsedTime() {
+    elapsedTimeRunning_ = true;
+    secondsElapsed_ = 0;
+    SetElapsedTimerEnabled(true);
+}
+
+void Ui::StopElapsedTime() {
+    SetElapsedTimerEnabled(false);
+    elapsedTimeRunning_ = false;
+}
+
+bool Ui::TickElapsedTime() {
+    if (!elapsedTimeRunning_) return false;
+    ++secondsElapsed_;
+    return true;
+}
+
 }  // namespace lxt

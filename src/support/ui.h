@@ -110,6 +110,20 @@ class Ui {
     virtual std::optional<QString> ClipboardText() { return QString(); }
     // Enables or disables Timer2, the once-a-second tick of the elapsed-time display.
     virtual void SetElapsedTimerEnabled(bool /*enabled*/) {}
+
+    // The elapsed-time display: whether a tick of Timer2 adds a second
+    // (blnElapsedTimeRunning) and the seconds counted (lngSecondsElapsed).
+    // Counts from 0 s and enables the tick.
+    void StartElapsedTime();
+    // Disables the tick and stops counting (the run has ended, or failed).
+    void StopElapsedTime();
+    // Stops or resumes counting while the tick goes on (a question is being asked).
+    void PauseElapsedTime() { elapsedTimeRunning_ = false; }
+    void ResumeElapsedTime() { elapsedTimeRunning_ = true; }
+    // One tick of Timer2: adds a second and gives true while the count runs.
+    bool TickElapsedTime();
+    bool ElapsedTimeRunning() const { return elapsedTimeRunning_; }
+    qint32 SecondsElapsed() const { return secondsElapsed_; }
     // The output-file choice (cmdFile_Click with index 1): the chosen name, or empty when the
     // user cancels. The large-input question of a file scan offers it.
     virtual QString ChooseOutputFile() { return QString(); }
@@ -121,6 +135,8 @@ class Ui {
 
   private:
     bool wordsFoundCutOff_ = false;
+    bool elapsedTimeRunning_ = false;
+    qint32 secondsElapsed_ = 0;
 };
 
 }  // namespace lxt

@@ -554,8 +554,7 @@ TEST_F(FrmMainTest, Timer2ShowsTheElapsedTimeOfAFileRunOnly) {
     Start();
     RunState& run = frm->Run();
     run.settings = frm->CollectSettings();
-    run.blnElapsedTimeRunning = true;
-    run.lngSecondsElapsed = 3;
+    RunElapsedTimeTo(run.ui, 3);
     run.lngNumWords = 1234;
     frm->Timer2_Timer();
     EXPECT_EQ(frm->lblTimeElapsed->text(), QStringLiteral("Time elapsed: 4s"));
@@ -566,11 +565,11 @@ TEST_F(FrmMainTest, Timer2ShowsTheElapsedTimeOfAFileRunOnly) {
     frm->optOnClipboard->setChecked(true);
     frm->Timer2_Timer();
     EXPECT_TRUE(frm->lblTimeElapsed->text().isEmpty());
-    EXPECT_EQ(run.lngSecondsElapsed, 5);
+    EXPECT_EQ(run.ui.SecondsElapsed(), 5);
     // Once the run has ended the tick does nothing.
-    run.blnElapsedTimeRunning = false;
+    run.ui.PauseElapsedTime();
     frm->Timer2_Timer();
-    EXPECT_EQ(run.lngSecondsElapsed, 5);
+    EXPECT_EQ(run.ui.SecondsElapsed(), 5);
 }
 
 }  // namespace

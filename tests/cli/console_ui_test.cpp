@@ -100,21 +100,21 @@ TEST_F(ConsoleUiTest, ElapsedTimeTicksOncePerSecondWhileTheTimerRuns) {
     ConsoleUi ui(EncodingChoice::FollowDetection, false, false, err);
     RunState run(ui);
     ui.Attach(&run);
-    run.blnElapsedTimeRunning = true;
+    ui.ResumeElapsedTime();
     run.lngNumWords = 12;
     ui.SetElapsedTimerEnabled(true);
     ui.DoEvents();
-    EXPECT_EQ(run.lngSecondsElapsed, 0);
+    EXPECT_EQ(ui.SecondsElapsed(), 0);
     QThread::msleep(1100);
     ui.DoEvents();
-    EXPECT_EQ(run.lngSecondsElapsed, 1);
+    EXPECT_EQ(ui.SecondsElapsed(), 1);
     EXPECT_EQ(ui.Label(UiLabel::TimeElapsed), QStringLiteral("Time elapsed: 1s"));
     EXPECT_EQ(ui.Label(UiLabel::NumberOfWords),
               QStringLiteral("Number of different words found so far: 12"));
     ui.SetElapsedTimerEnabled(false);
     QThread::msleep(1100);
     ui.DoEvents();
-    EXPECT_EQ(run.lngSecondsElapsed, 1);
+    EXPECT_EQ(ui.SecondsElapsed(), 1);
     EXPECT_FALSE(run.blnStop);
 }
 

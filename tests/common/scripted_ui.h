@@ -72,4 +72,10 @@ class ScriptedUi : public Ui {
     std::function<void()> onDoEvents_;
 };
 
+// Lets the elapsed time of `ui` run and ticks it on to `seconds`, as Timer2 would.
+inline void RunElapsedTimeTo(Ui& ui, qint32 seconds) {
+    ui.ResumeElapsedTime();
+    while (ui.SecondsElapsed() < seconds) ui.TickElapsedTime();
+}
+
 }  // namespace lxt::test

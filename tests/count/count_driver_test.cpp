@@ -118,7 +118,7 @@ TEST_F(CountDriverTest, WholeCountOfASmallFile) {
     EXPECT_EQ(run.lngTotalNumOccurrences, 8);
     EXPECT_TRUE(run.blnWordsGot);
     EXPECT_TRUE(run.blnListShown);
-    EXPECT_FALSE(run.blnElapsedTimeRunning);
+    EXPECT_FALSE(ui.ElapsedTimeRunning());
     EXPECT_EQ(run.intThresholdFrequency, 2);
     // Counting, then ordering and listing, idle at the end.
     EXPECT_EQ(ui.phases, (std::vector<RunPhase>{RunPhase::Counting, RunPhase::Ordering,

@@ -90,11 +90,11 @@ TEST_F(DocxTest, StopRequestDuringTheScan) {
     qint64 total = 0;
     // Within the first 10 seconds: no question.
     run.blnStop = true;
-    run.lngSecondsElapsed = 9;
+    RunElapsedTimeTo(ui, 9);
     EXPECT_EQ(ScanTextRuns(run, xml, 1, pieces, total, false), 0);
     EXPECT_TRUE(ui.shown.empty());
     // Later: the question; No goes on to the end.
-    run.lngSecondsElapsed = 10;
+    RunElapsedTimeTo(ui, 10);
     ui.Expect("Many different words have been found.", MsgResult::No);
     EXPECT_EQ(ScanTextRuns(run, xml, 1, pieces, total, false), 3);
     EXPECT_FALSE(run.blnStop);

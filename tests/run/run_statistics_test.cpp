@@ -58,13 +58,13 @@ TEST_F(StatisticsFixture, InterruptedCountLeavesOccurrenceLabelsVisibleButEmpty)
     run.lngNumWordsIncluded = 25;
     run.lngNumOccurrences = 40;
     run.blnRunInterrupted = true;
-    run.blnElapsedTimeRunning = true;
+    ui.ResumeElapsedTime();
     ShowRunStatistics(run);
     EXPECT_EQ(ui.labels[UiLabel::NumOccurrences], QString());
     EXPECT_EQ(ui.labels[UiLabel::TotalNumOccurrences], QString());
     EXPECT_TRUE(ui.labelVisible[UiLabel::NumOccurrences]);
     EXPECT_TRUE(ui.labelVisible[UiLabel::TotalNumOccurrences]);
-    EXPECT_FALSE(run.blnElapsedTimeRunning);
+    EXPECT_FALSE(ui.ElapsedTimeRunning());
     EXPECT_FALSE(ui.progressBarLook);
 }
 
@@ -80,29 +80,28 @@ TEST_F(StatisticsFixture, NoInstancesLabelWhenNothingIsListed) {
 TEST_F(StatisticsFixture, TimerTicksOnlyWhileTheElapsedTimeRuns) {
     run.lngNumWords = 1234;
     Timer2_Timer(run);
-    EXPECT_EQ(run.lngSecondsElapsed, 0);
+    EXPECT_EQ(ui.SecondsElapsed(), 0);
     EXPECT_TRUE(ui.labels.empty());
 
-    run.blnElapsedTimeRunning = true;
-    run.lngSecondsElapsed = 3;
+    RunElapsedTimeTo(ui, 3);
     Timer2_Timer(run);
-    EXPECT_EQ(run.lngSecondsElapsed, 4);
+    EXPECT_EQ(ui.SecondsElapsed(), 4);
     EXPECT_EQ(ui.labels[UiLabel::TimeElapsed], QStringLiteral("Time elapsed: 4s"));
     EXPECT_EQ(ui.labels[UiLabel::NumberOfWords],
               QStringLiteral("Number of different words found so far: 1,234"));
 
-    run.lngSecondsElapsed = 3600 * 3 + 44 * 60 + 21;
+    RunElapsedTimeTo(ui, 3600 * 3 + 44 * 60 + 21);
     Timer2_Timer(run);
     EXPECT_EQ(ui.labels[UiLabel::TimeElapsed], QStringLiteral("Time elapsed: 3h 44m 22s"));
 }
 
 TEST_F(StatisticsFixture, ClipboardRunShowsNoElapsedTime) {
     run.settings.optInFile = false;
-    run.blnElapsedTimeRunning = true;
+    ui.ResumeElapsedTime();
     run.lngNumWords = 7;
     Timer2_Timer(run);
     Timer2_Timer(run);
-    EXPECT_EQ(run.lngSecondsElapsed, 2);
+    EXPECT_EQ(ui.SecondsElapsed(), 2);
     EXPECT_EQ(ui.labels.count(UiLabel::TimeElapsed), 0u);
     EXPECT_EQ(ui.labels[UiLabel::NumberOfWords],
               QStringLiteral("Number of different words found so far: 7"));
