@@ -71,7 +71,6 @@ void BM_FileScan(benchmark::State& state) {
     run.settings.chkSuppressWords = 1;
     run.settings.txbFile[0] = input;
     run.settings.txbFile[1] = dir.filePath(QStringLiteral("out.txt"));
-    SetExtraChars(run);
     DocxState docx;
     for (auto _ : state) {
         benchmark::DoNotOptimize(DoItFromFile(run, docx));

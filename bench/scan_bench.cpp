@@ -49,10 +49,9 @@ void BM_ScanProse(benchmark::State& state) {
     RunState run(ui);
     CountingSink sink(run);
     run.blnStartUpCompleted = true;
-    SetExtraChars(run);
     MarkupMarkers markers;
     SetMarkupMode(markers, run.settings, QStringLiteral("txt"));
-    const ScanOptions options = ScanOptionsOf(run, markers);
+    const ScanOptions options = ScanOptionsOf(run, ScanContext::Counting, markers);
     ScanEvents events = ScanEventsOf(run);
     qint64 bytes = 0;
     for (auto _ : state) {
@@ -125,8 +124,9 @@ void BM_AddDifferentWords(benchmark::State& state) {
     run.settings.chkSuppressWords = 1;
     for (auto _ : state) {
         ResetWordTable(run);
-        for (const QString& w : words) AddWordToList(run, w);
-        for (const QString& w : words) AddWordToList(run, w);  // each counted a second time
+        for (const QString& w : words) AddWordToList(run, w, ScanContext::Counting);
+        for (const QString& w : words)
+            AddWordToList(run, w, ScanContext::Counting);  // each counted a second time
         SealWordTable(run);
         benchmark::DoNotOptimize(run.WordTable[1].frequency);
     }

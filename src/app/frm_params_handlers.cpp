@@ -95,7 +95,10 @@ void FrmParams::TakeOverCommonWordsFile(const QString& previousFile) {
 
 void FrmParams::chkIgnoreCommonWords_Click() {
     RunState& run = Run();
-    if (!run.blnStartUpCompleted || blnSettingByProgram || run.blnReadingWords) return;
+    if (!run.blnStartUpCompleted || blnSettingByProgram ||
+        run.phase == RunPhase::ReadingCommonWords) {
+        return;
+    }
     if (chkIgnoreCommonWords->isChecked()) {
         // A path typed while the box was clear is the file meant now.
         const QString typed = txbCommonWordsFile->text().trimmed();

@@ -178,7 +178,6 @@ int RunCount(const QStringList& arguments, StandardOutput& out) {
         }
         if (!ReadCommonWords(run)) return kExitUsage;
         run.blnCommonWordsLoaded = true;
-        run.blnReadingWords = false;
     } else {
         run.settings.chkIgnoreCommonWords = 0;
     }

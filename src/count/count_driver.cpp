@@ -168,8 +168,6 @@ RunOutcome DoIt(RunState& run, const ListingTarget& target, const InputFiles& in
         return RunOutcome::NotStarted;
     }
     try {
-        SetExtraChars(run);
-        run.blnReadingWords = false;
         run.blnRunInterrupted = false;
         run.ui.StartWordsFoundDisplay();
         run.intMinWidth = kStartMinWidth;

@@ -54,7 +54,9 @@ void SetSuppressWords(RunState& run, int value) {
 class ReadingSink final : public WordSink {
   public:
     explicit ReadingSink(RunState& run) : run_(run) {}
-    void Accept(QStringView word) override { AddWordToList(run_, word); }
+    void Accept(QStringView word) override {
+        AddWordToList(run_, word, ScanContext::ReadingCommonWords);
+    }
 
   private:
     RunState& run_;
@@ -66,7 +68,7 @@ void ScanCommonWordsText(RunState& run, const QString& text, bool utf8) {
     ReadingSink sink(run);
     MarkupMarkers markers;
     SetCommentMarkers(markers, kModeC);
-    const ScanOptions options = ScanOptionsOf(run, markers);
+    const ScanOptions options = ScanOptionsOf(run, ScanContext::ReadingCommonWords, markers);
     ScanEvents events = ScanEventsOf(run);
     ScanState state;
     const qsizetype n = text.size();
@@ -135,10 +137,8 @@ bool ReadCommonWords(RunState& run) {
     int textCode = 0;
     if (!InspectInputFile(ui, path, true, utf8, textCode)) return false;
 
-    run.blnReadingWords = true;
     const int savedSuppressWords = run.settings.chkSuppressWords;
     SetSuppressWords(run, 1);
-    run.strExtraChars = run.strAllPossibleExtraChars;
     ResetWordTable(run);
     ConcealNumWords(run, true);
     ui.OutputReplace(QLatin1String(kNowReadingCommonWords));
@@ -191,7 +191,6 @@ void AttemptToReadCommonWords(RunState& run) {
     } else {
         SetIgnoreCommonWords(run, false);
     }
-    run.blnReadingWords = false;
     run.blnWordsGot = false;
 }
 

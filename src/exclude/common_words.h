@@ -34,7 +34,7 @@ bool ReadCommonWords(RunState& run);
 
 // Reads the common-words file and reports the result: the count and path in a message when
 // loaded, which also ticks "Ignore common words in file:"; the box is cleared otherwise.
-// Sets blnCommonWordsLoaded and clears blnReadingWords and blnWordsGot.
+// Sets blnCommonWordsLoaded and clears blnWordsGot.
 void AttemptToReadCommonWords(RunState& run);
 
 }  // namespace lxt

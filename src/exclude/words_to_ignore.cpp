@@ -143,8 +143,7 @@ bool CheckWordsToIgnoreChars(Ui& ui, QStringView text, QStringView extraChars,
 
 bool CheckAllowedExtraChars(RunState& run) {
     if (!run.blnStartUpCompleted || run.settings.txbWordsToIgnore.isEmpty()) return true;
-    SetExtraChars(run);
-    return CheckWordsToIgnoreChars(run.ui, run.settings.txbWordsToIgnore, run.strExtraChars,
+    return CheckWordsToIgnoreChars(run.ui, run.settings.txbWordsToIgnore, ExtraChars(run.settings),
                                    run.strNeverWordChars);
 }
 

@@ -42,8 +42,8 @@ bool CheckWordsToIgnoreChars(Ui& ui, QStringView text, QStringView extraChars,
                              QStringView neverWordChars);
 
 // CheckAllowedExtraChars: nothing is checked before start-up has completed or when the
-// words to ignore are empty; otherwise rebuilds run.strExtraChars from the settings
-// (SetExtraChars) and checks run.settings.txbWordsToIgnore against them. The Settings
+// words to ignore are empty; otherwise checks run.settings.txbWordsToIgnore against the extra
+// characters the settings allow (ExtraChars). The Settings
 // window adds its own conditions (while it sets its boxes itself nothing is checked).
 bool CheckAllowedExtraChars(RunState& run);
 

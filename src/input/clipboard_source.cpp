@@ -124,7 +124,7 @@ bool DoItFromClipboard(RunState& run, const QString& text) {
             state.line = std::move(line);
             CountingSink sink(run);
             ScanEvents events = ScanEventsOf(run);
-            ScanLine(state, ScanOptionsOf(run, markers), sink, events);
+            ScanLine(state, ScanOptionsOf(run, ScanContext::Counting, markers), sink, events);
         }
     } catch (const RunError& error) {
         ui.SetLabel(UiLabel::Twirler, QStringLiteral(" "));

@@ -381,7 +381,7 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
     run.blnWordsGot = false;
     MarkupMarkers markers;
     SetMarkupMode(markers, run.settings, extension);
-    const ScanOptions options = ScanOptionsOf(run, markers);
+    const ScanOptions options = ScanOptionsOf(run, ScanContext::Counting, markers);
     run.blnStop = false;
     EnterRunPhase(run, RunPhase::Counting);
     if (fileLength > kProgressBarMinFileSize) SetTotalNumOccurrencesForFileProgressBar(run);

@@ -25,17 +25,12 @@ struct RunState {
     bool blnCommonWordsLoaded = false;
     bool blnWordsGot = false;
     bool blnStartUpCompleted = false;
-    bool blnReadingWords = false;
     bool blnStop = false;
     bool blnRunInterrupted = false;
     bool blnOutputFileWritten = false;
     bool blnListShown = false;  // a run has listed its words into txbOutput
     // What the engine is busy with; anything but Idle makes the Count button ask to stop.
     RunPhase phase = RunPhase::Idle;
-
-    // The extra word characters in force (SetExtraChars, or all of them while a common-words
-    // file is read).
-    QString strExtraChars = QStringLiteral("-");
 
     // Word limits and listing widths.
     int intMaxPermittedWordLength = 80;

@@ -73,7 +73,7 @@ void AddFirstWord(RunState& run, QStringView word) {
 }
 
 // A word not yet in the table (steps after the search that found nothing).
-void AddNewWord(RunState& run, const WordTable::Probe& word) {
+void AddNewWord(RunState& run, const WordTable::Probe& word, ScanContext context) {
     WordTable& table = run.WordTable;
     if (table.UpperIndex() == run.lngNumWords) table.Grow();
     IncrementCounter(run.lngNumWords);
@@ -83,7 +83,7 @@ void AddNewWord(RunState& run, const WordTable::Probe& word) {
         // The label gets its text before it shows, never the text of an earlier run.
         run.ui.SetLabel(
             UiLabel::NumberOfWords,
-            run.blnReadingWords
+            context == ScanContext::ReadingCommonWords
                 ? QString::fromUtf16(kCommonWordsReadCaption) + QString::number(run.lngNumWords)
                 : QString::fromLatin1(kWordsFoundSoFarPrefix) + GroupedNumber(run.lngNumWords));
         run.ui.SetLabelVisible(UiLabel::NumberOfWords, true);
@@ -93,7 +93,7 @@ void AddNewWord(RunState& run, const WordTable::Probe& word) {
 
 // AddWordToList. Inlined into GetWords2, through which counting runs come: a known word
 // costs one look-up and no allocation.
-[[gnu::always_inline]] inline void AddWord(RunState& run, QStringView word) {
+[[gnu::always_inline]] inline void AddWord(RunState& run, QStringView word, ScanContext context) {
     if (word.size() > run.intMaxPermittedWordLength) return;
     if (run.lngNumWords <= 0) {
         AddFirstWord(run, word);
@@ -103,7 +103,7 @@ void AddNewWord(RunState& run, const WordTable::Probe& word) {
     if (qint32* count = run.WordTable.FindCount(probe)) {
         if (CountOrDropAgain(run, probe, *count)) return;
     }
-    AddNewWord(run, probe);
+    AddNewWord(run, probe, context);
 }
 
 }  // namespace
@@ -172,17 +172,17 @@ bool CountOrDropAgain(RunState& run, WordTable::Probe& probe, qint32& count) {
 
 void AddMissingWord(RunState& run, WordTable::Probe& word) {
     if (HasExclusions(run) && Dropped(run, word)) return;
-    AddNewWord(run, word);
+    AddNewWord(run, word, ScanContext::Counting);
 }
 
 void GetWords2Admitting(RunState& run, QStringView word) {
     WordTable::Probe probe = WordTable::MakeProbe(word);
     if (HasExclusions(run) && Dropped(run, probe)) return;
-    AddWord(run, word);
+    AddWord(run, word, ScanContext::Counting);
 }
 
-void AddWordToList(RunState& run, QStringView word) {
-    AddWord(run, word);
+void AddWordToList(RunState& run, QStringView word, ScanContext context) {
+    AddWord(run, word, context);
 }
 
 void StoreNewWord(RunState& run, const WordTable::Probe& word) {

@@ -9,6 +9,7 @@
 
 #include "run/run_error.h"
 #include "run/run_state.h"
+#include "run/scan_context.h"
 #include "run/word_table.h"
 #include "support/binary_search.h"
 #include "support/ui.h"
@@ -56,8 +57,9 @@ inline void GetWords2(RunState& run, QStringView word) {
     }
     AddMissingWord(run, probe);
 }
-// Counts one occurrence, creating and showing the entry when the word is new.
-void AddWordToList(RunState& run, QStringView word);
+// Counts one occurrence, creating and showing the entry when the word is new; the live label
+// tells of words found, or of common words read.
+void AddWordToList(RunState& run, QStringView word, ScanContext context);
 // Stores a word the table does not hold yet (lngNumWords already counts it): its characters
 // once in the table's arena, frequency 1. Its entry (included, sort key made when sorted) is
 // made when the table is sealed.

@@ -67,11 +67,12 @@ ScanOptions::ScanOptions(QStringView extraChars, QStringView prohibitedInitialOr
       start(StartChars(extraChars, prohibitedInitialOrFinalChars), false),
       maxWordLength(maxWordLength) {}
 
-ScanOptions ScanOptionsOf(const RunState& run, const MarkupMarkers& markers) {
-    ScanOptions options(run.strExtraChars, run.strProhibitedInitialOrFinalChars,
-                        run.intMaxPermittedWordLength);
+ScanOptions ScanOptionsOf(const RunState& run, ScanContext context, const MarkupMarkers& markers) {
     const Settings& s = run.settings;
-    options.readingWords = run.blnReadingWords;
+    const bool readingWords = context == ScanContext::ReadingCommonWords;
+    ScanOptions options(readingWords ? run.strAllPossibleExtraChars : ExtraChars(s),
+                        run.strProhibitedInitialOrFinalChars, run.intMaxPermittedWordLength);
+    options.readingWords = readingWords;
     options.dropFinalS = s.chkDropFinalS == 1;
     options.apostrophesAllowed = s.chkAllowWordsWithApostrophes == 1;
     options.ignoreNoVowel = s.chkIgnoreNoVowel == 1;
@@ -81,8 +82,7 @@ ScanOptions ScanOptionsOf(const RunState& run, const MarkupMarkers& markers) {
     return options;
 }
 
-void SetExtraChars(RunState& run) {
-    const Settings& s = run.settings;
+QString ExtraChars(const Settings& s) {
     QString extra;
     if (s.chkAllowWordsWithHyphens == 1) extra += u'-';
     if (s.chkAllowWordsWithApostrophes == 1) {
@@ -90,7 +90,7 @@ void SetExtraChars(RunState& run) {
         extra += Win1252Char(kLeftSingleQuoteCode);
     }
     if (s.chkAllowWordsWithNumerals == 1) extra += QString::fromUtf16(kDigits);
-    run.strExtraChars = extra;
+    return extra;
 }
 
 bool QuickScanRefusals(const ScanOptions& options, std::array<bool, 128>& refused) {

@@ -8,12 +8,14 @@
 #include <QStringView>
 #include <array>
 
+#include "run/scan_context.h"
 #include "scan/letter_classes.h"
 #include "scan/markup.h"
 
 namespace lxt {
 
 struct RunState;
+struct Settings;
 
 // The vowels (60 characters), the vowels followed by "Yy", and the vowels lower-cased.
 inline constexpr char16_t kVowels[] =
@@ -99,8 +101,8 @@ class WordCharTable {
 // The characters that may begin a word: `extra` without those of `prohibited`.
 QString StartChars(QStringView extra, QStringView prohibited);
 
-// Rebuilds run.strExtraChars from the hyphen, apostrophe and numeral settings.
-void SetExtraChars(RunState& run);
+// The extra word characters that the hyphen, apostrophe and numeral settings allow.
+QString ExtraChars(const Settings& settings);
 
 // What a scan needs to know, built once when the scan starts and never changed while it
 // runs: the word characters, the characters that may begin a word, the longest word counted,
@@ -126,10 +128,11 @@ struct ScanOptions {
     bool decodeEntities = false;
 };
 
-// The options of a scan of `run` as it stands: its extra characters, the characters a word
-// may not begin or end with, intMaxPermittedWordLength, the word-rule settings,
-// blnReadingWords, and the marker pairs `markers`.
-ScanOptions ScanOptionsOf(const RunState& run, const MarkupMarkers& markers);
+// The options of a scan of `run` in `context`: the extra characters (ExtraChars of the
+// settings when counting, every possible one when reading common words), the characters a
+// word may not begin or end with, intMaxPermittedWordLength, the word-rule settings, and the
+// marker pairs `markers`.
+ScanOptions ScanOptionsOf(const RunState& run, ScanContext context, const MarkupMarkers& markers);
 
 // For the quick line scans: marks in `refused` the characters below 128 at which a marked
 // span or an entity may begin (a line holding one takes ScanLine). False when no line may

@@ -53,7 +53,7 @@ TEST_F(FrmMainTest, ReadingCommonWordsHoldsOnlyTheFileControls) {
     };
     std::vector<Seen> seen;
     ui.OnDoEvents([&] {
-        if (!frm->Run().blnReadingWords) return;
+        if (frm->Run().phase != RunPhase::ReadingCommonWords) return;
         seen.push_back({{frm->cmdFile[0]->isEnabled(), frm->cmdFile[1]->isEnabled()},
                         {frm->txbFile[0]->isEnabled(), frm->txbFile[1]->isEnabled()},
                         {frm->cmdClearFile[0]->isEnabled(), frm->cmdClearFile[1]->isEnabled()},

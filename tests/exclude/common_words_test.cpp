@@ -43,7 +43,7 @@ TEST_F(CommonWordsTest, WordsAreLowerCasedMergedAndCommentsSkipped) {
     EXPECT_EQ(run.settings.chkIgnoreCommonWords, 1);
     EXPECT_TRUE(ui.checkBoxes[UiCheckBox::IgnoreCommonWords]);
     EXPECT_EQ(run.settings.txbCommonWordsFile, dir.File("cw.txt"));
-    EXPECT_FALSE(run.blnReadingWords);
+    EXPECT_EQ(run.phase, RunPhase::Idle);  // the read is over
     EXPECT_FALSE(run.blnWordsGot);
 }
 

@@ -4,6 +4,7 @@
 
 #include "common/scripted_ui.h"
 #include "run/run_state.h"
+#include "scan/scan_options.h"
 
 namespace lxt {
 namespace {
@@ -102,7 +103,7 @@ TEST_F(CheckFixture, ApostropheAllowedPassesSilently) {
     EXPECT_FALSE(CheckAllowedExtraChars(run));
     run.settings.txbWordsToIgnore = QStringLiteral("don't ‘tis");
     EXPECT_TRUE(CheckAllowedExtraChars(run));
-    EXPECT_EQ(run.strExtraChars, QStringLiteral("-'‘"));
+    EXPECT_EQ(ExtraChars(run.settings), QStringLiteral("-'‘"));
 }
 
 TEST_F(CheckFixture, NeverAllowedCharacterIsNotCalledCurrentlyNotSet) {

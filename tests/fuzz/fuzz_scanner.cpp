@@ -74,13 +74,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     run.settings.chkDropFinalS = (flags >> 6) & 1;
     run.settings.chkIgnoreNoVowel = (flags >> 7) & 1;
     run.settings.chkSuppressWords = 1;
-    SetExtraChars(run);
     static const char* const kExtensions[] = {"txt", "htm", "xml", ""};
     MarkupMarkers markers;
     SetMarkupMode(markers, run.settings, QString::fromLatin1(kExtensions[(flags >> 4) & 3]));
     ResetWordTable(run);
     CountingSink sink(run);
-    const ScanOptions options = ScanOptionsOf(run, markers);
+    const ScanOptions options = ScanOptionsOf(run, ScanContext::Counting, markers);
     ScanEvents events = ScanEventsOf(run);
     ScanState state;
     const QString text = DecodeWin1252(fuzz::Bytes(data + 1, size - 1));

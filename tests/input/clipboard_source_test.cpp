@@ -20,10 +20,7 @@ class ClipboardUi : public ScriptedUi {
 
 class ClipboardTest : public ::testing::Test {
   protected:
-    ClipboardTest() {
-        run.blnStartUpCompleted = true;
-        SetExtraChars(run);
-    }
+    ClipboardTest() { run.blnStartUpCompleted = true; }
     QString Table() const {
         QStringList out;
         for (qint32 i = 1; i <= run.lngNumWords; ++i) {

@@ -81,7 +81,6 @@ class ScriptsFromFile : public ::testing::Test {
     ScriptsFromFile() {
         run.blnStartUpCompleted = true;
         run.settings.chkUTF8 = 1;
-        SetExtraChars(run);
     }
     // Counts `text` written to a UTF-8 file and compares the table with the independent
     // count; gives back the number of different words.

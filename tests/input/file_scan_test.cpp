@@ -54,7 +54,6 @@ class FileScanTest : public ::testing::Test {
   protected:
     FileScanTest() {
         run.blnStartUpCompleted = true;
-        SetExtraChars(run);
         ClearMacintoshMessageShown();
     }
     bool Scan(const QString& input, const QString& output = QString()) {

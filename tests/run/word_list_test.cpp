@@ -16,7 +16,9 @@ namespace {
 
 class WordList : public ScanFixture {
   protected:
-    void Add(const QString& word) { AddWordToList(run, word); }
+    void Add(const QString& word, ScanContext context = ScanContext::Counting) {
+        AddWordToList(run, word, context);
+    }
     void Admit(const QString& word) { GetWords2(run, word); }
     static int Occurrences(const QString& text, QStringView part) {
         return static_cast<int>(text.count(part));
@@ -168,8 +170,9 @@ TEST_F(WordList, SuppressionNoticeOnceEvenWhenTheBoxIsClearedAgain) {
 }
 
 TEST_F(WordList, LabelEveryTenthWord) {
-    run.blnReadingWords = true;
-    for (int i = 1; i <= 25; ++i) Add(u"word"_s + QString(i, u'x'));
+    for (int i = 1; i <= 25; ++i) {
+        Add(u"word"_s + QString(i, u'x'), ScanContext::ReadingCommonWords);
+    }
     EXPECT_EQ(ui.labelHistory[UiLabel::NumberOfWords],
               QStringList({u"Number of common words read so far: 10"_s,
                            u"Number of common words read so far: 20"_s}));

@@ -175,8 +175,7 @@ TEST_F(LineScanner, CandidatesWithoutSentinelStillEnd) {
 
 TEST_F(LineScanner, ReadingContextAddsWithoutCounting) {
     SetCommentMarkers(markers, kModeC);
-    run.blnReadingWords = true;
-    run.strExtraChars = run.strAllPossibleExtraChars;
+    context = ScanContext::ReadingCommonWords;
     EXPECT_EQ(Count({u"the and /* comment */ 4you e-mail"_s, u"// note"_s, u"don't"_s}),
               u"4you:1 and:1 don't:1 e-mail:1 the:1");
     EXPECT_EQ(run.lngTotalNumOccurrences, 0);

@@ -59,7 +59,6 @@ class PlainLineScannerTest : public ScanFixture {
         run.settings.chkDropFinalS = (variant >> 3) & 1;
         run.settings.chkIgnoreNoVowel = (variant >> 4) & 1;
         run.settings.chkCaseSignificant = (variant >> 5) & 1;
-        Apply();
         SetCommentMarkers(markers, variant % 3 == 0 ? QStringView(kModeC) : QStringView());
     }
     // Up to 59 characters, two in three of them small ASCII letters, the others from

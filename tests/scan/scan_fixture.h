@@ -26,16 +26,12 @@ using namespace Qt::StringLiterals;
 class ScanFixture : public ::testing::Test {
   protected:
     ScanFixture() {
-        SetExtraChars(run);
         SetCommentMarkers(markers, u"");  // no markers, as for the clipboard
         ResetWordTable(run);
     }
 
-    // Re-reads the word settings after a test changed them.
-    void Apply() { SetExtraChars(run); }
-
-    // The options of a scan as the run and the markers stand now.
-    ScanOptions Options() const { return ScanOptionsOf(run, markers); }
+    // The options of a scan in `context` as the run and the markers stand now.
+    ScanOptions Options() const { return ScanOptionsOf(run, context, markers); }
     // The markup mode of a file with the lower-case extension `extension`.
     void Mode(const QString& extension) { SetMarkupMode(markers, run.settings, extension); }
 
@@ -70,10 +66,11 @@ class ScanFixture : public ::testing::Test {
     // counts them otherwise.
     class Sink final : public WordSink {
       public:
-        explicit Sink(RunState& run) : run_(run), counting_(run) {}
+        Sink(RunState& run, const ScanContext& context)
+            : run_(run), context_(context), counting_(run) {}
         void Accept(QStringView word) override {
-            if (run_.blnReadingWords) {
-                AddWordToList(run_, word);
+            if (context_ == ScanContext::ReadingCommonWords) {
+                AddWordToList(run_, word, context_);
             } else {
                 counting_.Accept(word);
             }
@@ -81,6 +78,7 @@ class ScanFixture : public ::testing::Test {
 
       private:
         RunState& run_;
+        const ScanContext& context_;
         CountingSink counting_;
     };
 
@@ -88,7 +86,8 @@ class ScanFixture : public ::testing::Test {
     RunState run{ui};
     MarkupMarkers markers;
     ScanState state;
-    Sink sink{run};
+    ScanContext context = ScanContext::Counting;
+    Sink sink{run, context};
 };
 
 }  // namespace lxt::test

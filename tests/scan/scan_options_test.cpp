@@ -44,20 +44,16 @@ TEST(ScanOptions, TableAgreesWithTheTestForEveryCharacter) {
     }
 }
 
-TEST(ScanOptions, SetExtraCharsFollowsTheCheckBoxes) {
-    ScriptedUi ui;
-    RunState run(ui);
-    SetExtraChars(run);
-    EXPECT_EQ(run.strExtraChars, u"-");
-    run.settings.chkAllowWordsWithApostrophes = 1;
-    run.settings.chkAllowWordsWithNumerals = 1;
-    SetExtraChars(run);
-    EXPECT_EQ(run.strExtraChars, QStringLiteral("-'\u20180123456789"));
-    run.settings.chkAllowWordsWithHyphens = 0;
-    run.settings.chkAllowWordsWithApostrophes = 0;
-    run.settings.chkAllowWordsWithNumerals = 0;
-    SetExtraChars(run);
-    EXPECT_TRUE(run.strExtraChars.isEmpty());
+TEST(ScanOptions, ExtraCharsFollowTheCheckBoxes) {
+    Settings s;
+    EXPECT_EQ(ExtraChars(s), u"-");
+    s.chkAllowWordsWithApostrophes = 1;
+    s.chkAllowWordsWithNumerals = 1;
+    EXPECT_EQ(ExtraChars(s), QStringLiteral("-'\u20180123456789"));
+    s.chkAllowWordsWithHyphens = 0;
+    s.chkAllowWordsWithApostrophes = 0;
+    s.chkAllowWordsWithNumerals = 0;
+    EXPECT_TRUE(ExtraChars(s).isEmpty());
 }
 
 TEST(ScanOptions, StartCharsDropProhibitedCharacters) {
@@ -81,13 +77,11 @@ TEST_F(ScanOptionsCounting, HyphenatedCompoundIsOneWordAndContractionsSplit) {
 
 TEST_F(ScanOptionsCounting, WithoutHyphensACompoundSplits) {
     run.settings.chkAllowWordsWithHyphens = 0;
-    Apply();
     EXPECT_EQ(Count(u"well-known"_s), u"known:1 well:1");
 }
 
 TEST_F(ScanOptionsCounting, ApostropheJoinsOnlyWhenAllowedAndOnlyThePlainOne) {
     run.settings.chkAllowWordsWithApostrophes = 1;
-    Apply();
     EXPECT_EQ(Count(QStringLiteral("don't won\u2019t can\u2018t")), u"can:1 don't:1 won:1");
 }
 
@@ -109,7 +103,6 @@ TEST_F(ScanOptionsCounting, CharacterBeyondWindows1252IsJudgedByItsCategory) {
     EXPECT_EQ(Count(QStringLiteral("well\u4E2Dknown well\u222Dknown")),
               QStringLiteral("known:1 well:1 well\u4E2Dknown:1"));
     run.settings.chkAllowWordsWithHyphens = 0;
-    Apply();
     ResetWordTable(run);
     EXPECT_EQ(Count(QStringLiteral("well\u4E2Dknown")), QStringLiteral("well\u4E2Dknown:1"));
 }

@@ -52,13 +52,12 @@ TEST_F(WordRules, FinalSRuleWithCaseSignificant) {
 TEST_F(WordRules, FinalSWithApostrophesAllowed) {
     run.settings.chkDropFinalS = 1;
     run.settings.chkAllowWordsWithApostrophes = 1;
-    Apply();
     EXPECT_EQ(Extract(u"john's"_s), u"john's");
 }
 
 TEST_F(WordRules, FinalSIsKeptWhileReadingCommonWords) {
     run.settings.chkDropFinalS = 1;
-    run.blnReadingWords = true;
+    context = ScanContext::ReadingCommonWords;
     EXPECT_EQ(Extract(u"cats"_s), u"cats");
 }
 
@@ -84,7 +83,6 @@ TEST_F(WordRules, ApostropheRemnantsAndContractionStems) {
 
 TEST_F(WordRules, StemsAreWordsWhenApostrophesAreAllowed) {
     run.settings.chkAllowWordsWithApostrophes = 1;
-    Apply();
     EXPECT_EQ(Extract(u"isn"_s), u"isn");
     EXPECT_EQ(Count(u"isn't it"_s), u"isn't:1");
 }
@@ -94,7 +92,6 @@ TEST_F(WordRules, NoVowelRule) {
     EXPECT_EQ(Extract(u"psst"_s), u"");
     EXPECT_EQ(Extract(u"ÿpsilon"_s), u"ÿpsilon");
     run.settings.chkAllowWordsWithNumerals = 1;
-    Apply();
     EXPECT_EQ(Extract(u"123-456"_s), u"");
     run.settings.chkIgnoreNoVowel = 0;
     EXPECT_EQ(Extract(u"psst"_s), u"psst");
@@ -129,25 +126,31 @@ TEST_F(WordRules, MaxLengthFollowsTheRun) {
     EXPECT_FALSE(Accept(u"worthy"_s));
 }
 
-bool PlainWordChar(const RunState& run, const QString& line, qsizetype start, qsizetype i) {
+bool PlainWordChar(const RunState& run, ScanContext context, const QString& line, qsizetype start,
+                   qsizetype i) {
     const QChar c = line[i];
-    if (Win1252Byte(c) >= 0) return IsWordChar(c, run.strExtraChars, false);
+    const bool reading = context == ScanContext::ReadingCommonWords;
+    if (Win1252Byte(c) >= 0) {
+        return IsWordChar(c, reading ? run.strAllPossibleExtraChars : ExtraChars(run.settings),
+                          false);
+    }
     if (c.isMark()) return i > start && (PlainLetter(line[i - 1]) || line[i - 1].isMark());
     return c.isLetter();
 }
 
 // The rules as they read, one step after the other, for comparison with the scanner's own.
-QString PlainExtract(const RunState& run, const QString& line, qsizetype pos, qsizetype& next) {
+QString PlainExtract(const RunState& run, ScanContext context, const QString& line, qsizetype pos,
+                     qsizetype& next) {
     qsizetype n = 0;
     while (pos + n < line.size() && n < kMaxCandidateLength &&
-           PlainWordChar(run, line, pos, pos + n)) {
+           PlainWordChar(run, context, line, pos, pos + n)) {
         ++n;
     }
     next = pos + n;
     QString c = line.mid(pos, n);
     while (c.endsWith(u'-')) c.chop(1);
     const Settings& s = run.settings;
-    if (s.chkDropFinalS == 1 && !run.blnReadingWords) {
+    if (s.chkDropFinalS == 1 && context != ScanContext::ReadingCommonWords) {
         const QString lower = LowerCaseFull(c);
         const bool exception = lower.endsWith(u"ics") || lower == u"maths" || lower == u"stats" ||
                                lower == u"dickens" || lower == u"always" || lower == u"perhaps";
@@ -156,7 +159,7 @@ QString PlainExtract(const RunState& run, const QString& line, qsizetype pos, qs
             c.chop(1);
         }
     }
-    if (s.chkAllowWordsWithApostrophes == 0 && !run.blnReadingWords) {
+    if (s.chkAllowWordsWithApostrophes == 0 && context != ScanContext::ReadingCommonWords) {
         const QString lower = LowerCaseFull(c);
         if (lower == u"s" || lower == u"t" ||
             QStringView(kContractionStems).contains(lower + u' ')) {
@@ -182,7 +185,6 @@ TEST_F(WordRules, CandidatesAgreeWithTheRulesStepByStep) {
         run.settings.chkDropFinalS = variant & 1;
         run.settings.chkAllowWordsWithApostrophes = (variant >> 1) & 1;
         run.settings.chkAllowWordsWithNumerals = (variant >> 1) & 1;
-        Apply();
         const ScanOptions options = Options();
         for (int lineNo = 0; lineNo < 300; ++lineNo) {
             QString line;
@@ -194,7 +196,7 @@ TEST_F(WordRules, CandidatesAgreeWithTheRulesStepByStep) {
             }
             for (qsizetype pos = 0; pos < line.size(); ++pos) {
                 qsizetype next = 0;
-                const QString expected = PlainExtract(run, line, pos, next);
+                const QString expected = PlainExtract(run, context, line, pos, next);
                 qsizetype at = pos;
                 const QString got = ExtractWord(line, at, options).toString();
                 ASSERT_EQ(got, expected) << line.toStdString() << " at " << pos;
