@@ -61,9 +61,6 @@ constexpr char kUtf8Tip[] =
     "automatically when the file is processed.";
 constexpr char kDocxExtension[] = "docx";
 constexpr int kMaxPermittedWordLength = 80;
-constexpr char kNeverWordChars[] = "+;<>\"";
-constexpr char kAllPossibleExtraChars[] = "'0123456789-_@:/.\\";
-constexpr char kProhibitedInitialOrFinalChars[] = "-'.:,()+";
 
 }  // namespace
 
@@ -141,9 +138,6 @@ void FrmMain::InitialSetUp() {
     std::srand(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch()));
     optInFile->setChecked(true);
     run_->lngMaxClipboardLength = kMaxClipboardCharacters;
-    run_->strAllPossibleExtraChars = Latin(kAllPossibleExtraChars);
-    run_->strProhibitedInitialOrFinalChars = Latin(kProhibitedInitialOrFinalChars);
-    run_->strNeverWordChars = Latin(kNeverWordChars);
     QStringList intro;
     for (int number : kIntroMessages) intro << Message(number);
     txbIntro->setPlainText(DisplayText(intro.join(kCrLf + kCrLf)));

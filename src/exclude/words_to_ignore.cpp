@@ -144,7 +144,7 @@ bool CheckWordsToIgnoreChars(Ui& ui, QStringView text, QStringView extraChars,
 bool CheckAllowedExtraChars(RunState& run) {
     if (!run.blnStartUpCompleted || run.settings.txbWordsToIgnore.isEmpty()) return true;
     return CheckWordsToIgnoreChars(run.ui, run.settings.txbWordsToIgnore, ExtraChars(run.settings),
-                                   run.strNeverWordChars);
+                                   kNeverWordChars);
 }
 
 void ClearWordsToIgnore(RunState& run) {

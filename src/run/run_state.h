@@ -54,11 +54,6 @@ struct RunState {
     QStringList strCommonWords;  // ordinal order, no duplicates
     QString strCommonWordsFile;
 
-    // Constant character sets, filled at start-up.
-    QString strAllPossibleExtraChars = QStringLiteral("'0123456789-_@:/.\\");
-    QString strProhibitedInitialOrFinalChars = QStringLiteral("-'.:,()+");
-    QString strNeverWordChars = QStringLiteral("+;<>\"");
-
     // The different words of the run, and those its exclusions dropped.
     lxt::WordTable WordTable;
     DroppedWords droppedWords;

@@ -70,8 +70,8 @@ ScanOptions::ScanOptions(QStringView extraChars, QStringView prohibitedInitialOr
 ScanOptions ScanOptionsOf(const RunState& run, ScanContext context, const MarkupMarkers& markers) {
     const Settings& s = run.settings;
     const bool readingWords = context == ScanContext::ReadingCommonWords;
-    ScanOptions options(readingWords ? run.strAllPossibleExtraChars : ExtraChars(s),
-                        run.strProhibitedInitialOrFinalChars, run.intMaxPermittedWordLength);
+    ScanOptions options(readingWords ? QString::fromUtf16(kAllPossibleExtraChars) : ExtraChars(s),
+                        kProhibitedInitialOrFinalChars, run.intMaxPermittedWordLength);
     options.readingWords = readingWords;
     options.dropFinalS = s.chkDropFinalS == 1;
     options.apostrophesAllowed = s.chkAllowWordsWithApostrophes == 1;

@@ -29,6 +29,11 @@ inline constexpr char16_t kFullLetterList[] =
     u"ABCDEFGHIJKLMNOPQRSTUVWXYZŠŒŸÀÁÂÃÄÅÆÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖØÙÚÛÜÝÞ"
     u"abcdefghijklmnopqrstuvwxyzšœÿàáâãäåæçèéêëìíîïðñòóôõöøùúûüýþß";
 inline constexpr char16_t kDigits[] = u"0123456789";
+// Every character a setting can make a word character (a common-words file is read with all
+// of them), those a word may not begin or end with, and those never in a word.
+inline constexpr char16_t kAllPossibleExtraChars[] = u"'0123456789-_@:/.\\";
+inline constexpr char16_t kProhibitedInitialOrFinalChars[] = u"-'.:,()+";
+inline constexpr char16_t kNeverWordChars[] = u"+;<>\"";
 // The Windows-1252 code of the left single quotation mark, an apostrophe when allowed.
 inline constexpr unsigned char kLeftSingleQuoteCode = 145;
 

@@ -131,8 +131,9 @@ bool PlainWordChar(const RunState& run, ScanContext context, const QString& line
     const QChar c = line[i];
     const bool reading = context == ScanContext::ReadingCommonWords;
     if (Win1252Byte(c) >= 0) {
-        return IsWordChar(c, reading ? run.strAllPossibleExtraChars : ExtraChars(run.settings),
-                          false);
+        return IsWordChar(
+            c, reading ? QString::fromUtf16(kAllPossibleExtraChars) : ExtraChars(run.settings),
+            false);
     }
     if (c.isMark()) return i > start && (PlainLetter(line[i - 1]) || line[i - 1].isMark());
     return c.isLetter();
