@@ -12,6 +12,7 @@
 #include "run/scan_context.h"
 #include "run/word_table.h"
 #include "support/binary_search.h"
+#include "support/narrow_text.h"
 #include "support/ui.h"
 
 namespace lxt {
@@ -56,6 +57,41 @@ inline void GetWords2(RunState& run, QStringView word) {
         if (CountOrDropAgain(run, probe, *count)) return;
     }
     AddMissingWord(run, probe);
+}
+// GetWords2, with the count of all occurrences, for a word of characters below 256 (none of
+// them U+0000) held one byte each with room after it (narrow_text.h), no longer than the
+// run's longest word, that counts when `admissible()`: a word the table holds (counted or
+// dropped) passed that test when it was added, and is found without widening it. `room` takes
+// the word widened when it is not known (its length and kNarrowRoom units more).
+template <typename Test>
+inline void GetWords2(RunState& run, const unsigned char* bytes, qsizetype size, char16_t* room,
+                      Test admissible) {
+    if (run.lngNumWords <= 0) [[unlikely]] {
+        if (!admissible()) return;
+        IncrementCounter(run.lngTotalNumOccurrences);
+        WidenNarrow(bytes, size, room);
+        GetWords2Admitting(run, QStringView(room, size));
+        return;
+    }
+    WordTable::NarrowProbe probe = WordTable::MakeProbe(bytes, size);
+    if (qint32* count = run.WordTable.FindCount(probe)) [[likely]] {
+        IncrementCounter(run.lngTotalNumOccurrences);
+        // One test leaves out both a dropped word's slot and a count at its limit.
+        constexpr quint32 kLimit = std::numeric_limits<qint32>::max();
+        if (static_cast<quint32>(*count) - 1U < kLimit - 1U) [[likely]] {
+            ++*count;
+            return;
+        }
+        WidenNarrow(bytes, size, room);
+        WordTable::Probe word = probe.Widened(room);
+        if (!CountOrDropAgain(run, word, *count)) AddMissingWord(run, word);
+        return;
+    }
+    if (!admissible()) return;
+    IncrementCounter(run.lngTotalNumOccurrences);
+    WidenNarrow(bytes, size, room);
+    WordTable::Probe word = probe.Widened(room);
+    AddMissingWord(run, word);
 }
 // Counts one occurrence, creating and showing the entry when the word is new; the live label
 // tells of words found, or of common words read.
