@@ -10,6 +10,7 @@ const char16_t* WordArena::Intern(QStringView word, qint32 frequency) {
     if (need + kRoomUnits > room_) {
         const qsizetype units = std::max(need + kRoomUnits, kBlockUnits);
         blocks_.push_back(std::make_unique_for_overwrite<char16_t[]>(static_cast<size_t>(units)));
+        blockBytes_.push_back(units * qsizetype{sizeof(char16_t)});
         free_ = blocks_.back().get();
         room_ = units;
     }
@@ -27,6 +28,7 @@ const char16_t* WordArena::Intern(QStringView word, qint32 frequency) {
 
 void WordArena::Clear() {
     blocks_.clear();
+    blockBytes_.clear();
     free_ = nullptr;
     room_ = 0;
 }

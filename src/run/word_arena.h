@@ -6,6 +6,7 @@
 
 #include <QStringView>
 #include <QtGlobal>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -27,6 +28,16 @@ class WordArena {
     const char16_t* Intern(QStringView word, qint32 frequency = 0);
     // Frees every block.
     void Clear();
+    // True when `p` points into one of the blocks.
+    bool Holds(const void* p) const noexcept {
+        const auto at = reinterpret_cast<std::uintptr_t>(p);
+        for (size_t i = 0; i < blocks_.size(); ++i) {
+            const auto start = reinterpret_cast<std::uintptr_t>(blocks_[i].get());
+            if (at >= start && at - start < static_cast<std::uintptr_t>(blockBytes_[i]))
+                return true;
+        }
+        return false;
+    }
 
     // The length of a word that Intern gave back (0 for none).
     static qint32 LengthOf(const char16_t* units) noexcept {
@@ -43,8 +54,9 @@ class WordArena {
 
   private:
     std::vector<std::unique_ptr<char16_t[]>> blocks_;
-    char16_t* free_ = nullptr;  // the first unused unit of the last block
-    qsizetype room_ = 0;        // the unused units from free_ on
+    std::vector<qsizetype> blockBytes_;  // the size of each block
+    char16_t* free_ = nullptr;           // the first unused unit of the last block
+    qsizetype room_ = 0;                 // the unused units from free_ on
 };
 
 }  // namespace lxt

@@ -163,11 +163,29 @@ bool Dropped(RunState& run, WordTable::Probe& probe) {
 }  // namespace
 
 bool CountOrDropAgain(RunState& run, WordTable::Probe& probe, qint32& count) {
-    if (count != WordTable::kDropped) {
-        IncrementCounter(count);
+    if (!run.WordTable.IsDropped(&count)) {
+        IncrementCounter(count);  // at its limit: the overflow error
         return true;
     }
     return DroppedWordsHold(run, probe);
+}
+
+void CountOrDropAgain(RunState& run, const unsigned char* bytes, qsizetype size, char16_t* room,
+                      qint32& count) {
+    const Settings& s = run.settings;
+    const bool stand = run.droppedWords.Stand(s.chkOnly7bitASCII == 1, s.chkIgnoreCommonWords == 1,
+                                              run.strWordsToIgnore, run.strCommonWords);
+    if (!run.WordTable.IsDropped(&count)) {
+        IncrementCounter(count);  // at its limit: the overflow error
+        return;
+    }
+    if (stand) return;  // dropped again
+    // The exclusions have changed: the table forgets its dropped words, and this one is
+    // missing now.
+    WidenNarrow(bytes, size, room);
+    WordTable::Probe word = WordTable::MakeProbe(QStringView(room, size));
+    DroppedWordsHold(run, word);
+    AddMissingWord(run, word);
 }
 
 void AddMissingWord(RunState& run, WordTable::Probe& word) {

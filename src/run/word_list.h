@@ -33,6 +33,10 @@ void GetWords2Admitting(RunState& run, QStringView word);
 // by the same exclusions. False when the exclusions have changed since it was dropped: the
 // table has forgotten its dropped words, and the word is missing.
 bool CountOrDropAgain(RunState& run, WordTable::Probe& probe, qint32& count);
+// The same for a word looked up by its bytes (narrow_text.h), widened into `room` when it is
+// missing after all.
+void CountOrDropAgain(RunState& run, const unsigned char* bytes, qsizetype size, char16_t* room,
+                      qint32& count);
 // The rest of GetWords2 for a word the table was searched for and does not hold: the
 // exclusions, then AddWordToList's steps for a new word.
 void AddMissingWord(RunState& run, WordTable::Probe& word);
@@ -48,9 +52,8 @@ inline void GetWords2(RunState& run, QStringView word) {
     }
     WordTable::Probe probe = WordTable::MakeProbe(word);
     if (qint32* count = run.WordTable.FindCount(probe)) [[likely]] {
-        // One test leaves out both a dropped word's slot and a count at its limit.
-        constexpr quint32 kLimit = std::numeric_limits<qint32>::max();
-        if (static_cast<quint32>(*count) - 1U < kLimit - 1U) [[likely]] {
+        // One test leaves out both a count at its limit and a dropped word's slot.
+        if (*count != WordTable::kDropped) [[likely]] {
             ++*count;
             return;
         }
@@ -64,8 +67,8 @@ inline void GetWords2(RunState& run, QStringView word) {
 // dropped) passed that test when it was added, and is found without widening it. `room` takes
 // the word widened when it is not known (its length and kNarrowRoom units more).
 template <typename Test>
-inline void GetWords2(RunState& run, const unsigned char* bytes, qsizetype size, char16_t* room,
-                      Test admissible) {
+[[gnu::always_inline]] inline void GetWords2(RunState& run, const unsigned char* bytes,
+                                             qsizetype size, char16_t* room, Test admissible) {
     if (run.lngNumWords <= 0) [[unlikely]] {
         if (!admissible()) return;
         IncrementCounter(run.lngTotalNumOccurrences);
@@ -76,15 +79,12 @@ inline void GetWords2(RunState& run, const unsigned char* bytes, qsizetype size,
     WordTable::NarrowProbe probe = WordTable::MakeProbe(bytes, size);
     if (qint32* count = run.WordTable.FindCount(probe)) [[likely]] {
         IncrementCounter(run.lngTotalNumOccurrences);
-        // One test leaves out both a dropped word's slot and a count at its limit.
-        constexpr quint32 kLimit = std::numeric_limits<qint32>::max();
-        if (static_cast<quint32>(*count) - 1U < kLimit - 1U) [[likely]] {
+        // One test leaves out both a count at its limit and a dropped word's slot.
+        if (*count != WordTable::kDropped) [[likely]] {
             ++*count;
             return;
         }
-        WidenNarrow(bytes, size, room);
-        WordTable::Probe word = probe.Widened(room);
-        if (!CountOrDropAgain(run, word, *count)) AddMissingWord(run, word);
+        CountOrDropAgain(run, bytes, size, room, *count);
         return;
     }
     if (!admissible()) return;

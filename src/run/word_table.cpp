@@ -118,6 +118,7 @@ void WordTable::Clear() {
     keysAreWords_ = true;
     count_ = 0;
     dropped_ = 0;
+    droppedArena_.Clear();
     sealed_ = false;
 }
 
@@ -145,9 +146,9 @@ void WordTable::PlaceSlot(const Slot& slot) {
     slots_[i] = slot;
 }
 
-void WordTable::AddSlot(const Probe& probe, qint32 frequency) {
+void WordTable::AddSlot(const Probe& probe, const char16_t* units) {
     ReserveSlot();
-    const Slot slot{probe.key.key, arena_.Intern(probe.word, frequency)};
+    const Slot slot{probe.key.key, units};
     if (probe.slotsSeen == slots_.size() && slots_[probe.freeSlot].units == nullptr) {
         slots_[probe.freeSlot] = slot;  // where the look-up found the word missing
     } else {
@@ -157,7 +158,7 @@ void WordTable::AddSlot(const Probe& probe, qint32 frequency) {
 
 void WordTable::Insert(const Probe& probe) {
     if (sealed_) Unseal();
-    AddSlot(probe, 1);
+    AddSlot(probe, arena_.Intern(probe.word, 1));
     NoteWord(probe.word);
     ++count_;
 }
@@ -165,7 +166,7 @@ void WordTable::Insert(const Probe& probe) {
 void WordTable::InsertDropped(const Probe& probe) {
     Probe lookUp = probe;
     if (FindCount(lookUp) != nullptr) return;
-    AddSlot(lookUp, kDropped);
+    AddSlot(lookUp, droppedArena_.Intern(lookUp.word, kDropped));
     ++dropped_;
 }
 
@@ -174,11 +175,12 @@ void WordTable::ForgetDropped() {
     auto old = std::move(slots_);
     slots_.assign(old.size(), Slot{});
     for (const Slot& slot : old) {
-        if (slot.units != nullptr && *WordArena::FrequencyOf(slot.units) != kDropped) {
+        if (slot.units != nullptr && !IsDropped(WordArena::FrequencyOf(slot.units))) {
             PlaceSlot(slot);
         }
     }
     dropped_ = 0;
+    droppedArena_.Clear();
 }
 
 void WordTable::Unseal() {
@@ -202,7 +204,10 @@ void WordTable::EntriesFromSlots() {
     entries_.reserve(static_cast<size_t>(count_) + 1);
     entries_.emplace_back();
     for (const Slot& slot : slots_) {
-        if (slot.units == nullptr || *WordArena::FrequencyOf(slot.units) == kDropped) continue;
+        if (slot.units == nullptr ||
+            (dropped_ > 0 && IsDropped(WordArena::FrequencyOf(slot.units)))) {
+            continue;
+        }
         WordEntry& e = entries_.emplace_back();
         e.units = slot.units;
         e.frequency = *WordArena::FrequencyOf(slot.units);
@@ -210,6 +215,7 @@ void WordTable::EntriesFromSlots() {
     }
     slots_ = {};
     dropped_ = 0;
+    droppedArena_.Clear();
     sealed_ = true;
 }
 

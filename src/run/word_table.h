@@ -20,8 +20,10 @@ namespace lxt {
 class WordTable {
   public:
     static constexpr qint32 kGrowth = 500;
-    // The count of a dropped word's slot (see InsertDropped): no counted word has it.
-    static constexpr qint32 kDropped = std::numeric_limits<qint32>::min();
+    // The count a dropped word's slot shows (see InsertDropped): the limit of a count, so that
+    // the one test that stops a count at its limit also stops at a dropped word; IsDropped
+    // tells the two apart.
+    static constexpr qint32 kDropped = std::numeric_limits<qint32>::max();
 
     // A word being counted, with its key worked out once for the look-up and the insertion.
     struct Probe {
@@ -95,6 +97,8 @@ class WordTable {
     void InsertDropped(const Probe& probe);
     // Forgets the dropped words (the exclusions that dropped them have changed).
     void ForgetDropped();
+    // True when `count`, which FindCount gave, is a dropped word's.
+    bool IsDropped(const qint32* count) const { return droppedArena_.Holds(count); }
 
     // Entries of a sealed table, 1..Count().
     WordEntry& operator[](qint32 i) { return entries_[static_cast<size_t>(i)]; }
@@ -148,7 +152,7 @@ class WordTable {
     // Makes room for one more word in the slots.
     void ReserveSlot();
     // Adds a slot for the probe's word, where its look-up stopped when it still can.
-    void AddSlot(const Probe& probe, qint32 frequency);
+    void AddSlot(const Probe& probe, const char16_t* units);
     void PlaceSlot(const Slot& slot);
     // The first slot to try for a hash: its low half scaled to the number of slots, so that the
     // slots need not be a power of two and grow by half.
@@ -165,7 +169,8 @@ class WordTable {
     std::vector<Slot> slots_;  // none before the first word
     std::vector<WordEntry> entries_;
     qint32 count_ = 0;
-    qint32 dropped_ = 0;  // slots of dropped words
+    qint32 dropped_ = 0;      // slots of dropped words
+    WordArena droppedArena_;  // their characters and counts
     qint32 upperIndex_ = kGrowth;
     bool sealed_ = false;
     // Every code unit of every word held is below 256: eight bits of each order the words.

@@ -163,6 +163,8 @@ TEST(WordTableDropped, DroppedWordsAreFoundButAreNoEntries) {
     EXPECT_EQ(*table.FindCount(u"w0"_s), WordTable::kDropped);
     EXPECT_EQ(*table.FindCount(u"w2997"_s), WordTable::kDropped);
     EXPECT_EQ(*table.FindCount(u"w1"_s), 1);
+    EXPECT_TRUE(table.IsDropped(table.FindCount(u"w0"_s)));
+    EXPECT_FALSE(table.IsDropped(table.FindCount(u"w1"_s)));
 
     table.ForgetDropped();
     EXPECT_EQ(table.FindCount(u"w0"_s), nullptr);
