@@ -5,24 +5,8 @@
 # Builds the Release lxt-count, then times each input with hyperfine and prints the docx/txt
 # ratio. Nothing is kept.
 #   bench/docx.sh            (RUNS=10 by default)
-set -euo pipefail
-here="$(cd "$(dirname "$0")/.." && pwd)"
-cd "$here"
+. "$(dirname "$0")/lxt_count_build.sh"
 runs="${RUNS:-10}"
-command -v hyperfine >/dev/null || { echo "docx.sh: hyperfine is needed" >&2; exit 1; }
-
-# The build lock is held from here to the end, so that no other build runs while timing.
-if command -v flock >/dev/null; then
-    exec 9>/tmp/lxt-build.lock
-    flock 9
-fi
-build=build/release
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLXT_TESTS=OFF >/dev/null
-cmake --build "$build" --target lxt-count -j2 >/dev/null
-lxt="$here/$build/bin/lxt-count"
-
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
 python3 bench/make_docx.py "$work"
 cd "$work"
 hyperfine -N -w 2 -r "$runs" --export-json times.json \

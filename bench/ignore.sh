@@ -6,24 +6,8 @@
 # hyperfine and prints the with/without ratio; CALLGRIND=1 also counts both runs'
 # instructions with valgrind. Nothing is downloaded and nothing is kept.
 #   bench/ignore.sh            (RUNS=30 by default)
-set -euo pipefail
-here="$(cd "$(dirname "$0")/.." && pwd)"
-cd "$here"
+. "$(dirname "$0")/lxt_count_build.sh"
 runs="${RUNS:-30}"
-command -v hyperfine >/dev/null || { echo "ignore.sh: hyperfine is needed" >&2; exit 1; }
-
-# The build lock is held from here to the end, so that no other build runs while timing.
-if command -v flock >/dev/null; then
-    exec 9>/tmp/lxt-build.lock
-    flock 9
-fi
-build=build/release
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLXT_TESTS=OFF >/dev/null
-cmake --build "$build" --target lxt-count -j2 >/dev/null
-lxt="$here/$build/bin/lxt-count"
-
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
 python3 - "$work" <<'PY'
 import glob, hashlib, os, random, re, sys
 work = sys.argv[1]
