@@ -236,6 +236,7 @@ bool FlushFileBytes(ListingContext& ctx) {
     if (ctx.keepFileLines) {
         ctx.keptFileBytes.push_back(std::move(ctx.fileBytes));
         ctx.fileBytes = QByteArray();
+        ctx.fileBytes.reserve(kFileChunk + kFileChunk / 4);  // grown once, not line by line
         return true;
     }
     ctx.fileBytes.resize(0);  // the buffer stays for the next bytes
