@@ -120,8 +120,9 @@ void SortKeysFromByte(PrefixKey* first, PrefixKey* last, PrefixKey* spare, int d
     }
 }
 
-// Sorts prefix keys. A large table is first spread by the top 16 bits of the numbers into a
-// second array, read and written in order (the order of the numbers starts there).
+// Sorts prefix keys. A large table is first spread in place by the top 16 bits of the
+// numbers (the order of the numbers starts there), so that no second array of all the keys
+// is needed; each part is then sorted through a spare array as large as the largest part.
 template <typename Less>
 void SortPrefixKeys(std::vector<PrefixKey>& keys, Less& less) {
     constexpr size_t kParts = size_t{1} << 16;
@@ -137,9 +138,15 @@ void SortPrefixKeys(std::vector<PrefixKey>& keys, Less& less) {
     {
         std::vector<size_t> next(begin.begin(),
                                  begin.end() - 1);  // where each part's next key goes
-        std::vector<PrefixKey> spread(keys.size());
-        for (const PrefixKey& k : keys) spread[next[partOf(k)]++] = k;
-        keys = std::move(spread);
+        for (size_t p = 0; p < kParts; ++p) {
+            while (next[p] < begin[p + 1]) {
+                PrefixKey held = keys[next[p]];
+                for (size_t home = partOf(held); home != p; home = partOf(held)) {
+                    std::swap(held, keys[next[home]++]);
+                }
+                keys[next[p]++] = held;
+            }
+        }
     }
     size_t largest = 0;
     for (size_t p = 0; p < kParts; ++p) largest = std::max(largest, begin[p + 1] - begin[p]);
