@@ -67,8 +67,8 @@ inline void GetWords2(RunState& run, QStringView word) {
 // dropped) passed that test when it was added, and is found without widening it. `room` takes
 // the word widened when it is not known (its length and kNarrowRoom units more).
 template <typename Test>
-[[gnu::always_inline]] inline void GetWords2(RunState& run, const unsigned char* bytes,
-                                             qsizetype size, char16_t* room, Test admissible) {
+inline void GetWords2(RunState& run, const unsigned char* bytes, qsizetype size, char16_t* room,
+                      Test admissible) {
     if (run.lngNumWords <= 0) [[unlikely]] {
         if (!admissible()) return;
         IncrementCounter(run.lngTotalNumOccurrences);
