@@ -11,11 +11,11 @@
 #include <QString>
 #include <memory>
 
-#include "input/line_source.h"
-
 namespace lxt {
 
-class TextLineReader final : public LineSource {
+enum class LineEncoding { Win1252, Utf8 };
+
+class TextLineReader final {
   public:
     using Encoding = LineEncoding;
     static constexpr qint64 kBlockSize = 1024 * 1024;
@@ -29,7 +29,7 @@ class TextLineReader final : public LineSource {
     // The next line into `line`; false at the end of the file (nothing read). `ended` tells
     // whether a line end closed it (false for the last line without one and for the parts
     // of an over-long line). Throws RunError on a read error.
-    bool ReadLine(QString& line, bool& ended) override;
+    bool ReadLine(QString& line, bool& ended);
     // The same, giving the line's bytes undecoded: the view is valid until the next read.
     bool ReadLineBytes(QByteArrayView& bytes, bool& ended);
     // Decodes the bytes of a line (from ReadLineBytes) into `line` by the encoding in force.
@@ -37,11 +37,11 @@ class TextLineReader final : public LineSource {
     // The encoding in force.
     LineEncoding CurrentEncoding() const { return encoding_; }
     // The encoding of the lines read from now on.
-    void SetEncoding(Encoding encoding) override { encoding_ = encoding; }
+    void SetEncoding(Encoding encoding) { encoding_ = encoding; }
     // The bytes of the file that the last line took, without its line end.
-    qint64 LastLineBytes() const override { return lastBytes_; }
+    qint64 LastLineBytes() const { return lastBytes_; }
     // The bytes of the last line's line end: 2 for CR LF, 1 for CR or LF, 0 for none.
-    int LastLineEndBytes() const override { return lastEndBytes_; }
+    int LastLineEndBytes() const { return lastEndBytes_; }
     // True when the last line was a part of an over-long line, not yet its end.
     bool LastWasPart() const { return lastPart_; }
 

@@ -26,6 +26,14 @@ QByteArray DocumentOfSize(qint64 size) {
     return head + QByteArray(size - head.size() - tail.size(), ' ') + tail;
 }
 
+// The pieces of a scan, one by one.
+struct PieceList final : TextRunPieces {
+    QStringList list;
+    void PieceEnded(qsizetype start) override {
+        list.append(QString::fromUtf8(QByteArrayView(text).sliced(start)));
+    }
+};
+
 class DocxTest : public ::testing::Test {
   protected:
     TempDir dir;
@@ -38,10 +46,10 @@ class DocxTest : public ::testing::Test {
                            askSize, QStringLiteral("docx"));
     }
     QStringList Pieces(const QString& xml) {
-        QStringList pieces;
+        PieceList pieces;
         qint64 total = 0;
-        ScanTextRuns(run, xml, 1, pieces, total, false);
-        return pieces;
+        ScanTextRuns(run, xml.toUtf8(), pieces, total, false);
+        return pieces.list;
     }
 };
 
@@ -64,6 +72,18 @@ TEST_F(DocxTest, TextRunsAndTheirPieces) {
     // a C1 control character goes; other letters stay.
     EXPECT_EQ(Pieces(QString::fromUtf8("<w:t>café it\u2019s a\u2014b \u010D\u0085x жук</w:t>")),
               QStringList{QString::fromUtf8("café it's a -- b cx жук")});
+    // Bytes that are not UTF-8 are read as the whole document would be: a sequence cut short
+    // by a tag is one U+FFFD, and its halves in two runs never join in the text.
+    PieceList split;
+    qint64 total = 0;
+    ScanTextRuns(run,
+                 "<w:t>a\xE2\x80</w:t><w:t>\x99"
+                 "b</w:t>",
+                 split, total, false);
+    EXPECT_EQ(split.list, (QStringList{QStringLiteral("a\uFFFD"), QStringLiteral("\uFFFDb")}));
+    EXPECT_EQ(split.text,
+              "a\xEF\xBF\xBD\xEF\xBF\xBD"
+              "b");
     // An end tag before the next start tag ends the scan; so does a missing end tag.
     EXPECT_TRUE(Pieces("</w:t><w:t>x</w:t>").isEmpty());
     EXPECT_EQ(Pieces("<w:t>x</w:t><w:t>y"), QStringList{"x"});
@@ -72,36 +92,36 @@ TEST_F(DocxTest, TextRunsAndTheirPieces) {
 TEST_F(DocxTest, ScanTotalsAndTheOutputBoxDisplay) {
     QString xml;
     for (int i = 1; i <= 45; ++i) xml += QStringLiteral("<w:t>w%1</w:t>").arg(i);
-    QStringList pieces;
+    PieceList pieces;
     qint64 total = 2000000;  // a big document: pieces are shown
-    EXPECT_EQ(ScanTextRuns(run, xml, 1, pieces, total, true), 45);
+    EXPECT_EQ(ScanTextRuns(run, xml.toUtf8(), pieces, total, true), 45);
     EXPECT_EQ(total, 9 * 2 + 36 * 3);
     EXPECT_EQ(ui.OutputText(), "w20\r\nw40\r\n");
     // A small document shows nothing.
     ui.OutputReplace(QString());
     total = 1024000;
-    ScanTextRuns(run, xml, 1, pieces, total, true);
+    ScanTextRuns(run, xml.toUtf8(), pieces, total, true);
     EXPECT_TRUE(ui.OutputText().isEmpty());
 }
 
 TEST_F(DocxTest, StopRequestDuringTheScan) {
-    const QString xml = "<w:t>a</w:t><w:t>b</w:t><w:t>c</w:t>";
-    QStringList pieces;
+    const QByteArray xml = "<w:t>a</w:t><w:t>b</w:t><w:t>c</w:t>";
+    PieceList pieces;
     qint64 total = 0;
     // Within the first 10 seconds: no question.
     run.blnStop = true;
     run.lngSecondsElapsed = 9;
-    EXPECT_EQ(ScanTextRuns(run, xml, 1, pieces, total, false), 0);
+    EXPECT_EQ(ScanTextRuns(run, xml, pieces, total, false), 0);
     EXPECT_TRUE(ui.shown.empty());
     // Later: the question; No goes on to the end.
     run.lngSecondsElapsed = 10;
     ui.Expect("Many different words have been found.", MsgResult::No);
-    EXPECT_EQ(ScanTextRuns(run, xml, 1, pieces, total, false), 3);
+    EXPECT_EQ(ScanTextRuns(run, xml, pieces, total, false), 3);
     EXPECT_FALSE(run.blnStop);
     EXPECT_EQ(ui.shown.back().title, "Stop");
     run.blnStop = true;
     ui.Expect("Do you really wish to stop?", MsgResult::Yes);
-    EXPECT_EQ(ScanTextRuns(run, xml, 1, pieces, total, false), 0);
+    EXPECT_EQ(ScanTextRuns(run, xml, pieces, total, false), 0);
     EXPECT_TRUE(run.blnStop);
 }
 
@@ -121,17 +141,15 @@ TEST_F(DocxTest, PreparationAndReadingOfARealDocx) {
     EXPECT_TRUE(QDir(folder).dirName().startsWith("LXT"));
     EXPECT_TRUE(QDir(folder).isEmpty());
 
-    QString text;
+    QByteArray text;
     qint64 total = size;
-    EXPECT_EQ(ReadDocx(run, docx, true, text, total, true, true, true), "");
-    EXPECT_EQ(docx.strPieces, (QStringList{"First words. ", "Second ", "line"}));
-    EXPECT_TRUE(text.isEmpty());
+    EXPECT_EQ(ReadDocx(run, docx, true, text, total, true, true), "");
+    // The pieces "First words. ", "Second " and "line", with CR LF after the sentence.
+    EXPECT_EQ(text, "First words. \r\nSecond line");
+    EXPECT_EQ(total, 24);
     // The document is let go; the folder itself is kept until the count ends.
     EXPECT_TRUE(docx.document.isEmpty());
     EXPECT_TRUE(QFileInfo(folder).isDir());
-
-    EXPECT_EQ(PiecesText(docx.strPieces, 0, docx.strPieces.size() - 1),
-              "First words. \r\nSecond line");
     EXPECT_TRUE(RemoveTemporaryFolder(docx));
     EXPECT_FALSE(QFileInfo::exists(folder));
 
@@ -148,28 +166,38 @@ TEST_F(DocxTest, PreparationAndReadingOfARealDocx) {
     ReleaseDocument(docx);
     ASSERT_TRUE(test::WriteDocx(path, xml));
 
-    // Not pieces-only: the joined text comes back and the pieces are emptied.
+    // Without keeping the folder: it goes with the document.
     ASSERT_GE(Prepare(path), 0);
-    EXPECT_EQ(ReadDocx(run, docx, true, text, total, false, false, false), "");
-    EXPECT_EQ(text, "First words. Second line");
-    EXPECT_EQ(docx.strPieces, QStringList{QString()});
+    EXPECT_EQ(ReadDocx(run, docx, true, text, total, false, false), "");
+    EXPECT_EQ(text, "First words. \r\nSecond line");
     EXPECT_FALSE(QFileInfo::exists(docx.strTempFolder));
+
+    // A stop request during the scan leaves no text.
+    ASSERT_GE(Prepare(path), 0);
+    run.blnStop = true;
+    EXPECT_EQ(ReadDocx(run, docx, true, text, total, false, false), "");
+    EXPECT_TRUE(text.isEmpty());
+    EXPECT_TRUE(docx.document.isEmpty());
+    run.blnStop = false;
 }
 
-TEST(DocxPiecesText, LinesEndAfterSentences) {
-    EXPECT_EQ(PiecesText({"Hello ", "world.  ", "Next", " one.", "x"}, 0, 4),
+TEST(DocxTextTest, LinesEndAfterSentences) {
+    const auto textOf = [](const QList<QByteArray>& pieces) {
+        DocxText text;
+        for (const QByteArray& piece : pieces) {
+            const qsizetype start = text.text.size();
+            text.text += piece;
+            text.PieceEnded(start);
+        }
+        return text.text;
+    };
+    EXPECT_EQ(textOf({"Hello ", "world.  ", "Next", " one.", "x"}),
               "Hello world.  \r\nNext one.\r\nx");
-    EXPECT_EQ(PiecesText({"a", "b.", "c"}, 1, 1), "b.\r\n");
+    EXPECT_EQ(textOf({"a", "b.", "c", " ", "."}), "ab.\r\nc .\r\n");
+    // A blank piece never ends a sentence, even after one that does.
+    EXPECT_EQ(textOf({"end.", " ", "  "}), "end.\r\n   ");
     // Characters outside Windows-1252 survive.
-    EXPECT_EQ(PiecesText({QString::fromUtf8("\xCE\xB1\xCE\xB2")}, 0, 0), "\xCE\xB1\xCE\xB2");
-    // Each piece is encoded on its own: halves of a pair in two pieces never join.
-    const QStringList halves{QStringLiteral("a") + QChar(0xD83D), QChar(0xDE00) + QString("b")};
-    EXPECT_EQ(PiecesText(halves, 0, 1), halves[0].toUtf8() + halves[1].toUtf8());
-    // A text of several megabytes comes out whole.
-    const QStringList many(300000, QStringLiteral("word word. "));
-    const QByteArray text = PiecesText(many, 0, many.size() - 1);
-    EXPECT_EQ(text.size(), 300000 * 13);
-    EXPECT_TRUE(text.endsWith("word word. \r\n"));
+    EXPECT_EQ(textOf({"\xCE\xB1\xCE\xB2."}), "\xCE\xB1\xCE\xB2.\r\n");
 }
 
 TEST_F(DocxTest, SizeLimits) {
@@ -234,9 +262,9 @@ TEST_F(DocxTest, ChecksumErrorAnsweredYesAndNo) {
 
     ui.Expect("Invalid checksum found when processing", MsgResult::Yes);
     EXPECT_EQ(Prepare(path), xml.size());
-    QString text;
+    QByteArray text;
     qint64 total = xml.size();
-    EXPECT_EQ(ReadDocx(run, docx, true, text, total, false, false, false), "");
+    EXPECT_EQ(ReadDocx(run, docx, true, text, total, false, false), "");
     EXPECT_EQ(text, "Checked words");
 
     EXPECT_EQ(Prepare(path, false), kDocxChecksumError);  // not asking

@@ -19,10 +19,16 @@ TEST(TextRunPieceTest, EntitiesAreDecodedAsAmpersandFirstThenTheOthers) {
         {">&&amp;&", "&&&"},
         {" xml:space=\"preserve\">&amp;", "&"},
         {">   ", " "},
+        // Bytes that are not UTF-8 become U+FFFD, a sequence cut short by an entity too.
+        {">a\xE2\x80&amp;\x99"
+         "b\xFF",
+         "a\xEF\xBF\xBD&\xEF\xBF\xBD"
+         "b\xEF\xBF\xBD"},
+        // Characters of four bytes stay; the repairs apply after the entities.
+        {">\xF0\x9F\x98\x80&quot;\xE2\x80\x9Cx\xE2\x80\x9D", "\xF0\x9F\x98\x80\"\"x\""},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(TextRunPiece(QString::fromLatin1(row.raw)), QString::fromLatin1(row.piece))
-            << row.raw;
+        EXPECT_EQ(TextRunPiece(row.raw), QByteArray(row.piece)) << row.raw;
     }
 }
 
