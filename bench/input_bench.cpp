@@ -105,7 +105,7 @@ void BM_TextRunScan(benchmark::State& state) {
     SilentUi ui(MsgResult::No);
     RunState run(ui);
     for (auto _ : state) {
-        DocxText pieces;
+        TextRunPieces pieces;
         qint64 total = 0;
         benchmark::DoNotOptimize(ScanTextRuns(run, xml, pieces, total, false));
     }

@@ -155,20 +155,11 @@ void RemoveDocument(Ui& ui, DocxState& docx, bool showMessages, bool keepFolder)
     }
 }
 
-void DocxText::PieceEnded(qsizetype start) {
-    qsizetype end = text.size();
-    while (end > start && text[end - 1] == ' ') --end;
-    if (end > start && text[end - 1] == '.') text += "\r\n";
-}
-
 QString ReadDocx(RunState& run, DocxState& docx, bool showMessages, QByteArray& text, qint64& total,
                  bool keepFolder, bool showProgress) {
-    DocxText pieces;
+    TextRunPieces pieces;
     QString error;
     try {
-        // The pieces' text is seldom longer than the document; what it does not fill is
-        // never touched.
-        pieces.text.reserve(docx.document.size() + 16);
         ScanTextRuns(run, docx.document, pieces, total, showProgress);
     } catch (const RunError& e) {
         error = e.description;

@@ -75,15 +75,9 @@ void ReleaseDocument(DocxState& docx);
 // showMessages a failure to remove it is shown.
 void RemoveDocument(Ui& ui, DocxState& docx, bool showMessages, bool keepFolder);
 
-// The text of a document's pieces as the count reads it, in UTF-8: each piece as it is, with
-// CR LF after a piece that, without its trailing blanks, ends with ".".
-class DocxText final : public TextRunPieces {
-  public:
-    void PieceEnded(qsizetype start) override;
-};
-
-// Cuts the document into pieces, lets it go and gives their text (see DocxText) in `text`.
-// A stop request empties the text. Returns the description of an error, or empty.
+// Cuts the document into pieces, lets it go and gives their text as the count reads it in
+// `text` (UTF-8, CR LF after each piece that ends a sentence). A stop request empties the
+// text. Returns the description of an error, or empty.
 QString ReadDocx(RunState& run, DocxState& docx, bool showMessages, QByteArray& text, qint64& total,
                  bool keepFolder, bool showProgress);
 

@@ -8,6 +8,10 @@
 #include "support/ui.h"
 #include "support/utf8.h"
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace lxt {
 
 namespace {
@@ -19,6 +23,11 @@ constexpr char kEnd[] = "</w:t>";
 constexpr char kBreak[] = "<w:br/>";
 constexpr char kParaEnd[] = "</w:p>";
 
+// Bytes looked at in one step.
+constexpr qsizetype kChunk = 16;
+// Beyond this many bytes a search goes on with the C library's.
+constexpr qsizetype kNear = 4 * kChunk;
+
 template <qsizetype N>
 constexpr qsizetype LengthOf(const char (&)[N]) {
     return N - 1;
@@ -29,12 +38,6 @@ bool IsBlank(QByteArrayView text) {
         if (c != ' ') return false;
     }
     return true;
-}
-
-bool IsAscii(const char* begin, const char* end) {
-    unsigned char all = 0;
-    for (const char* p = begin; p < end; ++p) all |= static_cast<unsigned char>(*p);
-    return all < 0x80;
 }
 
 // The stop test before each text run. True when the scan is to end.
@@ -57,22 +60,41 @@ bool HasAt(QByteArrayView text, qsizetype at, const char (&part)[N]) {
     return at >= 0 && text.size() - at >= N - 1 && std::memcmp(text.data() + at, part, N - 1) == 0;
 }
 
+#ifdef __SSE2__
+__m128i Load(const char* p) {
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+}
+
+// Bit k set when byte k of the chunk is `wanted`.
+quint32 MatchesOf(__m128i chunk, __m128i wanted) {
+    return static_cast<quint32>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, wanted)));
+}
+#endif
+
 // The first `c` at or after `from` in text, or -1. In a document tags and entities stand
-// close together, so the next few bytes are looked at before the fast search is called.
-qsizetype IndexOfNear(QByteArrayView text, char c, qsizetype from) {
+// close together, so the next few chunks are looked at before the C library's search.
+qsizetype IndexOfByte(QByteArrayView text, char c, qsizetype from) {
     const char* d = text.data();
     const qsizetype n = text.size();
-    const qsizetype near = qMin(n, from + 16);
-    for (qsizetype at = qMax<qsizetype>(from, 0); at < near; ++at) {
+    qsizetype at = qMax<qsizetype>(from, 0);
+    const qsizetype near = qMin(n, at + kNear);
+#ifdef __SSE2__
+    const __m128i wanted = _mm_set1_epi8(c);
+    for (; at + kChunk <= near; at += kChunk) {
+        const quint32 matches = MatchesOf(Load(d + at), wanted);
+        if (matches != 0) return at + qCountTrailingZeroBits(matches);
+    }
+#endif
+    for (; at < near; ++at) {
         if (d[at] == c) return at;
     }
-    if (near >= n) return -1;
-    const void* found = std::memchr(d + near, c, static_cast<size_t>(n - near));
+    if (at >= n) return -1;
+    const void* found = std::memchr(d + at, c, static_cast<size_t>(n - at));
     return found != nullptr ? static_cast<const char*>(found) - d : -1;
 }
 
 qsizetype NextTagStart(QByteArrayView text, qsizetype from) {
-    return IndexOfNear(text, '<', from);
+    return IndexOfByte(text, '<', from);
 }
 
 // The first place at or after `from` where `tag` (which begins with "<") stands in the
@@ -130,24 +152,49 @@ const Entity* OtherEntityAt(QByteArrayView text, qsizetype at) {
     return nullptr;
 }
 
-// Writes the content with the five entities of a text run decoded, in one pass, to `out`,
-// which has room for the content; returns the end of what was written. "&amp;" becomes "&"
-// first, so that an "&amp;" before the name of another entity ("&amp;lt;") gives that
-// entity's character. Each entity leaves one ASCII character, so no two bytes from 0x80 on
-// come together that stood apart.
-char* WriteDecoded(QByteArrayView content, char* out) {
+// Copies the bytes of the content from `i` up to the next "&" (or its end) to `out`, which
+// has room for a chunk more than that; returns where it stopped and moves `out` on. `high`
+// gathers the bytes copied, to tell whether one was from 0x80 on.
+qsizetype CopyUpToAmpersand(QByteArrayView content, qsizetype i, char*& out, unsigned& high) {
     const char* d = content.data();
     const qsizetype n = content.size();
-    for (qsizetype i = 0; i < n;) {
-        if (d[i] != '&') {
-            // The bytes up to the next "&" go over at once.
-            qsizetype next = IndexOfNear(content, '&', i);
-            if (next < 0) next = n;
-            std::memcpy(out, d + i, static_cast<size_t>(next - i));
-            out += next - i;
-            i = next;
-            continue;
+#ifdef __SSE2__
+    const __m128i ampersand = _mm_set1_epi8('&');
+    for (; i + kChunk <= n; i += kChunk) {
+        const __m128i chunk = Load(d + i);
+        // The whole chunk is written; only the bytes before an "&" count as written.
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), chunk);
+        if (_mm_movemask_epi8(chunk) != 0) high |= 0x80;
+        const quint32 matches = MatchesOf(chunk, ampersand);
+        if (matches != 0) {
+            const int k = qCountTrailingZeroBits(matches);
+            out += k;
+            return i + k;
         }
+        out += kChunk;
+    }
+#endif
+    for (; i < n && d[i] != '&'; ++i) {
+        high |= static_cast<unsigned char>(d[i]);
+        *out++ = d[i];
+    }
+    return i;
+}
+
+// Writes the content with the five entities of a text run decoded, in one pass, to `out`,
+// which has room for the content and a chunk more; returns the end of what was written.
+// "&amp;" becomes "&" first, so that an "&amp;" before the name of another entity
+// ("&amp;lt;") gives that entity's character. Each entity leaves one ASCII character, so no
+// two bytes from 0x80 on come together that stood apart. `ascii` tells whether every byte
+// written is below 0x80.
+char* WriteDecoded(QByteArrayView content, char* out, bool& ascii) {
+    const char* d = content.data();
+    const qsizetype n = content.size();
+    unsigned high = 0;
+    qsizetype i = 0;
+    for (;;) {
+        i = CopyUpToAmpersand(content, i, out, high);
+        if (i >= n) break;
         if (HasAt(content, i + 1, kAmp)) {
             const qsizetype after = i + 1 + LengthOf(kAmp);
             if (const Entity* entity = OtherEntityAt(content, after)) {
@@ -164,37 +211,79 @@ char* WriteDecoded(QByteArrayView content, char* out) {
             *out++ = d[i++];
         }
     }
+    ascii = (high & 0x80) == 0;
     return out;
 }
 
-// Appends the piece of a text run's tag and content to `text`, with a blank after it when
-// `blankAfter` is set; `wide` is room for the repairs. No entity name holds a blank and the
-// repairs go character by character, so the blank is added after the decoding: it is the
-// same as decoding the content and blank. The bytes of the content are bounded by ASCII
-// characters ("<", ">"), where a byte sequence that is not UTF-8 ends, so decoding them on
-// their own gives the characters that decoding the whole document gives there.
-void AppendPiece(QByteArrayView tagAndContent, bool blankAfter, QByteArray& text, QString& wide) {
-    const qsizetype close = IndexOfNear(tagAndContent, '>', 0);
+// The end of the pieces' text, where the scan writes. The text is made long enough ahead,
+// so that a piece is written without a call for each part of it; what was not written is
+// cut off when the scan ends.
+class TextEnd {
+  public:
+    TextEnd(QByteArray& text, qsizetype expected) : text_(text), used_(text.size()) {
+        text_.resize(used_ + expected);
+    }
+    ~TextEnd() { text_.truncate(used_); }
+    TextEnd(const TextEnd&) = delete;
+    TextEnd& operator=(const TextEnd&) = delete;
+
+    // Room for `bytes` bytes at the end.
+    char* Room(qsizetype bytes) {
+        if (text_.size() - used_ < bytes) text_.resize(used_ + bytes + text_.size() / 2);
+        return text_.data() + used_;
+    }
+    // The bytes up to `end` (in the room given) are written.
+    void WrittenTo(const char* end) { used_ = end - text_.constData(); }
+    qsizetype Size() const { return used_; }
+    QByteArrayView Since(qsizetype start) const {
+        return QByteArrayView(text_.constData() + start, used_ - start);
+    }
+
+  private:
+    QByteArray& text_;
+    qsizetype used_;
+};
+
+// Writes the piece of a text run's tag and content at the end of the text, with a blank
+// after it when `blankAfter` is set; `wide` is room for the repairs. No entity name holds a
+// blank and the repairs go character by character, so the blank is added after the
+// decoding: it is the same as decoding the content and blank. The bytes of the content are
+// bounded by ASCII characters ("<", ">"), where a byte sequence that is not UTF-8 ends, so
+// decoding them on their own gives the characters that decoding the whole document gives
+// there.
+void WritePiece(QByteArrayView tagAndContent, bool blankAfter, TextEnd& end, QString& wide) {
+    const qsizetype close = IndexOfByte(tagAndContent, '>', 0);
     const QByteArrayView content = close >= 0 ? tagAndContent.sliced(close + 1) : tagAndContent;
     if (IsBlank(content)) {
-        text += ' ';
+        char* out = end.Room(1);
+        *out++ = ' ';
+        end.WrittenTo(out);
         return;
     }
-    const qsizetype start = text.size();
-    text.resize(start + content.size() + 1);
-    char* const begin = text.data() + start;
-    char* end = WriteDecoded(content, begin);
-    if (blankAfter) *end++ = ' ';
+    char* const begin = end.Room(content.size() + 1 + kChunk);
+    bool ascii = true;
+    char* out = WriteDecoded(content, begin, ascii);
+    if (blankAfter) *out++ = ' ';
     // Both repairs change only characters from U+0080 on; a piece of ASCII stays as it is.
-    const bool ascii = IsAscii(begin, end);
-    text.truncate(end - text.constData());
-    if (ascii) return;
+    if (ascii) {
+        end.WrittenTo(out);
+        return;
+    }
     wide.resize(0);
-    AppendUtf8(QByteArrayView(text).sliced(start), wide);
+    AppendUtf8(QByteArrayView(begin, out - begin), wide);
     RepairDecodedPairs(wide);
     RepairDecodedPunctuation(wide);
-    text.truncate(start);
-    text += wide.toUtf8();
+    const QByteArray repaired = wide.toUtf8();
+    char* again = end.Room(repaired.size());
+    std::memcpy(again, repaired.constData(), static_cast<size_t>(repaired.size()));
+    end.WrittenTo(again + repaired.size());
+}
+
+// Whether the piece ends a sentence: without its trailing blanks it ends with ".".
+bool EndsSentence(QByteArrayView piece) {
+    qsizetype end = piece.size();
+    while (end > 0 && piece[end - 1] == ' ') --end;
+    return end > 0 && piece[end - 1] == '.';
 }
 
 }  // namespace
@@ -202,7 +291,10 @@ void AppendPiece(QByteArrayView tagAndContent, bool blankAfter, QByteArray& text
 QByteArray TextRunPiece(QByteArrayView tagAndContent) {
     QByteArray piece;
     QString wide;
-    AppendPiece(tagAndContent, false, piece, wide);
+    {
+        TextEnd end(piece, 0);
+        WritePiece(tagAndContent, false, end, wide);
+    }
     return piece;
 }
 
@@ -213,9 +305,11 @@ qint32 ScanTextRuns(RunState& run, QByteArrayView xml, TextRunPieces& pieces, qi
     qint32 i = 0;
     const bool textBoxDisplay = showProgress && total > kTextBoxDisplaySize;
     const bool barDisplay = n > kBarDisplayLength;
-    int barShown = -1;
+    ProgressBarSteps bar(n);
     total = 0;
     QString wide;
+    // The text is seldom longer than the document; what it does not fill is never touched.
+    TextEnd end(pieces.text, n + kChunk);
     qsizetype s = -1;  // the next "<w:t" at or after a, when not before a
     qsizetype f = -1;  // the next "</w:t>" at or after a, likewise
     // No "</w:t>" stands from a up to here: the tags up to the next run were looked at.
@@ -247,21 +341,23 @@ qint32 ScanTextRuns(RunState& run, QByteArrayView xml, TextRunPieces& pieces, qi
         } else if (s >= 0) {
             endFreeUntil = s;
         }
-        const qsizetype start = pieces.text.size();
-        AppendPiece(raw, nextRun.breakBefore, pieces.text, wide);
-        const qsizetype length = pieces.text.size() - start;
-        total += length;
+        const qsizetype start = end.Size();
+        WritePiece(raw, nextRun.breakBefore, end, wide);
+        const QByteArrayView piece = end.Since(start);
+        total += piece.size();
         ++i;
-        if (textBoxDisplay && length > 0 && i % kPieceDisplayStep == 0) {
+        if (textBoxDisplay && !piece.isEmpty() && i % kPieceDisplayStep == 0) {
             if (i % kPieceClearStep == 0) run.ui.OutputReplace(QString());
-            run.ui.OutputAppend(DecodeUtf8(QByteArrayView(pieces.text).sliced(start)) +
-                                QStringLiteral("\r\n"));
+            run.ui.OutputAppend(DecodeUtf8(piece) + QStringLiteral("\r\n"));
         }
-        pieces.PieceEnded(start);
-        if (barDisplay) {
-            const int h = ProgressBarPosition(a + 1, n);
-            if (h != barShown) barShown = UpdateProgressBar(run, a + 1, n, 0);
+        if (pieces.keepStarts) pieces.starts.push_back(start);
+        if (pieces.sentenceLines && EndsSentence(piece)) {
+            char* out = end.Room(2);
+            *out++ = '\r';
+            *out++ = '\n';
+            end.WrittenTo(out);
         }
+        if (barDisplay && bar.Moved(a + 1)) UpdateProgressBar(run, a + 1, n, 0);
         a = after;
     }
     return i;

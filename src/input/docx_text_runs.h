@@ -8,6 +8,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QtGlobal>
+#include <vector>
 
 namespace lxt {
 
@@ -26,14 +27,15 @@ inline constexpr int kPieceClearStep = 400;
 // A stop request within this many seconds of the start is honoured without a question.
 inline constexpr qint32 kQuietStopSeconds = 10;
 
-// What the scan hands its pieces to. Each piece is appended to `text` in UTF-8, then
-// PieceEnded is told where it starts; the receiver may add to the text after it.
-class TextRunPieces {
-  public:
-    virtual ~TextRunPieces() = default;
-    virtual void PieceEnded(qsizetype start) = 0;
-
+// The pieces of a scan, one after the other in `text`, in UTF-8.
+struct TextRunPieces {
     QByteArray text;
+    // Set for the text as the count reads it: CR LF follows each piece that, without its
+    // trailing blanks, ends with ".".
+    bool sentenceLines = true;
+    // When set, the scan notes where each piece starts in the text.
+    bool keepStarts = false;
+    std::vector<qsizetype> starts;
 };
 
 // One piece from the bytes between "<w:t" and "</w:t>" (the rest of the start tag and the
@@ -42,10 +44,10 @@ class TextRunPieces {
 // read as Windows-1252 is repaired. A byte sequence that is not UTF-8 becomes U+FFFD.
 QByteArray TextRunPiece(QByteArrayView tagAndContent);
 
-// Scans the document's bytes into pieces. On entry total holds the document size (it
-// decides the output-box display), on return the summed UTF-8 length of the pieces. Returns
-// the number of pieces, or 0 when a stop request ended the scan (the pieces found so far
-// stay).
+// Scans the document's bytes and appends the pieces to `pieces`. On entry total holds the
+// document size (it decides the output-box display), on return the summed UTF-8 length of
+// the pieces. Returns the number of pieces, or 0 when a stop request ended the scan (the
+// pieces found so far stay).
 qint32 ScanTextRuns(RunState& run, QByteArrayView xml, TextRunPieces& pieces, qint64& total,
                     bool showProgress);
 

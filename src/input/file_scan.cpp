@@ -103,36 +103,6 @@ bool ConfirmStop(RunState& run) {
     return false;
 }
 
-// Tells when the progress bar's position changes as the characters read grow, without
-// computing the position for every line: the next count of characters that moves it is
-// found once per step.
-class ProgressBarSteps {
-  public:
-    explicit ProgressBarSteps(qint64 fileLength) : length_(fileLength) {}
-    // True when `read` characters put the bar at another position than the last drawn.
-    bool Moved(qint64 read) {
-        if (read < next_) return false;
-        const int p = ProgressBarPosition(read, length_);
-        // The smallest count above `read` at a later position (the position never falls as
-        // the count grows, and `read` + the length is at least one step further).
-        qint64 low = read;
-        qint64 high = read + std::max<qint64>(length_, 1);
-        while (high - low > 1) {
-            const qint64 middle = low + (high - low) / 2;
-            (ProgressBarPosition(middle, length_) > p ? high : low) = middle;
-        }
-        next_ = high;
-        const bool moved = p != shown_;
-        shown_ = p;
-        return moved;
-    }
-
-  private:
-    qint64 length_;
-    qint64 next_ = 0;
-    int shown_ = -1;
-};
-
 // The reading loop over the lines of `reader`.
 void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, bool docxInput,
                bool& utf8, qint64 fileLength, const ScanOptions& options) {

@@ -23,8 +23,9 @@ class TextLineReader final {
 
     // Opens the file; throws RunError when it cannot be opened.
     TextLineReader(const QString& path, Encoding encoding);
-    // Reads a text held in memory, in the same blocks and lines as from a file.
-    TextLineReader(const QByteArray& text, Encoding encoding);
+    // Reads a text held in memory, in the same blocks and lines as from a file; the lines
+    // that lie whole in a block are handed over from the text itself.
+    TextLineReader(QByteArray text, Encoding encoding);
 
     // The next line into `line`; false at the end of the file (nothing read). `ended` tells
     // whether a line end closed it (false for the last line without one and for the parts
@@ -50,9 +51,12 @@ class TextLineReader final {
     // Keeps `bytes` (a line) in held_ and gives back the view of the copy.
     QByteArrayView Hold(QByteArrayView bytes);
 
-    std::unique_ptr<QIODevice> device_;  // the file, or a buffer over the text
+    std::unique_ptr<QIODevice> device_;  // the file, or null for a text in memory
+    QByteArray text_;                    // the text in memory
+    qsizetype textPos_ = 0;              // where its next block starts
     Encoding encoding_;
-    QByteArray block_;
+    QByteArray blockRead_;  // the block read from the file
+    QByteArrayView block_;  // the block being read: blockRead_, or a part of the text
     qsizetype pos_ = 0;
     QByteArray pending_;  // bytes of the current line gathered across blocks
     QByteArray held_;     // a line handed over that does not lie whole in the block

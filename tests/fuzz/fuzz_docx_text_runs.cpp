@@ -3,7 +3,6 @@
 #include <cstdlib>
 
 #include "fuzz_support.h"
-#include "input/docx_extraction.h"
 #include "input/docx_text_runs.h"
 #include "run/run_state.h"
 #include "support/utf8.h"
@@ -13,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::QuietUi ui;
     RunState run(ui);
     const QByteArray xml = fuzz::Bytes(data, size);
-    DocxText pieces;
+    TextRunPieces pieces;
     qint64 total = xml.size();
     ScanTextRuns(run, xml, pieces, total, true);
     if (DecodeUtf8(pieces.text).toUtf8() != pieces.text) std::abort();

@@ -26,13 +26,23 @@ QByteArray DocumentOfSize(qint64 size) {
     return head + QByteArray(size - head.size() - tail.size(), ' ') + tail;
 }
 
-// The pieces of a scan, one by one.
-struct PieceList final : TextRunPieces {
+// The pieces of a scan, one by one (without the line ends after sentences).
+QStringList PieceList(const TextRunPieces& pieces) {
     QStringList list;
-    void PieceEnded(qsizetype start) override {
-        list.append(QString::fromUtf8(QByteArrayView(text).sliced(start)));
+    for (size_t k = 0; k < pieces.starts.size(); ++k) {
+        const qsizetype end =
+            k + 1 < pieces.starts.size() ? pieces.starts[k + 1] : pieces.text.size();
+        list.append(QString::fromUtf8(pieces.text.mid(pieces.starts[k], end - pieces.starts[k])));
     }
-};
+    return list;
+}
+
+TextRunPieces OneByOne() {
+    TextRunPieces pieces;
+    pieces.sentenceLines = false;
+    pieces.keepStarts = true;
+    return pieces;
+}
 
 class DocxTest : public ::testing::Test {
   protected:
@@ -46,10 +56,10 @@ class DocxTest : public ::testing::Test {
                            askSize, QStringLiteral("docx"));
     }
     QStringList Pieces(const QString& xml) {
-        PieceList pieces;
+        TextRunPieces pieces = OneByOne();
         qint64 total = 0;
         ScanTextRuns(run, xml.toUtf8(), pieces, total, false);
-        return pieces.list;
+        return PieceList(pieces);
     }
 };
 
@@ -74,13 +84,14 @@ TEST_F(DocxTest, TextRunsAndTheirPieces) {
               QStringList{QString::fromUtf8("café it's a -- b cx жук")});
     // Bytes that are not UTF-8 are read as the whole document would be: a sequence cut short
     // by a tag is one U+FFFD, and its halves in two runs never join in the text.
-    PieceList split;
+    TextRunPieces split = OneByOne();
     qint64 total = 0;
     ScanTextRuns(run,
                  "<w:t>a\xE2\x80</w:t><w:t>\x99"
                  "b</w:t>",
                  split, total, false);
-    EXPECT_EQ(split.list, (QStringList{QStringLiteral("a\uFFFD"), QStringLiteral("\uFFFDb")}));
+    EXPECT_EQ(PieceList(split),
+              (QStringList{QStringLiteral("a\uFFFD"), QStringLiteral("\uFFFDb")}));
     EXPECT_EQ(split.text,
               "a\xEF\xBF\xBD\xEF\xBF\xBD"
               "b");
@@ -92,7 +103,7 @@ TEST_F(DocxTest, TextRunsAndTheirPieces) {
 TEST_F(DocxTest, ScanTotalsAndTheOutputBoxDisplay) {
     QString xml;
     for (int i = 1; i <= 45; ++i) xml += QStringLiteral("<w:t>w%1</w:t>").arg(i);
-    PieceList pieces;
+    TextRunPieces pieces;
     qint64 total = 2000000;  // a big document: pieces are shown
     EXPECT_EQ(ScanTextRuns(run, xml.toUtf8(), pieces, total, true), 45);
     EXPECT_EQ(total, 9 * 2 + 36 * 3);
@@ -106,7 +117,7 @@ TEST_F(DocxTest, ScanTotalsAndTheOutputBoxDisplay) {
 
 TEST_F(DocxTest, StopRequestDuringTheScan) {
     const QByteArray xml = "<w:t>a</w:t><w:t>b</w:t><w:t>c</w:t>";
-    PieceList pieces;
+    TextRunPieces pieces;
     qint64 total = 0;
     // Within the first 10 seconds: no question.
     run.blnStop = true;
@@ -181,23 +192,28 @@ TEST_F(DocxTest, PreparationAndReadingOfARealDocx) {
     run.blnStop = false;
 }
 
-TEST(DocxTextTest, LinesEndAfterSentences) {
-    const auto textOf = [](const QList<QByteArray>& pieces) {
-        DocxText text;
-        for (const QByteArray& piece : pieces) {
-            const qsizetype start = text.text.size();
-            text.text += piece;
-            text.PieceEnded(start);
-        }
-        return text.text;
+TEST_F(DocxTest, TheTextEndsALineAfterEachSentence) {
+    const auto textOf = [this](const QByteArray& xml) {
+        TextRunPieces pieces;
+        qint64 total = 0;
+        ScanTextRuns(run, xml, pieces, total, false);
+        return pieces.text;
     };
-    EXPECT_EQ(textOf({"Hello ", "world.  ", "Next", " one.", "x"}),
+    EXPECT_EQ(textOf("<w:t>Hello </w:t><w:t>world.  </w:t><w:t>Next</w:t><w:t> one.</w:t>"
+                     "<w:t>x</w:t>"),
               "Hello world.  \r\nNext one.\r\nx");
-    EXPECT_EQ(textOf({"a", "b.", "c", " ", "."}), "ab.\r\nc .\r\n");
-    // A blank piece never ends a sentence, even after one that does.
-    EXPECT_EQ(textOf({"end.", " ", "  "}), "end.\r\n   ");
+    // A blank piece never ends a sentence, even after one that does; a paragraph's blank
+    // comes before the line end.
+    EXPECT_EQ(textOf("<w:t>end.</w:t><w:t> </w:t><w:t>  </w:t><w:t>c.</w:t></w:p><w:t>.</w:t>"),
+              "end.\r\n  c. \r\n.\r\n");
     // Characters outside Windows-1252 survive.
-    EXPECT_EQ(textOf({"\xCE\xB1\xCE\xB2."}), "\xCE\xB1\xCE\xB2.\r\n");
+    EXPECT_EQ(textOf("<w:t>\xCE\xB1\xCE\xB2.</w:t>"), "\xCE\xB1\xCE\xB2.\r\n");
+    // A long text comes out whole: pieces longer than the room the text was given ahead,
+    // and repairs that make a piece longer than its bytes in the document.
+    const QByteArray words = QByteArray(100000, 'w') + ". ";
+    const QByteArray dashes = QByteArray("\xE2\x80\x94").repeated(5000);
+    const QByteArray text = textOf("<w:t>" + words + "</w:t><w:t>" + dashes + "</w:t>");
+    EXPECT_EQ(text, words + "\r\n" + QByteArray(" -- ").repeated(5000));
 }
 
 TEST_F(DocxTest, SizeLimits) {

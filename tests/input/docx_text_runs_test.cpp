@@ -24,6 +24,10 @@ TEST(TextRunPieceTest, EntitiesAreDecodedAsAmpersandFirstThenTheOthers) {
          "b\xFF",
          "a\xEF\xBF\xBD&\xEF\xBF\xBD"
          "b\xEF\xBF\xBD"},
+        // A character to repair early in a long content, and at its very end.
+        {">it\xE2\x80\x99s a long enough content for it", "it's a long enough content for it"},
+        {">a long enough content, then a dash\xE2\x80\x94",
+         "a long enough content, then a dash -- "},
         // Characters of four bytes stay; the repairs apply after the entities.
         {">\xF0\x9F\x98\x80&quot;\xE2\x80\x9Cx\xE2\x80\x9D", "\xF0\x9F\x98\x80\"\"x\""},
     };
