@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "input/utf8_detection.h"
 #include "run/progress_bar.h"
 #include "run/run_state.h"
 #include "support/str_proc.h"
@@ -26,7 +27,7 @@ constexpr char kParaEnd[] = "</w:p>";
 // Bytes looked at in one step.
 constexpr qsizetype kChunk = 16;
 // Beyond this many bytes a search goes on with the C library's.
-constexpr qsizetype kNear = 4 * kChunk;
+constexpr qsizetype kNear = 8 * kChunk;
 
 template <qsizetype N>
 constexpr qsizetype LengthOf(const char (&)[N]) {
@@ -114,18 +115,38 @@ struct NextRun {
     bool breakBefore = false;  // a line break or a paragraph end stands before it
 };
 
+// What a tag at a "<" is to the scan.
+enum class Tag { Other, RunStart, RunEnd, Break };
+
+Tag TagAt(QByteArrayView text, qsizetype at) {
+    if (text.size() - at < 2) return Tag::Other;
+    // The tags the scan looks for all begin with "<w:" or "</".
+    if (text[at + 1] == 'w') {
+        if (HasAt(text, at, kStart)) return Tag::RunStart;
+        if (HasAt(text, at, kBreak)) return Tag::Break;
+    } else if (text[at + 1] == '/') {
+        if (HasAt(text, at, kEnd)) return Tag::RunEnd;
+        if (HasAt(text, at, kParaEnd)) return Tag::Break;
+    }
+    return Tag::Other;
+}
+
 // Looks at each tag from `from` up to the next "<w:t", once.
 NextRun FindNextRun(QByteArrayView text, qsizetype from) {
     NextRun next;
     for (qsizetype at = NextTagStart(text, from); at >= 0; at = NextTagStart(text, at + 1)) {
-        if (HasAt(text, at, kStart)) {
-            next.start = at;
-            return next;
-        }
-        if (next.end < 0 && HasAt(text, at, kEnd)) {
-            next.end = at;
-        } else if (HasAt(text, at, kBreak) || HasAt(text, at, kParaEnd)) {
-            next.breakBefore = true;
+        switch (TagAt(text, at)) {
+            case Tag::RunStart:
+                next.start = at;
+                return next;
+            case Tag::RunEnd:
+                if (next.end < 0) next.end = at;
+                break;
+            case Tag::Break:
+                next.breakBefore = true;
+                break;
+            case Tag::Other:
+                break;
         }
     }
     next.breakBefore = false;  // no further run: the last run gets no blank
@@ -244,6 +265,27 @@ class TextEnd {
     qsizetype used_;
 };
 
+// Whether the repairs of UTF-8 leave the bytes as they are: they are well-formed UTF-8, so
+// that decoding and encoding them again gives the same bytes, and they hold no character
+// the repairs change (a C1 control U+0080 to U+009F, "č" U+010D, punctuation U+2010 to
+// U+203A).
+bool RepairsLeaveAlone(QByteArrayView bytes) {
+    Utf8Checker checker;
+    checker.Feed(bytes);
+    if (checker.Finish() == Utf8Verdict::Invalid) return false;
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const qsizetype n = bytes.size();
+    // In well-formed UTF-8 these bytes are lead bytes, each followed by its sequence.
+    for (qsizetype i = 0; i + 1 < n; ++i) {
+        if ((p[i] == 0xC2 && p[i + 1] <= 0x9F) || (p[i] == 0xC4 && p[i + 1] == 0x8D) ||
+            (p[i] == 0xE2 && p[i + 1] == 0x80 && i + 2 < n && p[i + 2] >= 0x90 &&
+             p[i + 2] <= 0xBA)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Writes the piece of a text run's tag and content at the end of the text, with a blank
 // after it when `blankAfter` is set; `wide` is room for the repairs. No entity name holds a
 // blank and the repairs go character by character, so the blank is added after the
@@ -265,7 +307,7 @@ void WritePiece(QByteArrayView tagAndContent, bool blankAfter, TextEnd& end, QSt
     char* out = WriteDecoded(content, begin, ascii);
     if (blankAfter) *out++ = ' ';
     // Both repairs change only characters from U+0080 on; a piece of ASCII stays as it is.
-    if (ascii) {
+    if (ascii || RepairsLeaveAlone(QByteArrayView(begin, out - begin))) {
         end.WrittenTo(out);
         return;
     }
