@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <exception>
 #include <new>
+#include <utility>
 
 #include "input/docx_text_runs.h"
 #include "run/run_error.h"
@@ -158,9 +159,10 @@ void RemoveDocument(Ui& ui, DocxState& docx, bool showMessages, bool keepFolder)
 QString ReadDocx(RunState& run, DocxState& docx, bool showMessages, QByteArray& text, qint64& total,
                  bool keepFolder, bool showProgress) {
     TextRunPieces pieces;
+    pieces.text = std::exchange(docx.document, QByteArray());
     QString error;
     try {
-        ScanTextRuns(run, docx.document, pieces, total, showProgress);
+        ScanTextRuns(run, pieces, total, showProgress);
     } catch (const RunError& e) {
         error = e.description;
     } catch (const std::bad_alloc&) {

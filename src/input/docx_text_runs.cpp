@@ -173,9 +173,10 @@ const Entity* OtherEntityAt(QByteArrayView text, qsizetype at) {
     return nullptr;
 }
 
-// Copies the bytes of the content from `i` up to the next "&" (or its end) to `out`, which
-// has room for a chunk more than that; returns where it stopped and moves `out` on. `high`
-// gathers the bytes copied, to tell whether one was from 0x80 on.
+// Copies the bytes of the content from `i` up to the next "&" (or its end) to `out`;
+// returns where it stopped and moves `out` on. `out` may lie in the content itself, at or
+// before the byte read: a byte is never written past one not yet read. `high` gathers the
+// bytes copied, to tell whether one was from 0x80 on.
 qsizetype CopyUpToAmpersand(QByteArrayView content, qsizetype i, char*& out, unsigned& high) {
     const char* d = content.data();
     const qsizetype n = content.size();
@@ -183,15 +184,16 @@ qsizetype CopyUpToAmpersand(QByteArrayView content, qsizetype i, char*& out, uns
     const __m128i ampersand = _mm_set1_epi8('&');
     for (; i + kChunk <= n; i += kChunk) {
         const __m128i chunk = Load(d + i);
-        // The whole chunk is written; only the bytes before an "&" count as written.
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), chunk);
         if (_mm_movemask_epi8(chunk) != 0) high |= 0x80;
         const quint32 matches = MatchesOf(chunk, ampersand);
         if (matches != 0) {
+            // Only the bytes before the "&": those after it are still to be read.
             const int k = qCountTrailingZeroBits(matches);
+            std::memmove(out, d + i, static_cast<size_t>(k));
             out += k;
             return i + k;
         }
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), chunk);
         out += kChunk;
     }
 #endif
@@ -202,8 +204,9 @@ qsizetype CopyUpToAmpersand(QByteArrayView content, qsizetype i, char*& out, uns
     return i;
 }
 
-// Writes the content with the five entities of a text run decoded, in one pass, to `out`,
-// which has room for the content and a chunk more; returns the end of what was written.
+// Writes the content with the five entities of a text run decoded, in one pass, to `out`
+// (which may be the content's own bytes, or any before them); returns the end of what was
+// written.
 // "&amp;" becomes "&" first, so that an "&amp;" before the name of another entity
 // ("&amp;lt;") gives that entity's character. Each entity leaves one ASCII character, so no
 // two bytes from 0x80 on come together that stood apart. `ascii` tells whether every byte
@@ -236,33 +239,57 @@ char* WriteDecoded(QByteArrayView content, char* out, bool& ascii) {
     return out;
 }
 
-// The end of the pieces' text, where the scan writes. The text is made long enough ahead,
-// so that a piece is written without a call for each part of it; what was not written is
-// cut off when the scan ends.
+// The end of the pieces' text, where the scan writes. The text is written over the document
+// itself, behind the reading of it: each piece is never longer than the bytes it was cut
+// from, its tags included, unless the repairs make it longer. When a piece would pass the
+// first byte not yet read, the text written so far moves into a text of its own, which
+// takes the rest. What was not written is cut off when the scan ends.
 class TextEnd {
   public:
-    TextEnd(QByteArray& text, qsizetype expected) : text_(text), used_(text.size()) {
-        text_.resize(used_ + expected);
+    // Writes over the document in `text`, from its start.
+    explicit TextEnd(QByteArray& text) : text_(text), at_(text.data()) {}
+    ~TextEnd() {
+        if (inPlace_) {
+            text_.truncate(used_);
+        } else {
+            own_.truncate(used_);
+            text_ = std::move(own_);
+        }
     }
-    ~TextEnd() { text_.truncate(used_); }
     TextEnd(const TextEnd&) = delete;
     TextEnd& operator=(const TextEnd&) = delete;
 
-    // Room for `bytes` bytes at the end.
-    char* Room(qsizetype bytes) {
-        if (text_.size() - used_ < bytes) text_.resize(used_ + bytes + text_.size() / 2);
-        return text_.data() + used_;
+    // Room for `bytes` bytes that are not to pass `unread`, the first byte of the document
+    // not yet read.
+    char* Room(qsizetype bytes, qsizetype unread) {
+        if (inPlace_) {
+            if (used_ + bytes <= unread) return at_ + used_;
+            // The rest of the document is about as long as the text still to come.
+            own_.resize(used_ + bytes + (text_.size() - unread) + kChunk);
+            std::memcpy(own_.data(), at_, static_cast<size_t>(used_));
+            at_ = own_.data();
+            inPlace_ = false;
+        }
+        // A chunk more, which the copying may write past the bytes it keeps.
+        if (own_.size() - used_ < bytes + kChunk) {
+            own_.resize(used_ + bytes + kChunk + own_.size() / 2);
+            at_ = own_.data();
+        }
+        return at_ + used_;
     }
     // The bytes up to `end` (in the room given) are written.
-    void WrittenTo(const char* end) { used_ = end - text_.constData(); }
+    void WrittenTo(const char* end) { used_ = end - at_; }
     qsizetype Size() const { return used_; }
     QByteArrayView Since(qsizetype start) const {
-        return QByteArrayView(text_.constData() + start, used_ - start);
+        return QByteArrayView(at_ + start, used_ - start);
     }
 
   private:
     QByteArray& text_;
-    qsizetype used_;
+    QByteArray own_;
+    char* at_;
+    qsizetype used_ = 0;
+    bool inPlace_ = true;
 };
 
 // Whether the repairs of UTF-8 leave the bytes as they are: they are well-formed UTF-8, so
@@ -286,23 +313,28 @@ bool RepairsLeaveAlone(QByteArrayView bytes) {
     return true;
 }
 
-// Writes the piece of a text run's tag and content at the end of the text, with a blank
-// after it when `blankAfter` is set; `wide` is room for the repairs. No entity name holds a
-// blank and the repairs go character by character, so the blank is added after the
-// decoding: it is the same as decoding the content and blank. The bytes of the content are
-// bounded by ASCII characters ("<", ">"), where a byte sequence that is not UTF-8 ends, so
-// decoding them on their own gives the characters that decoding the whole document gives
-// there.
-void WritePiece(QByteArrayView tagAndContent, bool blankAfter, TextEnd& end, QString& wide) {
-    const qsizetype close = IndexOfByte(tagAndContent, '>', 0);
-    const QByteArrayView content = close >= 0 ? tagAndContent.sliced(close + 1) : tagAndContent;
+// Writes the piece of the text run whose tag and content lie from `from` to `to` in the
+// document at the end of the text, with a blank after it when `blankAfter` is set; `unread`
+// is the first byte of the document not yet read, and `wide` room for the repairs. No
+// entity name holds a blank and the repairs go character by character, so the blank is
+// added after the decoding: it is the same as decoding the content and blank. The bytes of
+// the content are bounded by ASCII characters ("<", ">"), where a byte sequence that is not
+// UTF-8 ends, so decoding them on their own gives the characters that decoding the whole
+// document gives there.
+void WritePiece(QByteArrayView xml, qsizetype from, qsizetype to, qsizetype unread, bool blankAfter,
+                TextEnd& end, QString& wide) {
+    const qsizetype close = IndexOfByte(xml.sliced(from, to - from), '>', 0);
+    const qsizetype contentStart = close >= 0 ? from + close + 1 : from;
+    const QByteArrayView content = xml.sliced(contentStart, to - contentStart);
     if (IsBlank(content)) {
-        char* out = end.Room(1);
+        char* out = end.Room(1, unread);
         *out++ = ' ';
         end.WrittenTo(out);
         return;
     }
-    char* const begin = end.Room(content.size() + 1 + kChunk);
+    // The decoding writes each byte at or before where it read it, so the content and its
+    // blank may be written from any place up to the content's start.
+    char* const begin = end.Room(content.size() + 1, to + 1);
     bool ascii = true;
     char* out = WriteDecoded(content, begin, ascii);
     if (blankAfter) *out++ = ' ';
@@ -316,7 +348,7 @@ void WritePiece(QByteArrayView tagAndContent, bool blankAfter, TextEnd& end, QSt
     RepairDecodedPairs(wide);
     RepairDecodedPunctuation(wide);
     const QByteArray repaired = wide.toUtf8();
-    char* again = end.Room(repaired.size());
+    char* again = end.Room(repaired.size(), unread);
     std::memcpy(again, repaired.constData(), static_cast<size_t>(repaired.size()));
     end.WrittenTo(again + repaired.size());
 }
@@ -331,17 +363,20 @@ bool EndsSentence(QByteArrayView piece) {
 }  // namespace
 
 QByteArray TextRunPiece(QByteArrayView tagAndContent) {
-    QByteArray piece;
+    QByteArray piece = tagAndContent.toByteArray();
     QString wide;
     {
-        TextEnd end(piece, 0);
-        WritePiece(tagAndContent, false, end, wide);
+        TextEnd end(piece);
+        const QByteArrayView bytes(piece);
+        WritePiece(bytes, 0, bytes.size(), bytes.size(), false, end, wide);
     }
     return piece;
 }
 
-qint32 ScanTextRuns(RunState& run, QByteArrayView xml, TextRunPieces& pieces, qint64& total,
-                    bool showProgress) {
+qint32 ScanTextRuns(RunState& run, TextRunPieces& pieces, qint64& total, bool showProgress) {
+    // The text is written over the document (the end takes it for its own before it is read).
+    TextEnd end(pieces.text);
+    const QByteArrayView xml(pieces.text);
     const qsizetype n = xml.size();
     qsizetype a = 0;
     qint32 i = 0;
@@ -350,8 +385,6 @@ qint32 ScanTextRuns(RunState& run, QByteArrayView xml, TextRunPieces& pieces, qi
     ProgressBarSteps bar(n);
     total = 0;
     QString wide;
-    // The text is seldom longer than the document; what it does not fill is never touched.
-    TextEnd end(pieces.text, n + kChunk);
     qsizetype s = -1;  // the next "<w:t" at or after a, when not before a
     qsizetype f = -1;  // the next "</w:t>" at or after a, likewise
     // No "</w:t>" stands from a up to here: the tags up to the next run were looked at.
@@ -374,7 +407,7 @@ qint32 ScanTextRuns(RunState& run, QByteArrayView xml, TextRunPieces& pieces, qi
             a = f + LengthOf(kEnd);
             continue;
         }
-        const QByteArrayView raw = xml.sliced(afterName, f - afterName);
+        const qsizetype contentEnd = f;
         const qsizetype after = f + LengthOf(kEnd);
         const NextRun nextRun = FindNextRun(xml, after);
         s = nextRun.start;
@@ -384,7 +417,7 @@ qint32 ScanTextRuns(RunState& run, QByteArrayView xml, TextRunPieces& pieces, qi
             endFreeUntil = s;
         }
         const qsizetype start = end.Size();
-        WritePiece(raw, nextRun.breakBefore, end, wide);
+        WritePiece(xml, afterName, contentEnd, after, nextRun.breakBefore, end, wide);
         const QByteArrayView piece = end.Since(start);
         total += piece.size();
         ++i;
@@ -394,7 +427,7 @@ qint32 ScanTextRuns(RunState& run, QByteArrayView xml, TextRunPieces& pieces, qi
         }
         if (pieces.keepStarts) pieces.starts.push_back(start);
         if (pieces.sentenceLines && EndsSentence(piece)) {
-            char* out = end.Room(2);
+            char* out = end.Room(2, after);
             *out++ = '\r';
             *out++ = '\n';
             end.WrittenTo(out);

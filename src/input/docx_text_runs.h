@@ -29,7 +29,7 @@ inline constexpr qint32 kQuietStopSeconds = 10;
 
 // The pieces of a scan, one after the other in `text`, in UTF-8.
 struct TextRunPieces {
-    QByteArray text;
+    QByteArray text;  // the document, until the scan cuts it into the pieces
     // Set for the text as the count reads it: CR LF follows each piece that, without its
     // trailing blanks, ends with ".".
     bool sentenceLines = true;
@@ -44,11 +44,10 @@ struct TextRunPieces {
 // read as Windows-1252 is repaired. A byte sequence that is not UTF-8 becomes U+FFFD.
 QByteArray TextRunPiece(QByteArrayView tagAndContent);
 
-// Scans the document's bytes and appends the pieces to `pieces`. On entry total holds the
-// document size (it decides the output-box display), on return the summed UTF-8 length of
-// the pieces. Returns the number of pieces, or 0 when a stop request ended the scan (the
-// pieces found so far stay).
-qint32 ScanTextRuns(RunState& run, QByteArrayView xml, TextRunPieces& pieces, qint64& total,
-                    bool showProgress);
+// Cuts the document held in pieces.text into its pieces, in place: on return the text holds
+// the pieces one after the other. On entry total holds the document size (it decides the
+// output-box display), on return the summed UTF-8 length of the pieces. Returns the number
+// of pieces, or 0 when a stop request ended the scan (the pieces found so far stay).
+qint32 ScanTextRuns(RunState& run, TextRunPieces& pieces, qint64& total, bool showProgress);
 
 }  // namespace lxt

@@ -55,10 +55,15 @@ class DocxTest : public ::testing::Test {
         return PrepareDocx(run, docx, path, QString::fromLatin1(kTemporaryFolderTag), askChecksum,
                            askSize, QStringLiteral("docx"));
     }
+    // Cuts the document `xml` into `pieces`.
+    qint32 Cut(const QByteArray& xml, TextRunPieces& pieces, qint64& total, bool showProgress) {
+        pieces.text = xml;
+        return ScanTextRuns(run, pieces, total, showProgress);
+    }
     QStringList Pieces(const QString& xml) {
         TextRunPieces pieces = OneByOne();
         qint64 total = 0;
-        ScanTextRuns(run, xml.toUtf8(), pieces, total, false);
+        Cut(xml.toUtf8(), pieces, total, false);
         return PieceList(pieces);
     }
 };
@@ -86,10 +91,9 @@ TEST_F(DocxTest, TextRunsAndTheirPieces) {
     // by a tag is one U+FFFD, and its halves in two runs never join in the text.
     TextRunPieces split = OneByOne();
     qint64 total = 0;
-    ScanTextRuns(run,
-                 "<w:t>a\xE2\x80</w:t><w:t>\x99"
-                 "b</w:t>",
-                 split, total, false);
+    Cut("<w:t>a\xE2\x80</w:t><w:t>\x99"
+        "b</w:t>",
+        split, total, false);
     EXPECT_EQ(PieceList(split),
               (QStringList{QStringLiteral("a\uFFFD"), QStringLiteral("\uFFFDb")}));
     EXPECT_EQ(split.text,
@@ -105,13 +109,13 @@ TEST_F(DocxTest, ScanTotalsAndTheOutputBoxDisplay) {
     for (int i = 1; i <= 45; ++i) xml += QStringLiteral("<w:t>w%1</w:t>").arg(i);
     TextRunPieces pieces;
     qint64 total = 2000000;  // a big document: pieces are shown
-    EXPECT_EQ(ScanTextRuns(run, xml.toUtf8(), pieces, total, true), 45);
+    EXPECT_EQ(Cut(xml.toUtf8(), pieces, total, true), 45);
     EXPECT_EQ(total, 9 * 2 + 36 * 3);
     EXPECT_EQ(ui.OutputText(), "w20\r\nw40\r\n");
     // A small document shows nothing.
     ui.OutputReplace(QString());
     total = 1024000;
-    ScanTextRuns(run, xml.toUtf8(), pieces, total, true);
+    Cut(xml.toUtf8(), pieces, total, true);
     EXPECT_TRUE(ui.OutputText().isEmpty());
 }
 
@@ -122,17 +126,17 @@ TEST_F(DocxTest, StopRequestDuringTheScan) {
     // Within the first 10 seconds: no question.
     run.blnStop = true;
     run.lngSecondsElapsed = 9;
-    EXPECT_EQ(ScanTextRuns(run, xml, pieces, total, false), 0);
+    EXPECT_EQ(Cut(xml, pieces, total, false), 0);
     EXPECT_TRUE(ui.shown.empty());
     // Later: the question; No goes on to the end.
     run.lngSecondsElapsed = 10;
     ui.Expect("Many different words have been found.", MsgResult::No);
-    EXPECT_EQ(ScanTextRuns(run, xml, pieces, total, false), 3);
+    EXPECT_EQ(Cut(xml, pieces, total, false), 3);
     EXPECT_FALSE(run.blnStop);
     EXPECT_EQ(ui.shown.back().title, "Stop");
     run.blnStop = true;
     ui.Expect("Do you really wish to stop?", MsgResult::Yes);
-    EXPECT_EQ(ScanTextRuns(run, xml, pieces, total, false), 0);
+    EXPECT_EQ(Cut(xml, pieces, total, false), 0);
     EXPECT_TRUE(run.blnStop);
 }
 
@@ -196,7 +200,7 @@ TEST_F(DocxTest, TheTextEndsALineAfterEachSentence) {
     const auto textOf = [this](const QByteArray& xml) {
         TextRunPieces pieces;
         qint64 total = 0;
-        ScanTextRuns(run, xml, pieces, total, false);
+        Cut(xml, pieces, total, false);
         return pieces.text;
     };
     EXPECT_EQ(textOf("<w:t>Hello </w:t><w:t>world.  </w:t><w:t>Next</w:t><w:t> one.</w:t>"
