@@ -187,11 +187,20 @@ qsizetype CopyUpToAmpersand(QByteArrayView content, qsizetype i, char*& out, uns
         if (_mm_movemask_epi8(chunk) != 0) high |= 0x80;
         const quint32 matches = MatchesOf(chunk, ampersand);
         if (matches != 0) {
-            // Only the bytes before the "&": those after it are still to be read.
-            const int k = qCountTrailingZeroBits(matches);
-            std::memmove(out, d + i, static_cast<size_t>(k));
-            out += k;
-            return i + k;
+            // Only the bytes before the "&" are kept; those after it are still to be read.
+            // The whole chunk is written when that passes no byte still to be read: the
+            // writing lags far enough behind, or goes to another buffer (there the
+            // difference is of no meaning, and at worst the bytes go one by one).
+            const qsizetype stop = i + qCountTrailingZeroBits(matches);
+            const quintptr lag =
+                reinterpret_cast<quintptr>(d + i) - reinterpret_cast<quintptr>(out);
+            if (lag >= quintptr(kChunk)) {
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(out), chunk);
+                out += stop - i;
+                return stop;
+            }
+            for (; i < stop; ++i) *out++ = d[i];
+            return i;
         }
         _mm_storeu_si128(reinterpret_cast<__m128i*>(out), chunk);
         out += kChunk;
