@@ -16,6 +16,13 @@ class CountingSink final : public WordSink {
         IncrementCounter(run_.lngTotalNumOccurrences);
         GetWords2(run_, word);
     }
+    // The same for a word of characters below 256 held one byte each (narrow_text.h), no
+    // longer than the run's longest word, when `admissible()` (the rest of the word rules)
+    // holds: a word the table holds passed them when it was added, and is counted at once.
+    template <typename Test>
+    void AcceptNarrow(const unsigned char* bytes, qsizetype size, char16_t* room, Test admissible) {
+        GetWords2(run_, bytes, size, room, admissible);
+    }
 
   private:
     RunState& run_;

@@ -1,6 +1,7 @@
 // The characters of the words of a table, each held once: words are appended to large blocks
 // that never move, so that a word's address stays valid until the arena is emptied. Each word
-// is preceded by its length, so that the address alone tells the word.
+// is preceded by its count (aligned for a qint32) and its length, so that the address alone
+// tells the word and where it is counted.
 #pragma once
 
 #include <QStringView>
@@ -15,11 +16,15 @@ class WordArena {
   public:
     // Code units per block; a longer word gets a block of its own.
     static constexpr qsizetype kBlockUnits = qsizetype{1} << 16;
-    // The length before each word takes this many code units.
+    // The length before each word takes this many code units, and the count before it as many.
     static constexpr qsizetype kLengthUnits = 2;
+    static constexpr qsizetype kHeaderUnits = 2 * kLengthUnits;
+    // Units left after the last word of a block, so that a word may be read in whole blocks
+    // past its end (narrow_text.h).
+    static constexpr qsizetype kRoomUnits = 16;
 
-    // A copy of `word` that stays put until Clear.
-    const char16_t* Intern(QStringView word);
+    // A copy of `word` that stays put until Clear, counted `frequency` times.
+    const char16_t* Intern(QStringView word, qint32 frequency = 0);
     // Frees every block.
     void Clear();
 
@@ -29,6 +34,11 @@ class WordArena {
         qint32 length;
         std::memcpy(&length, units - kLengthUnits, sizeof length);
         return length;
+    }
+
+    // The count of a word that Intern gave back.
+    static qint32* FrequencyOf(const char16_t* units) noexcept {
+        return reinterpret_cast<qint32*>(const_cast<char16_t*>(units - kHeaderUnits));
     }
 
   private:

@@ -59,9 +59,61 @@ constexpr quint64 kFinal = 0x8EBC6AF09C88C6E3ull;
     return static_cast<size_t>(Fold(Fold(a, kMultiplier) ^ b, kFinal));
 }
 
-inline quint32 TagOf(size_t hash) noexcept {
-    return static_cast<quint32>(static_cast<quint64>(hash) >> 32);
+// What the word table knows a word by: its hash (whose low half chooses the slot) and its
+// key. A word of 1 to 7 characters, all below 256 and none of them U+0000, is its own key: its
+// bytes, one per character, the first in the lowest byte, so that the top byte is 0. Any other
+// word's key is its hash with the top byte set: equal keys then mean equal words or, for such
+// a word, an equal hash.
+struct WordKey {
+    size_t hash = 0;
+    quint64 key = 0;
+};
+
+inline constexpr quint64 kLongKeyMark = 0xFF00000000000000ull;
+
+inline bool IsShortKey(quint64 key) noexcept {
+    return (key & kLongKeyMark) == 0;
 }
+
+// The hash of a short word, from its key alone.
+[[gnu::always_inline]] inline size_t HashOfShortKey(quint64 key, size_t characters) noexcept {
+    return static_cast<size_t>(Fold(kSeed ^ characters ^ key, kMultiplier));
+}
+
+// The hash of a word from its key alone: a short word's from its characters, another word's
+// low half kept in its key.
+inline size_t HashOfKey(quint64 key) noexcept {
+    if (!IsShortKey(key)) return static_cast<size_t>(key);
+    const size_t characters = key == 0 ? 0 : (71 - static_cast<size_t>(__builtin_clzll(key))) / 8;
+    return HashOfShortKey(key, characters);
+}
+
+// The key of a word whose characters all lie below 256 and are not U+0000, held one byte
+// each: a word of up to 8 characters (the usual case) is one number, up to 16 two. At least 8
+// bytes from `bytes` must be readable, past the word's end for a shorter word.
+[[gnu::always_inline]] inline WordKey KeyOfNarrow(const unsigned char* bytes,
+                                                  qsizetype size) noexcept {
+    const auto n = static_cast<size_t>(size);
+    if (n <= 8) {
+        // One product mixes the usual word well enough.
+        constexpr quint64 kBytes[9] = {0,          0xFF,         0xFFFF,         0xFFFFFF,
+                                       0xFFFFFFFF, 0xFFFFFFFFFF, 0xFFFFFFFFFFFF, 0xFFFFFFFFFFFFFF,
+                                       ~quint64{0}};
+        const quint64 x = Load8(bytes) & kBytes[n];
+        const size_t hash = HashOfShortKey(x, n);
+        return {hash, n < 8 ? x : hash | kLongKeyMark};
+    }
+    quint64 a = kSeed ^ n;
+    size_t i = 0;
+    for (; i + 16 < n; i += 8) a = Fold(a ^ Load8(bytes + i), kMultiplier);
+    const auto hash = static_cast<size_t>(
+        Fold(Fold(a ^ Load8(bytes + i), kMultiplier) ^ Load8(bytes + n - 8), kFinal));
+    return {hash, hash | kLongKeyMark};
+}
+
+// The key of any word: KeyOfNarrow of its characters when they all lie below 256 and none is
+// U+0000, else from HashUnits. A word's key is the same whichever form it comes in.
+WordKey KeyOfWord(const char16_t* units, qsizetype size);
 
 // Equal code units, `size` of them at both addresses.
 [[gnu::always_inline]] inline bool SameUnits(const char16_t* a, const char16_t* b,

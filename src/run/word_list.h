@@ -10,6 +10,7 @@
 #include "run/run_state.h"
 #include "run/word_table.h"
 #include "support/binary_search.h"
+#include "support/narrow_text.h"
 #include "support/ui.h"
 
 namespace lxt {
@@ -44,6 +45,32 @@ inline void GetWords2(RunState& run, QStringView word) {
         return;
     }
     AddMissingWord(run, probe);
+}
+// GetWords2, with the count of all occurrences, for a word of characters below 256 (none of
+// them U+0000) held one byte each with room after it (narrow_text.h), no longer than the
+// run's longest word, that counts when `admissible()`: a word the table holds passed that
+// test when it was added, and is found without widening it. `room` takes the word widened
+// when it is not known (its length and kNarrowRoom units more).
+template <typename Test>
+inline void GetWords2(RunState& run, const unsigned char* bytes, qsizetype size, char16_t* room,
+                      Test admissible) {
+    if (run.lngNumWords <= 0) [[unlikely]] {
+        if (!admissible()) return;
+        IncrementCounter(run.lngTotalNumOccurrences);
+        WidenNarrow(bytes, size, room);
+        GetWords2Admitting(run, QStringView(room, size));
+        return;
+    }
+    WordTable::NarrowProbe probe = WordTable::MakeProbe(bytes, size);
+    if (qint32* count = run.WordTable.FindCount(probe)) [[likely]] {
+        IncrementCounter(run.lngTotalNumOccurrences);
+        IncrementCounter(*count);
+        return;
+    }
+    if (!admissible()) return;
+    IncrementCounter(run.lngTotalNumOccurrences);
+    WidenNarrow(bytes, size, room);
+    AddMissingWord(run, probe.Widened(room));
 }
 // Counts one occurrence, creating and showing the entry when the word is new.
 void AddWordToList(RunState& run, QStringView word);

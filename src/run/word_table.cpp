@@ -13,9 +13,6 @@ namespace lxt {
 
 namespace {
 
-using word_hash::HashUnits;
-using word_hash::TagOf;
-
 // The first number of slots, and the most words per four slots before they grow by half.
 constexpr size_t kFirstSlots = 1024;
 constexpr size_t kMaxLoadQuarters = 3;
@@ -133,14 +130,14 @@ void WordTable::ReserveSlot() {
     auto old = std::move(slots_);
     const size_t capacity = old.empty() ? kFirstSlots : old.size() + old.size() / 2;
     slots_.assign(capacity, Slot{});
-    // The tags choose the new places: the words' characters are not read again.
+    // The keys choose the new places: the words' characters are not read again.
     for (const Slot& slot : old) {
         if (slot.units != nullptr) PlaceSlot(slot);
     }
 }
 
 void WordTable::PlaceSlot(const Slot& slot) {
-    size_t i = Home(slot.tag);
+    size_t i = Home(word_hash::HashOfKey(slot.key));
     while (slots_[i].units != nullptr) i = After(i);
     slots_[i] = slot;
 }
@@ -148,7 +145,7 @@ void WordTable::PlaceSlot(const Slot& slot) {
 void WordTable::Insert(const Probe& probe) {
     if (sealed_) Unseal();
     ReserveSlot();
-    const Slot slot{arena_.Intern(probe.word), TagOf(probe.hash), 1};
+    const Slot slot{probe.key.key, arena_.Intern(probe.word, 1)};
     if (probe.slotsSeen == slots_.size() && slots_[probe.freeSlot].units == nullptr) {
         slots_[probe.freeSlot] = slot;  // where the look-up found the word missing
     } else {
@@ -168,7 +165,8 @@ void WordTable::Unseal() {
     for (qint32 i = 1; i <= count; ++i) {
         const WordEntry& e = entries[size_t(i)];
         ReserveSlot();
-        PlaceSlot({e.units, TagOf(HashUnits(e.units, e.Size())), e.frequency});
+        *WordArena::FrequencyOf(e.units) = e.frequency;
+        PlaceSlot({word_hash::KeyOfWord(e.units, e.Size()).key, e.units});
         ++count_;
     }
 }
@@ -181,7 +179,7 @@ void WordTable::EntriesFromSlots() {
         if (slot.units == nullptr) continue;
         WordEntry& e = entries_.emplace_back();
         e.units = slot.units;
-        e.frequency = slot.frequency;
+        e.frequency = *WordArena::FrequencyOf(slot.units);
         e.included = true;
     }
     slots_ = {};
@@ -245,7 +243,7 @@ qint32 WordTable::SortByWord() {
         for (qint32 i = 1; i <= count; ++i) {
             if (i + kFetchDistance <= count)
                 __builtin_prefetch(entries_[size_t(i + kFetchDistance)].units -
-                                   WordArena::kLengthUnits);
+                                   WordArena::kHeaderUnits);
             keys.push_back(MakePrefixKey(entries_[size_t(i)].Word(), i, narrow_));
         }
         SortPrefixKeys(keys, [this, &equalWords](const PrefixKey& a, const PrefixKey& b) {

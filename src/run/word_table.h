@@ -1,9 +1,9 @@
 // The table of different words met in a run. While words are counted it is a hash table
-// whose slots hold each word's count beside its hash and the address of its characters,
-// which are kept once in an arena. Sealing (SealWordTable, word_list.h) turns it into
-// entries indexed from 1 (index 0 exists and is never used) in ordinal order of the words;
-// sorting and listing work on those. Its capacity, as the windows and tests see it, grows by
-// 500 slots at a time.
+// whose slots hold each word's key (a short word's own characters, word_hash.h) and the
+// address of its characters, which are kept once in an arena with its count before them. Sealing
+// (SealWordTable, word_list.h) turns it into entries indexed from 1 (index 0 exists and is never
+// used) in ordinal order of the words; sorting and listing work on those. Its capacity, as the
+// windows and tests see it, grows by 500 slots at a time.
 #pragma once
 
 #include <QStringView>
@@ -12,6 +12,7 @@
 #include "run/word_arena.h"
 #include "run/word_entry.h"
 #include "run/word_hash.h"
+#include "support/narrow_text.h"
 
 namespace lxt {
 
@@ -19,14 +20,30 @@ class WordTable {
   public:
     static constexpr qint32 kGrowth = 500;
 
-    // A word being counted, with its hash worked out once for the look-up and the insertion.
+    // A word being counted, with its key worked out once for the look-up and the insertion.
     struct Probe {
         QStringView word;
-        size_t hash = 0;
+        word_hash::WordKey key;
         // Where a look-up that missed stopped: the free slot the word would take, while the
         // slots number `slotsSeen`.
         size_t freeSlot = 0;
         size_t slotsSeen = 0;
+    };
+
+    // A word of characters below 256, none of them U+0000, held one byte each (bytes and room
+    // after them as narrow_text.h asks), for the look-up alone: a miss goes on as a Probe of
+    // the word widened.
+    struct NarrowProbe {
+        const unsigned char* bytes = nullptr;
+        qsizetype size = 0;
+        word_hash::WordKey key;
+        size_t freeSlot = 0;
+        size_t slotsSeen = 0;
+
+        // The probe of the same word as the code units at `units`, where the look-up stopped.
+        Probe Widened(const char16_t* units) const {
+            return {QStringView(units, size), key, freeSlot, slotsSeen};
+        }
     };
 
     WordTable();
@@ -44,33 +61,28 @@ class WordTable {
     // The number of different words held.
     qint32 Count() const { return count_; }
 
-    static Probe MakeProbe(QStringView word) noexcept {
-        return {word, word_hash::HashUnits(word.utf16(), word.size())};
+    static Probe MakeProbe(QStringView word) {
+        return {word, word_hash::KeyOfWord(word.utf16(), word.size())};
+    }
+    static NarrowProbe MakeProbe(const unsigned char* bytes, qsizetype size) noexcept {
+        return {bytes, size, word_hash::KeyOfNarrow(bytes, size)};
     }
     // The count of the probe's word, or null when the table does not hold it. A sealed table
-    // goes back to counting first. A word held costs its slot and one read of its characters.
+    // goes back to counting first. A short word held costs its slot alone, another word its
+    // slot and one read of its characters.
     qint32* FindCount(Probe& probe) {
-        if (sealed_) [[unlikely]] {
-            Unseal();
-        }
-        if (slots_.empty()) return nullptr;
-        const quint32 tag = word_hash::TagOf(probe.hash);
-        const qsizetype size = probe.word.size();
-        const char16_t* units = probe.word.utf16();
-        for (size_t i = Home(tag);; i = After(i)) {
-            Slot& slot = slots_[i];
-            if (slot.units == nullptr) {
-                probe.freeSlot = i;
-                probe.slotsSeen = slots_.size();
-                return nullptr;
-            }
-            if (slot.tag == tag && WordArena::LengthOf(slot.units) == size &&
-                word_hash::SameUnits(slot.units, units, size)) {
-                return &slot.frequency;
-            }
-        }
+        return Find(probe, [&probe](const char16_t* units) {
+            return WordArena::LengthOf(units) == probe.word.size() &&
+                   word_hash::SameUnits(units, probe.word.utf16(), probe.word.size());
+        });
     }
     qint32* FindCount(QStringView word);
+    qint32* FindCount(NarrowProbe& probe) {
+        return Find(probe, [&probe](const char16_t* units) {
+            return WordArena::LengthOf(units) == probe.size &&
+                   NarrowEqualsUnits(probe.bytes, units, probe.size);
+        });
+    }
     // Adds the probe's word, which the table does not hold, with the count 1.
     void Insert(const Probe& probe);
 
@@ -96,18 +108,40 @@ class WordTable {
 
   private:
     struct Slot {
-        const char16_t* units = nullptr;  // null: the slot is free
-        quint32 tag = 0;  // the high half of the word's hash, which also chooses the slot
-        qint32 frequency = 0;
+        quint64 key = 0;                  // the word's key (word_hash.h)
+        const char16_t* units = nullptr;  // the word in the arena, its count before it; null: free
     };
+
+    // The look-up of FindCount: `same` tells whether the word at the units of a slot whose key
+    // is the probe's, not a short word's, is the probe's word.
+    template <typename AnyProbe, typename Same>
+    qint32* Find(AnyProbe& probe, Same same) {
+        if (sealed_) [[unlikely]] {
+            Unseal();
+        }
+        if (slots_.empty()) return nullptr;
+        const quint64 key = probe.key.key;
+        const bool shortWord = word_hash::IsShortKey(key);
+        for (size_t i = Home(probe.key.hash);; i = After(i)) {
+            const Slot& slot = slots_[i];
+            if (slot.units == nullptr) {
+                probe.freeSlot = i;
+                probe.slotsSeen = slots_.size();
+                return nullptr;
+            }
+            if (slot.key == key && (shortWord || same(slot.units))) {
+                return WordArena::FrequencyOf(slot.units);
+            }
+        }
+    }
 
     // Makes room for one more word in the slots.
     void ReserveSlot();
     void PlaceSlot(const Slot& slot);
-    // The first slot to try for a tag: the tag scaled to the number of slots, so that the
+    // The first slot to try for a hash: its low half scaled to the number of slots, so that the
     // slots need not be a power of two and grow by half.
-    size_t Home(quint32 tag) const {
-        return static_cast<size_t>((quint64{tag} * slots_.size()) >> 32);
+    size_t Home(size_t hash) const {
+        return static_cast<size_t>((quint64{static_cast<quint32>(hash)} * slots_.size()) >> 32);
     }
     size_t After(size_t i) const { return i + 1 == slots_.size() ? 0 : i + 1; }
     // A sealed table back to counting: its entries become slots again.

@@ -24,8 +24,9 @@ constexpr unsigned char kFirstNonAscii = 128;
 }  // namespace
 
 PlainLineScanner::PlainLineScanner(const ScanOptions& options, bool caseSignificant)
-    : options_(options), caseSignificant_(caseSignificant), usable_(false) {
+    : caseSignificant_(caseSignificant), usable_(false) {
     usable_ = QuickScanRefusals(options, refused_);
+    refusedList_.fill(0);  // a control character: refused anyway
     for (char16_t u = 0; u < kFirstNonAscii; ++u) {
         if (refused_[u]) refusedList_[size_t(refusedCount_++)] = static_cast<char>(u);
     }
@@ -48,43 +49,63 @@ PlainLineScanner::PlainLineScanner(const ScanOptions& options, bool caseSignific
         }
     }
     hyphenIsWordChar_ = (word_[u'-'] & WordCharTable::kWordBit) != 0;
+    const bool counting = !options.readingWords;
+    rules_ = {options.dropFinalS && counting, !options.apostrophesAllowed && counting,
+              options.ignoreNoVowel, options.maxWordLength};
+    for (const char16_t c : u"IVXLCDMivxlcdm") roman_[c] = c != 0;
+    // The sentinel after a line: a character that may begin a word (with none, no word is
+    // ever found and the general way is as quick).
+    const auto start =
+        std::find_if(start_.begin(), start_.end(), [](unsigned char f) { return f != 0; });
+    if (start == start_.end())
+        usable_ = false;
+    else
+        wordStart_ = static_cast<unsigned char>(start - start_.begin());
     wide_.resize(size_t(kMaxCandidateLength + kBlock));
 }
 
 bool PlainLineScanner::Prepare(const unsigned char* p, qsizetype n, bool utf8) {
-    // Room after the blank for whole blocks of sixteen bytes read at the end of the line.
-    line_.resize(n + 1 + kBlock);
-    auto* out = reinterpret_cast<unsigned char*>(line_.data());
+    // Room after the blank for whole blocks of sixteen bytes read at the end of the line; the
+    // first byte of that room is the sentinel where a word may begin.
+    const auto room = static_cast<size_t>(n + 1 + kBlock);
+    if (line_.size() < room) line_.resize(std::max(room, 2 * line_.size()));
+    unsigned char* out = line_.data();
     qsizetype i = 0;
-    hasHyphen_ = false;
+    bool hyphen = false;
 #if defined(__SSE2__)
-    const __m128i hyphen = _mm_set1_epi8('-');
     // Sixteen ASCII bytes at a time, capitals folded on the way; a block that holds a byte
     // below 32 or from 128 on (a signed byte below 32), or a refused byte, is taken byte by
     // byte below.
     const __m128i blank = _mm_set1_epi8(static_cast<char>(kBlank));
     const __m128i beforeA = _mm_set1_epi8('A' - 1);
     const __m128i afterZ = _mm_set1_epi8('Z' + 1);
-    const __m128i caseBit = _mm_set1_epi8('a' - 'A');
-    const __m128i fold = caseSignificant_ ? _mm_setzero_si128() : _mm_set1_epi8(-1);
+    const __m128i caseBit =
+        caseSignificant_ ? _mm_setzero_si128() : _mm_set1_epi8(static_cast<char>('a' - 'A'));
+    const __m128i hyphens = _mm_set1_epi8('-');
+    const __m128i refused0 = _mm_set1_epi8(refusedList_[0]);
+    const __m128i refused1 = _mm_set1_epi8(refusedList_[1]);
+    __m128i seen = _mm_setzero_si128();  // the hyphens met
     const auto block = [&](qsizetype at) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + at));
         __m128i bad = _mm_cmplt_epi8(v, blank);
-        for (int k = 0; k < refusedCount_; ++k) {
+        // The usual scan refuses one or two bytes; unused places hold a control character.
+        bad = _mm_or_si128(bad,
+                           _mm_or_si128(_mm_cmpeq_epi8(v, refused0), _mm_cmpeq_epi8(v, refused1)));
+        for (int k = 2; k < refusedCount_; ++k) {
             bad = _mm_or_si128(bad, _mm_cmpeq_epi8(v, _mm_set1_epi8(refusedList_[size_t(k)])));
         }
         if (_mm_movemask_epi8(bad) != 0) return false;
-        hasHyphen_ |= _mm_movemask_epi8(_mm_cmpeq_epi8(v, hyphen)) != 0;
+        seen = _mm_or_si128(seen, _mm_cmpeq_epi8(v, hyphens));
         const __m128i capital =
             _mm_and_si128(_mm_cmpgt_epi8(v, beforeA), _mm_cmplt_epi8(v, afterZ));
-        const __m128i folded =
-            _mm_or_si128(v, _mm_and_si128(_mm_and_si128(capital, fold), caseBit));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + at), folded);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + at),
+                         _mm_or_si128(v, _mm_and_si128(capital, caseBit)));
         return true;
     };
     while (i + kBlock <= n && block(i)) i += kBlock;
     // The last bytes as one block that overlaps the ones before, when all were ASCII.
     if (i + kBlock > n && i >= kBlock && i < n && block(n - kBlock)) i = n;
+    hyphen = _mm_movemask_epi8(seen) != 0;
 #endif
     // Byte by byte from the first block that was not plain ASCII: the characters below 256,
     // from one byte (Windows-1252) or from a two-byte sequence (UTF-8).
@@ -97,18 +118,20 @@ bool PlainLineScanner::Prepare(const unsigned char* p, qsizetype n, bool utf8) {
         }
         const unsigned char folded = fold_[c];
         if (folded == 0) return false;
-        hasHyphen_ |= folded == '-';
+        hyphen |= folded == '-';
         out[o++] = folded;
     }
+    hasHyphen_ = hyphen;
     size_ = o + 1;
     std::memset(out + o, kBlank, size_t(1 + kBlock));
+    out[size_] = wordStart_;
     return true;
 }
 
 // Each "--" from the third character on becomes two blanks, except in "<!--" and "-->",
 // searching on after each pair as ScanLine's own spacing does.
 void PlainLineScanner::SpaceDoubleHyphens() {
-    char* d = line_.data();
+    auto* d = reinterpret_cast<char*>(line_.data());
     const qsizetype n = size_;
     const char* end = d + n;
     const char* at = static_cast<const char*>(std::memchr(d, '-', size_t(n)));

@@ -3,8 +3,9 @@
 // no C1 character, no no-break space), in Windows-1252 or UTF-8, in which no marked span
 // can begin and no entity is decoded. Such a line is case-folded into one byte per
 // character (ASCII sixteen bytes at a time) and scanned as bytes with the word-character
-// tables of the scan; each accepted word is widened to UTF-16 for the sink. The words are
-// those ScanLine finds in the decoded, trimmed and case-folded line.
+// tables of the scan, the word rules applied to the bytes; each accepted word goes to the sink
+// as bytes when the sink takes them, else widened to UTF-16. The words are those ScanLine
+// finds in the decoded, trimmed and case-folded line.
 #pragma once
 
 #include <QByteArray>
@@ -20,12 +21,13 @@
 #include "scan/scan_options.h"
 #include "scan/scan_state.h"
 #include "scan/word_rules.h"
+#include "support/narrow_text.h"
 
 namespace lxt {
 
 class PlainLineScanner {
   public:
-    // `options` must outlive the scanner. `caseSignificant`: lines keep their case.
+    // `caseSignificant`: lines keep their case.
     PlainLineScanner(const ScanOptions& options, bool caseSignificant);
 
     enum class Outcome {
@@ -49,6 +51,14 @@ class PlainLineScanner {
     // yield for every two or three words instead of one for each candidate.
     static constexpr qsizetype kBytesPerYield = 16;
 
+    // The word rules in force, as the scan of a line keeps them at hand.
+    struct Rules {
+        bool dropFinalS;     // a final "s" goes (counting)
+        bool contractions;   // contraction parts are dropped (counting, no apostrophes)
+        bool ignoreNoVowel;  // words without a vowel or y are dropped
+        int maxWordLength;
+    };
+
     // Trims the line and prepares it when it takes the quick way (Scanned), or tells why not.
     Outcome PrepareLine(QByteArrayView bytes, bool utf8, const ScanState& state);
     // Copies the trimmed line into line_, case-folded, one byte per character, with the
@@ -57,9 +67,27 @@ class PlainLineScanner {
     void SpaceDoubleHyphens();
     qsizetype WordRun(const unsigned char* b, qsizetype limit) const;
     unsigned VowelFlag(const unsigned char* b, qsizetype length) const;
-    static void Widen(const unsigned char* from, qsizetype length, char16_t* to);
+    // The word rules and the acceptance of the raw candidate of `length` characters at `word`:
+    // the length of the word accepted (the rules only shorten a candidate), or 0. The few
+    // candidates that need the rules' full tests are widened into `wide` for them.
+    // The word rules that shorten a raw candidate of `length` characters at `word` (trailing
+    // hyphens, a final "s"), with the length test: the length of the word left (a prefix of
+    // the candidate), or 0 when it is too short or too long. A final "s" is tested in `wide`.
+    qsizetype TrimmedLength(const Rules& rules, const unsigned char* word, qsizetype length,
+                            char16_t* wide) const;
+    // The rest of the rules and the acceptance, for the word of `size` characters at `word`
+    // that TrimmedLength left: no contraction part, a vowel or y, not one character repeated,
+    // not a Roman numeral. The few words that need AcceptWord's full tests are widened into
+    // `wide` for it.
+    bool Admissible(const Rules& rules, const unsigned char* word, qsizetype size,
+                    char16_t* wide) const;
+    // Hands the word to the sink when it is admissible. A sink that takes bytes gets the word
+    // with the test, which it need not make for a word it already holds (only admissible
+    // words are ever held); any other sink gets admissible words, widened.
+    template <typename Sink, typename Test>
+    static void Deliver(Sink& sink, const unsigned char* word, qsizetype size, char16_t* wide,
+                        Test admissible);
 
-    const ScanOptions& options_;
     bool caseSignificant_;
     bool usable_;             // the scan's markers and context allow the quick way at all
     bool hyphenIsWordChar_;   // "--" must be turned into blanks
@@ -71,37 +99,18 @@ class PlainLineScanner {
     int refusedCount_ = 0;
     std::array<unsigned char, 256> word_{};   // word-character flags of the characters
     std::array<unsigned char, 256> start_{};  // whether a word may begin with the character
+    std::array<bool, 256> roman_{};           // the letters of Roman numerals, in either case
+    Rules rules_{};
     // The character (below 256) case-folded as the line is, or 0 when the quick way does not
     // take it.
     std::array<unsigned char, 256> fold_{};
     qsizetype untilYield_ = 0;  // bytes to scan before events may run again
-    QByteArray line_;           // the line prepared, with room for whole blocks after its end
-    qsizetype size_ = 0;        // its length, the blank appended included
+    // The line prepared, with room for whole blocks after its end (it only grows).
+    std::vector<unsigned char> line_;
+    unsigned char wordStart_ = 'a';  // the sentinel after the line: a byte that begins a word
+    qsizetype size_ = 0;             // its length, the blank appended included
     std::vector<char16_t> wide_;
 };
-
-namespace plain_scan {
-
-// AcceptWord for a candidate of characters below 256 (no blank among them), deciding the
-// usual word at once: 3 to maxLength characters, not one character repeated, and not written in
-// the letters of Roman numerals only (those few go to AcceptWord for its exceptions).
-inline bool AcceptsSingleBytes(QStringView candidate, int maxLength) {
-    const qsizetype n = candidate.size();
-    if (n <= 2 || n > maxLength) return false;
-    const char16_t* w = candidate.utf16();
-    // Most words have a letter outside IVXLCDM among their first few, and a second letter
-    // other than their first.
-    qsizetype i = 0;
-    constexpr quint64 kRoman[2] = {RomanMask(0), RomanMask(1)};
-    while (i < n && w[i] < 128 && ((kRoman[w[i] / 64] >> (w[i] % 64)) & 1) != 0) ++i;
-    if (i == n) return AcceptWord(candidate, maxLength);
-    if (w[1] != w[0]) return true;
-    qsizetype k = 2;
-    while (k < n && w[k] == w[0]) ++k;
-    return k < n;
-}
-
-}  // namespace plain_scan
 
 // The length of the run of word characters at b (at most `limit`). Runs of the small
 // letters a-z are taken sixteen at a time; the blocks may read past the blank that ends the
@@ -139,20 +148,49 @@ inline unsigned PlainLineScanner::VowelFlag(const unsigned char* b, qsizetype le
     return 0;
 }
 
-inline void PlainLineScanner::Widen(const unsigned char* from, qsizetype length, char16_t* to) {
-    qsizetype k = 0;
-#if defined(__SSE2__)
-    // Whole blocks (the line has room after its end, the buffer after the longest word).
-    for (; k < length; k += kBlock) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + k));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + k),
-                         _mm_unpacklo_epi8(v, _mm_setzero_si128()));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + k + 8),
-                         _mm_unpackhi_epi8(v, _mm_setzero_si128()));
+inline qsizetype PlainLineScanner::TrimmedLength(const Rules& rules, const unsigned char* word,
+                                                 qsizetype length, char16_t* wide) const {
+    qsizetype n = length;
+    while (n > 0 && word[n - 1] == '-') --n;
+    // Only a final "s" may go.
+    if (rules.dropFinalS && n > 2 && word[n - 1] == 's') {
+        WidenNarrow(word, n, wide);
+        n = DropFinalS(QStringView(wide, n)).size();
     }
-#else
-    for (; k < length; ++k) to[k] = from[k];
-#endif
+    // Words shorter than 3 characters are never counted.
+    return n <= 2 || n > rules.maxWordLength ? 0 : n;
+}
+
+inline bool PlainLineScanner::Admissible(const Rules& rules, const unsigned char* word,
+                                         qsizetype size, char16_t* wide) const {
+    if (rules.contractions && IsContractionEnding(word, size)) return false;
+    // The characters the rules took off the end are no vowels.
+    if (rules.ignoreNoVowel && VowelFlag(word, size) == 0) return false;
+    // Most words have a letter outside IVXLCDM among their first few, and a second letter
+    // other than their first.
+    if (roman_[word[0]]) {
+        qsizetype i = 1;
+        while (i < size && roman_[word[i]]) ++i;
+        if (i == size) {
+            WidenNarrow(word, size, wide);
+            return AcceptWord(QStringView(wide, size), rules.maxWordLength);
+        }
+    }
+    if (word[1] != word[0]) return true;
+    qsizetype k = 2;
+    while (k < size && word[k] == word[0]) ++k;
+    return k < size;
+}
+
+template <typename Sink, typename Test>
+inline void PlainLineScanner::Deliver(Sink& sink, const unsigned char* word, qsizetype size,
+                                      char16_t* wide, Test admissible) {
+    if constexpr (requires { sink.AcceptNarrow(word, size, wide, admissible); }) {
+        sink.AcceptNarrow(word, size, wide, admissible);
+    } else if (admissible()) {
+        WidenNarrow(word, size, wide);
+        sink.Accept(QStringView(wide, size));
+    }
 }
 
 template <typename Sink>
@@ -161,18 +199,16 @@ PlainLineScanner::Outcome PlainLineScanner::Scan(QByteArrayView bytes, bool utf8
     if (const Outcome prepared = PrepareLine(bytes, utf8, state); prepared != Outcome::Scanned)
         return prepared;
 
-    const auto* b = reinterpret_cast<const unsigned char*>(line_.constData());
+    const unsigned char* b = line_.data();
     const qsizetype n = size_;  // the blank appended included
     qsizetype pos = 0;
     qsizetype nextYield = untilYield_;  // counted on from the lines before
     char16_t* wide = wide_.data();
-    while (pos + 1 < n) {
-        if (start_[b[pos]] == 0) {
-            // Not where a word begins: on to the next character other than a blank.
-            ++pos;
-            while (pos < n && b[pos] == kBlank) ++pos;
-            continue;
-        }
+    const Rules rules = rules_;
+    for (;;) {
+        // On to where a word may begin; the sentinel after the line's blank stops the search.
+        while (start_[b[pos]] == 0) ++pos;
+        if (pos + 1 >= n) break;
         const qsizetype length =
             WordRun(b + pos, std::min<qsizetype>(n - pos, kMaxCandidateLength));
         const unsigned char* word = b + pos;
@@ -180,12 +216,10 @@ PlainLineScanner::Outcome PlainLineScanner::Scan(QByteArrayView bytes, bool utf8
         // The rules never lengthen a candidate: one of two characters or fewer is rejected
         // as it stands.
         if (length > 2) {
-            Widen(word, length, wide);
-            const QStringView candidate =
-                ApplyWordRules(QStringView(wide, length),
-                               options_.ignoreNoVowel ? VowelFlag(word, length) : 0u, options_);
-            if (plain_scan::AcceptsSingleBytes(candidate, options_.maxWordLength))
-                sink.Accept(candidate);
+            if (const qsizetype size = TrimmedLength(rules, word, length, wide); size > 0) {
+                Deliver(sink, word, size, wide,
+                        [&] { return Admissible(rules, word, size, wide); });
+            }
         }
         if (pos >= nextYield) {
             events.LetEventsRun();

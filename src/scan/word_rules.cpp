@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <vector>
 
 #if defined(__SSE2__)
@@ -109,6 +110,23 @@ std::vector<std::array<bool, 128>> EndingStartsByLength() {
     return starts;
 }
 const std::vector<std::array<bool, 128>> kEndingStartsByLength = EndingStartsByLength();
+
+// The endings of 3 to 8 characters as numbers: their bytes, the first in the lowest byte, the
+// rest zero; in order. The endings are small letters a-z.
+std::vector<quint64> NarrowEndings() {
+    std::vector<quint64> numbers;
+    for (size_t n = 3; n < kEndingsByLength.size() && n <= 8; ++n) {
+        for (QStringView ending : kEndingsByLength[n]) {
+            quint64 number = 0;
+            for (qsizetype i = ending.size() - 1; i >= 0; --i)
+                number = number << 8 | ending[i].unicode();
+            numbers.push_back(number);
+        }
+    }
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+const std::vector<quint64> kNarrowEndings = NarrowEndings();
 
 // True when `text` lower-cased character by character equals `lower`.
 bool LowerEquals(QStringView text, QStringView lower) {
@@ -218,6 +236,16 @@ bool IsContractionPart(QStringView candidate) {
         if (LowerEquals(candidate, ending)) return true;
     }
     return false;
+}
+
+bool IsStemEnding(const unsigned char* bytes, qsizetype size) {
+    if (size > kLongestStem || size > 8) return false;
+    quint64 number;
+    std::memcpy(&number, bytes, sizeof number);
+    const quint64 mask = size == 8 ? ~quint64{0} : (quint64{1} << (8 * size)) - 1;
+    // Setting 0x20 in each byte lower-cases A-Z and turns no other byte into a small letter.
+    number = (number | 0x2020202020202020ull) & mask;
+    return std::binary_search(kNarrowEndings.begin(), kNarrowEndings.end(), number);
 }
 
 QStringView ExtractWord(QStringView line, qsizetype& scanPosition, const ScanOptions& options) {

@@ -65,6 +65,16 @@ inline bool MayBeContractionPart(QStringView candidate) {
     return last >= 128 || ((kMasks[last / 64] >> (last % 64)) & 1) != 0;
 }
 
+// IsContractionPart for a candidate of 3 characters or more below 256, held one byte each
+// with at least 8 bytes readable from `bytes`.
+bool IsStemEnding(const unsigned char* bytes, qsizetype size);
+inline bool IsContractionEnding(const unsigned char* bytes, qsizetype size) {
+    const unsigned char last = bytes[size - 1];
+    constexpr quint64 kMasks[2] = {StemEndingMask(0), StemEndingMask(1)};
+    // The endings are written in ASCII letters; most candidates end in none that ends a stem.
+    return last < 128 && ((kMasks[last / 64] >> (last % 64)) & 1) != 0 && IsStemEnding(bytes, size);
+}
+
 // The rules that shorten or empty a raw candidate (a maximal run of word characters):
 // trailing hyphens, final "s", contraction parts, no vowel. `flags` are the word-character
 // flags of its characters or-ed together (WordCharTable).

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "support/binary_search.h"
+#include "support/narrow_text.h"
 
 using namespace Qt::StringLiterals;
 
@@ -68,6 +69,68 @@ TEST(WordTableSort, OrdinalOrderWithLongSharedPrefixesAndHighUnits) {
         ASSERT_NE(table.FindCount(last), nullptr);
         EXPECT_EQ(*table.FindCount(last), lastFrequency);
         EXPECT_EQ(table.FindCount(u"unterschiedq"_s), nullptr);  // no q among the letters
+    }
+}
+
+// A word is known by the same key whether it comes as code units or, when its characters are
+// below 256, as one byte each: short words (their own key) and longer ones, at the boundary
+// of eight characters, with Latin-1 letters, U+0000 or wider characters; also after the slots
+// have grown several times and after the table was sealed and counts again.
+TEST(WordTableLookUp, AWordIsFoundWhicheverFormItComesIn) {
+    std::vector<QString> words = {u"abc"_s,
+                                  u"abcdefg"_s,
+                                  u"abcdefgh"_s,
+                                  u"abcdefghi"_s,
+                                  u"\u00e9t\u00e9"_s,
+                                  u"na\u00efve\u00ff"_s,
+                                  u"ab"_s + QChar(0) + u"c"_s,
+                                  u"\u0436\u0443\u043a"_s,
+                                  u"unterschiedlichkeiten"_s};
+    QRandomGenerator random(7);
+    for (int n = 0; n < 5000; ++n) {
+        QString w;
+        const int size = 3 + static_cast<int>(random.bounded(15));
+        for (int i = 0; i < size; ++i) w += QChar(u'a' + random.bounded(26));
+        words.push_back(w);
+    }
+    std::sort(words.begin(), words.end());
+    words.erase(std::unique(words.begin(), words.end()), words.end());
+    // The bytes of a word below 256 with room after them, or nothing.
+    const auto narrow = [](const QString& w) {
+        std::vector<unsigned char> bytes(size_t(w.size() + kNarrowRoom), 'z');
+        for (qsizetype i = 0; i < w.size(); ++i) {
+            if (w[i].unicode() > 0xFF || w[i].unicode() == 0) return std::vector<unsigned char>{};
+            bytes[size_t(i)] = static_cast<unsigned char>(w[i].unicode());
+        }
+        return bytes;
+    };
+    WordTable table;
+    for (const QString& w : words) {
+        WordTable::Probe probe = WordTable::MakeProbe(w);
+        ASSERT_EQ(table.FindCount(probe), nullptr) << w.toStdString();
+        table.Insert(probe);
+    }
+    for (int round = 0; round < 2; ++round) {
+        for (const QString& w : words) {
+            qint32* count = table.FindCount(w);
+            ASSERT_NE(count, nullptr) << w.toStdString();
+            EXPECT_EQ(*count, round + 1);
+            std::vector<unsigned char> bytes = narrow(w);
+            if (!bytes.empty()) {
+                WordTable::NarrowProbe probe = WordTable::MakeProbe(bytes.data(), w.size());
+                ASSERT_EQ(table.FindCount(probe), count) << w.toStdString();
+                // One character less or more is another word.
+                probe = WordTable::MakeProbe(bytes.data(), w.size() - 1);
+                const qint32* shorter = table.FindCount(probe);
+                EXPECT_TRUE(shorter == nullptr || table.FindCount(w.chopped(1)) == shorter);
+                bytes[size_t(w.size())] = '!';
+                probe = WordTable::MakeProbe(bytes.data(), w.size() + 1);
+                EXPECT_EQ(table.FindCount(probe), nullptr) << w.toStdString();
+            }
+            ++*count;
+        }
+        // Sealed, then counting again: the words come back from their entries.
+        EXPECT_EQ(table.SortByWord(), static_cast<qint32>(words.size()));
     }
 }
 
