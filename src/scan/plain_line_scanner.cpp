@@ -70,12 +70,13 @@ bool PlainLineScanner::Prepare(const unsigned char* p, qsizetype n, bool utf8) {
     const auto room = static_cast<size_t>(n + 1 + kBlock);
     if (line_.size() < room) line_.resize(std::max(room, 2 * line_.size()));
     unsigned char* out = line_.data();
-    qsizetype i = 0;
+    qsizetype i = 0;  // in the line's bytes
+    qsizetype o = 0;  // in the line prepared
     bool hyphen = false;
 #if defined(__SSE2__)
-    // Sixteen ASCII bytes at a time, capitals folded on the way; a block that holds a byte
-    // below 32 or from 128 on (a signed byte below 32), or a refused byte, is taken byte by
-    // byte below.
+    // Sixteen ASCII bytes at a time, capitals folded on the way. A byte below 32 or from 128
+    // on (a signed byte below 32), or a refused byte, is taken on its own below, and the blocks
+    // go on after it.
     const __m128i blank = _mm_set1_epi8(static_cast<char>(kBlank));
     const __m128i beforeA = _mm_set1_epi8('A' - 1);
     const __m128i afterZ = _mm_set1_epi8('Z' + 1);
@@ -85,8 +86,9 @@ bool PlainLineScanner::Prepare(const unsigned char* p, qsizetype n, bool utf8) {
     const __m128i refused0 = _mm_set1_epi8(refusedList_[0]);
     const __m128i refused1 = _mm_set1_epi8(refusedList_[1]);
     __m128i seen = _mm_setzero_si128();  // the hyphens met
-    const auto block = [&](qsizetype at) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + at));
+    // The block at p + from folded, and the mask of its bytes to be taken on their own.
+    const auto block = [&](qsizetype from, __m128i& folded) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + from));
         __m128i bad = _mm_cmplt_epi8(v, blank);
         // The usual scan refuses one or two bytes; unused places hold a control character.
         bad = _mm_or_si128(bad,
@@ -94,23 +96,38 @@ bool PlainLineScanner::Prepare(const unsigned char* p, qsizetype n, bool utf8) {
         for (int k = 2; k < refusedCount_; ++k) {
             bad = _mm_or_si128(bad, _mm_cmpeq_epi8(v, _mm_set1_epi8(refusedList_[size_t(k)])));
         }
-        if (_mm_movemask_epi8(bad) != 0) return false;
         seen = _mm_or_si128(seen, _mm_cmpeq_epi8(v, hyphens));
         const __m128i capital =
             _mm_and_si128(_mm_cmpgt_epi8(v, beforeA), _mm_cmplt_epi8(v, afterZ));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + at),
-                         _mm_or_si128(v, _mm_and_si128(capital, caseBit)));
-        return true;
+        folded = _mm_or_si128(v, _mm_and_si128(capital, caseBit));
+        return unsigned(_mm_movemask_epi8(bad));
     };
-    while (i + kBlock <= n && block(i)) i += kBlock;
-    // The last bytes as one block that overlaps the ones before, when all were ASCII.
-    if (i + kBlock > n && i >= kBlock && i < n && block(n - kBlock)) i = n;
-    hyphen = _mm_movemask_epi8(seen) != 0;
+    const auto store = [&](qsizetype to, __m128i folded) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + to), folded);
+    };
 #endif
-    // Byte by byte from the first block that was not plain ASCII: the characters below 256,
-    // from one byte (Windows-1252) or from a two-byte sequence (UTF-8).
-    qsizetype o = i;
     while (i < n) {
+#if defined(__SSE2__)
+        __m128i block16;
+        if (i + kBlock <= n) {
+            // The bytes before the first one to be taken on its own are done; those after it
+            // are written again.
+            const unsigned own = block(i, block16);
+            store(o, block16);
+            const qsizetype done = own == 0 ? kBlock : __builtin_ctz(own);
+            i += done;
+            o += done;
+            if (own == 0) continue;
+        } else if (i == o && i >= kBlock && block(n - kBlock, block16) == 0) {
+            // The last bytes as one block that overlaps the ones before, when every character
+            // so far was one byte and those of the block are ASCII.
+            store(n - kBlock, block16);
+            i = o = n;
+            break;
+        }
+#endif
+        // One character below 256, from one byte (Windows-1252) or from a two-byte sequence
+        // (UTF-8).
         unsigned c = p[i++];
         if (utf8 && c >= kFirstNonAscii) {
             if ((c != 0xC2 && c != 0xC3) || i >= n || (p[i] & 0xC0) != 0x80) return false;
@@ -121,6 +138,9 @@ bool PlainLineScanner::Prepare(const unsigned char* p, qsizetype n, bool utf8) {
         hyphen |= folded == '-';
         out[o++] = folded;
     }
+#if defined(__SSE2__)
+    hyphen |= _mm_movemask_epi8(seen) != 0;
+#endif
     hasHyphen_ = hyphen;
     size_ = o + 1;
     std::memset(out + o, kBlank, size_t(1 + kBlock));
