@@ -15,6 +15,7 @@
 #include "support/message_numbers.h"
 #include "support/native_file_name.h"
 #include "support/private_temp_folder.h"
+#include "support/str_proc.h"
 
 namespace lxt::cli {
 
@@ -197,10 +198,25 @@ void ConsoleUi::SetElapsedTimerEnabled(bool enabled) {
 }
 
 QString ConsoleUi::Label(UiLabel label) const {
+    const NumberCaption& pending = numberCaptions_[static_cast<size_t>(label)];
+    if (pending.prefix != nullptr) {
+        return QString::fromLatin1(pending.prefix) + GroupedNumber(pending.number);
+    }
     return labels_[static_cast<size_t>(label)];
 }
 
+void ConsoleUi::SetLabelNumber(UiLabel label, const char* prefix, qint64 number) {
+    if (label == UiLabel::TotalNumOccurrences) {
+        Ui::SetLabelNumber(label, prefix, number);  // the progress bar's label is drawn at once
+        return;
+    }
+    numberCaptions_[static_cast<size_t>(label)] = {prefix, number};
+}
+
 void ConsoleUi::SetLabel(UiLabel label, const QString& caption) {
+    // The twirler turns once per listed line; the counter has no place that shows it.
+    if (label == UiLabel::Twirler) return;
+    numberCaptions_[static_cast<size_t>(label)] = {};
     QString& shown = labels_[static_cast<size_t>(label)];
     const bool changed = shown != caption;
     shown = caption;

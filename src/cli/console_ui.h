@@ -35,6 +35,7 @@ class ConsoleUi : public Ui {
     void DoEvents() override;
 
     void SetLabel(UiLabel label, const QString& caption) override;
+    void SetLabelNumber(UiLabel label, const char* prefix, qint64 number) override;
     void SetProgressBarLook(bool bar) override;
     std::optional<QString> ClipboardText() override { return clipboard_; }
     void SetElapsedTimerEnabled(bool enabled) override;
@@ -73,6 +74,14 @@ class ConsoleUi : public Ui {
     std::map<QString, QString> shownNames_;
     // The captions by label (UiLabel::SizeOfClipboardContents is the last).
     std::array<QString, static_cast<size_t>(UiLabel::SizeOfClipboardContents) + 1> labels_;
+    // A caption given as a prefix and a number, written when the label is asked for (the
+    // count of words found changes every ten words, and nothing shows it meanwhile).
+    struct NumberCaption {
+        const char* prefix = nullptr;  // null: labels_ holds the caption
+        qint64 number = 0;
+    };
+    std::array<NumberCaption, static_cast<size_t>(UiLabel::SizeOfClipboardContents) + 1>
+        numberCaptions_;
     QStringList reported_;
     bool settingsRefused_ = false;
     bool barLook_ = false;

@@ -237,6 +237,10 @@ int RunCount(const QStringList& arguments, StandardOutput& out) {
         listed += piece.size();
         if (screen) out.Write(UnixUtf8(piece));
     };
+    target.screenLineBytes = [&listed, &out, screen](QByteArrayView lines) {
+        listed += lines.size();
+        if (screen) out.Write(lines);
+    };
 
     // A docx document is always scanned as UTF-8, which allowing only 7-bit ASCII excludes:
     // the run is refused as in the windows, where choosing a docx ticks the UTF-8 box.

@@ -13,7 +13,7 @@ constexpr char kStandardOutputName[] = "standard output";
 
 }  // namespace
 
-void StandardOutput::Write(const QByteArray& bytes) {
+void StandardOutput::Write(QByteArrayView bytes) {
     if (error_ != 0 || bytes.isEmpty()) return;
     errno = 0;
     const size_t size = static_cast<size_t>(bytes.size());

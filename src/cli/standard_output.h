@@ -15,7 +15,8 @@ class StandardOutput {
     explicit StandardOutput(std::FILE* stream = stdout) : stream_(stream) {}
 
     // Writes `bytes`; after a failure nothing more is written.
-    void Write(const QByteArray& bytes);
+    void Write(QByteArrayView bytes);
+    void Write(const QByteArray& bytes) { Write(QByteArrayView(bytes)); }
     void Write(const QString& text) { Write(text.toUtf8()); }
     // Flushes what is buffered; true when everything written so far has been delivered.
     bool Flush();

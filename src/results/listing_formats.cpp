@@ -273,13 +273,21 @@ QStringView GatherLine(LineChars& line, QStringView word, const RunState& run, q
 }
 
 // The bytes of `text` in UTF-8 (utf8) or Windows-1252 appended to `out`; ASCII, the usual
-// case, is copied unit by unit.
+// case, is narrowed unit by unit in one pass.
 void AppendEncoded(QByteArray& out, QStringView text, bool utf8) {
     const qsizetype at = out.size();
-    out.resize(at + text.size());
+    const qsizetype n = text.size();
+    const char16_t* units = text.utf16();
+    char16_t all = 0;
+    for (qsizetype k = 0; k < n; ++k) all |= units[k];
+    out.resize(at + n);
     char* dst = out.data() + at;
-    for (qsizetype k = 0; k < text.size(); ++k) {
-        const char16_t u = text[k].unicode();
+    if (all < 0x80) {
+        for (qsizetype k = 0; k < n; ++k) dst[k] = static_cast<char>(units[k]);
+        return;
+    }
+    for (qsizetype k = 0; k < n; ++k) {
+        const char16_t u = units[k];
         if (u < 0x80) {
             dst[k] = static_cast<char>(u);
         } else if (!utf8) {
@@ -301,10 +309,18 @@ void AppendLine(QString& out, const RunState& run, qint32 i, const LineStyle& st
 }
 
 void AppendLineBytes(QByteArray& out, const RunState& run, qint32 i, const LineStyle& style,
-                     bool utf8) {
+                     bool utf8, QStringView lineEnd) {
     const QStringView word = BareWord(run, i);
-    LineChars line(LineRoom(word, style));
-    AppendEncoded(out, GatherLine(line, word, run, i, style), utf8);
+    LineChars line(LineRoom(word, style) + lineEnd.size());
+    const QStringView gathered = GatherLine(line, word, run, i, style);
+    if (lineEnd.isEmpty()) {
+        AppendEncoded(out, gathered, utf8);
+        return;
+    }
+    // The line end follows the line's characters (leading blanks of the word-only format are
+    // left out of the view, never trailing ones), so that the two are encoded at once.
+    line.Add(lineEnd);
+    AppendEncoded(out, QStringView(gathered.data(), gathered.size() + lineEnd.size()), utf8);
 }
 
 void AppendTextBytes(QByteArray& out, QStringView text, bool utf8) {

@@ -62,9 +62,10 @@ QString WordField(const RunState& run, qint32 i, const LineStyle& style);
 QString BuildLine(const RunState& run, qint32 i, const LineStyle& style);
 // BuildLine's line appended to `out` (no temporary strings).
 void AppendLine(QString& out, const RunState& run, qint32 i, const LineStyle& style);
-// The same line appended to `out` as bytes, in UTF-8 (utf8) or else Windows-1252.
+// The same line, followed by `lineEnd`, appended to `out` as bytes, in UTF-8 (utf8) or else
+// Windows-1252.
 void AppendLineBytes(QByteArray& out, const RunState& run, qint32 i, const LineStyle& style,
-                     bool utf8);
+                     bool utf8, QStringView lineEnd = {});
 // `text` appended to `out` as bytes, encoded as AppendLineBytes encodes a line.
 void AppendTextBytes(QByteArray& out, QStringView text, bool utf8);
 

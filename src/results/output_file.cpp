@@ -50,6 +50,7 @@ FileError WriteError(const QFile& file) {
 
 // True when every included word is written in characters that Windows-1252 has.
 bool ListedWordsFitWin1252(const RunState& run) {
+    if (run.WordTable.AllAscii()) return true;
     for (qint32 i = 1; i <= run.lngNumWords; ++i) {
         const WordEntry& entry = run.WordTable[i];
         if (!entry.included) continue;
@@ -96,8 +97,9 @@ bool AskOverwrite(RunState& run, bool& writing) {
     return true;
 }
 
-// The file phase. Returns false when an error was reported.
-bool WriteOutputFile(RunState& run, const ListingTarget& target) {
+// The file phase. Returns false when an error was reported. `ctx` is the file's listing
+// context; it keeps the file's lines when the screen phase can show them as they are.
+bool WriteOutputFile(RunState& run, ListingContext& ctx) {
     run.ui.OutputReplace(QString::fromUtf16(kWritingOutputFile));
     QFile file;
     if (!OpenFile(file, run.settings.txbFile[1], QIODevice::WriteOnly | QIODevice::Truncate)) {
@@ -105,10 +107,16 @@ bool WriteOutputFile(RunState& run, const ListingTarget& target) {
         ReportError(run, e.number, e.description, kProcedure);
         return false;
     }
-    ListingContext ctx(run, target);
     ctx.blnWritingOutputFile = true;
     ctx.file = &file;
     ctx.fileUtf8 = !ListedWordsFitWin1252(run);
+    // A sink of plain UTF-8 lines gets the file's lines again when they are the same: the
+    // same layout (no commas, not the word list joined by ", ") and the same bytes (UTF-8,
+    // or only ASCII words).
+    ctx.keepFileLines = ctx.target.screenLineBytes && !ctx.target.limitOutputBox &&
+                        run.settings.chkOutputWithCommas == 0 &&
+                        DisplayFormatOf(run) != kFormatWordsWithCommas &&
+                        (ctx.fileUtf8 || run.WordTable.AllAscii());
     const QString delimiter =
         QString::fromUtf16(run.settings.chkOutputWithCommas != 0 ? kHintCommas : kHintSpaces);
     const QString hints = QString::fromUtf16(kHintQuote) + QString::fromUtf16(kHintDelimited) +
@@ -154,7 +162,8 @@ void ListWordsOnce(RunState& run, const ListingTarget& target) {
         if (!AskOverwrite(run, writing)) return;
     }
 
-    if (writing && !WriteOutputFile(run, target)) return;
+    ListingContext fileCtx(run, target);
+    if (writing && !WriteOutputFile(run, fileCtx)) return;
 
     run.ui.OutputReplace(QString());
     if (run.blnStop) {
@@ -165,7 +174,12 @@ void ListWordsOnce(RunState& run, const ListingTarget& target) {
     // The screen phase.
     ListingContext ctx(run, target);
     run.eventPump.Restart();
-    RunChosenListing(ctx);
+    if (run.blnOutputFileWritten && fileCtx.keepFileLines) {
+        ReplayFileLines(ctx, fileCtx);
+    } else {
+        RunChosenListing(ctx);
+    }
+    fileCtx.keptFileBytes = {};
     if (run.blnStop) {
         ScreenFlushHeld(ctx);
         ScreenAppend(ctx, kCrLf + QString::fromUtf16(kListingStopped) + kCrLf);

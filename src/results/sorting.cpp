@@ -214,8 +214,11 @@ void ComputeWordStatistics(RunState& run) {
         ++run.lngNumWordsIncluded;
         run.lngNumOccurrences += e.frequency;
         run.lngMaxFrequency = std::max(run.lngMaxFrequency, e.frequency);
-        run.intMaxWordLengthFound =
-            std::max(run.intMaxWordLengthFound, static_cast<int>(CharacterCount(e.Word())));
+        // A word has at most as many characters as code units: only a longer one is counted.
+        if (e.Size() > run.intMaxWordLengthFound) {
+            run.intMaxWordLengthFound =
+                std::max(run.intMaxWordLengthFound, static_cast<int>(CharacterCount(e.Word())));
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #include "results/word_listing.h"
 
 #include <QIODevice>
+#include <cstring>
 #include <new>
 
 #include "run/event_pump.h"
@@ -20,6 +21,9 @@ constexpr qsizetype kFileChunk = 1 << 18;
 // A sink without the output box's limit takes the lines in pieces of about this many
 // characters.
 constexpr qsizetype kSinkPiece = 1 << 15;
+
+// The line break of lines handed over as bytes.
+constexpr char16_t kPlainLineBreak[] = u"\n";
 
 // Error number and description of a lack of memory in a listing.
 const QString kOutOfMemory = QStringLiteral("Out of memory");
@@ -63,9 +67,24 @@ void ReportBoxFull(ListingContext& ctx, const QString& procedure) {
     CaretToStart(ctx);
 }
 
+// True when the screen phase's lines go to the sink as bytes: UTF-8 with plain line breaks.
+bool LinesAsBytes(const ListingContext& ctx) {
+    return !ctx.blnWritingOutputFile && ctx.target.screenLineBytes && !ctx.target.limitOutputBox &&
+           ctx.style.format != kFormatWordsWithCommas;
+}
+
+// Hands the lines gathered as bytes to the sink.
+void SendLineBytes(ListingContext& ctx) {
+    if (ctx.screenBytes.isEmpty()) return;
+    ctx.sinkLength += ctx.screenBytes.size();
+    ctx.target.screenLineBytes(ctx.screenBytes);
+    ctx.screenBytes.resize(0);  // the buffer stays for the next lines
+}
+
 // True when the lines gathered are to go to the screen now: kLinesPerBatch at a time, or
 // in large pieces for a sink that the box's limit does not bind.
 bool BatchDue(const ListingContext& ctx, qint32 count, const QString& strOutput) {
+    if (LinesAsBytes(ctx)) return ctx.screenBytes.size() >= kSinkPiece;
     if (ctx.target.screenSink && !ctx.target.limitOutputBox) {
         return strOutput.size() >= kSinkPiece;
     }
@@ -79,6 +98,7 @@ bool AddBatch(ListingContext& ctx, QString& strOutput, const QString& procedure)
         return false;
     }
     if (!strOutput.isEmpty()) ScreenAppend(ctx, strOutput);
+    SendLineBytes(ctx);
     CaretToStart(ctx);
     strOutput.resize(0);  // the buffer stays for the next batch
     return true;
@@ -93,16 +113,36 @@ inline void FetchAhead(const void* address) {
 #endif
 }
 
-// The entries of the frequency order lie anywhere in the table: while the line of
-// `current` is built, the next word's characters and the entry after it are fetched.
-void FetchAheadOfFrequencyOrder(const WordTable& table, qint32 current) {
-    const WordEntry& next = table[table[current].next];
-    FetchAhead(next.units);
-    FetchAhead(&table[next.next]);
-}
-
-// How many entries ahead the alphabetical listing fetches a word's characters.
+// How many entries ahead the listings fetch a word's characters.
 constexpr qint32 kFetchDistance = 8;
+
+// The entries of the frequency order lie anywhere in the table, and their words anywhere in
+// memory: a second walk along the order runs kFetchDistance entries ahead of the listing and
+// fetches each word's characters and the entry after it.
+class FrequencyOrderFetcher {
+  public:
+    explicit FrequencyOrderFetcher(const WordTable& table) : table_(table) {}
+    // Called with each listed entry in turn, from the first.
+    void Listing(qint32 current, qint32 step) {
+        if (step == 1) {
+            ahead_ = current;
+            for (qint32 k = 0; k < kFetchDistance && ahead_ != 0; ++k) Advance();
+        } else if (ahead_ != 0) {
+            Advance();
+        }
+    }
+
+  private:
+    void Advance() {
+        ahead_ = table_[ahead_].next;
+        if (ahead_ == 0) return;
+        const WordEntry& e = table_[ahead_];
+        FetchAhead(e.units);
+        FetchAhead(&table_[e.next]);
+    }
+    const WordTable& table_;
+    qint32 ahead_ = 0;
+};
 
 struct ProcedureNames {
     const QString& a;
@@ -145,6 +185,7 @@ ListingEnd RunListing(ListingContext& ctx, const ProcedureNames& names, bool yie
             }
             ScreenAppend(ctx, strOutput);
         }
+        SendLineBytes(ctx);
         CaretToStart(ctx);
         if (ctx.blnWritingOutputFile && !FlushFileBytes(ctx)) return ListingEnd::FileFailed;
         return run.blnStop ? ListingEnd::Stopped : ListingEnd::Completed;
@@ -192,6 +233,12 @@ bool FlushFileBytes(ListingContext& ctx) {
         ctx.fileFailed = true;
         return false;
     }
+    if (ctx.keepFileLines) {
+        ctx.keptFileBytes.push_back(std::move(ctx.fileBytes));
+        ctx.fileBytes = QByteArray();
+        ctx.fileBytes.reserve(kFileChunk + kFileChunk / 4);  // grown once, not line by line
+        return true;
+    }
     ctx.fileBytes.resize(0);  // the buffer stays for the next bytes
     return true;
 }
@@ -206,15 +253,16 @@ void DisplayNextLine(ListingContext& ctx, qint32 lngI, QString& strOutput) {
     const int format = ctx.style.format;
     if (lngI == 0 && format == kFormatWordsWithCommas) return;  // format 9 has no header
     if (ctx.blnWritingOutputFile) {
-        // The line is encoded straight into the file's pending bytes.
-        AppendLineBytes(ctx.fileBytes, ctx.run, lngI, ctx.style, ctx.fileUtf8);
+        // The line and what follows it are encoded straight into the file's pending bytes.
+        QStringView lineEnd = kCrLf;
         if (format == kFormatWordsWithCommas) {
             ++ctx.wordsDelivered;
-            if (ctx.wordsDelivered < ctx.run.lngNumWordsIncluded) {
-                AppendTextBytes(ctx.fileBytes, kWordSeparator, ctx.fileUtf8);
-            }
-        } else {
-            AppendTextBytes(ctx.fileBytes, kCrLf, ctx.fileUtf8);
+            lineEnd = ctx.wordsDelivered < ctx.run.lngNumWordsIncluded ? QStringView(kWordSeparator)
+                                                                       : QStringView();
+        }
+        AppendLineBytes(ctx.fileBytes, ctx.run, lngI, ctx.style, ctx.fileUtf8, lineEnd);
+        if (lngI == 0 && ctx.keepFileLines && ctx.keptFileBytes.empty()) {
+            ctx.keptLinesStart = ctx.fileBytes.size();
         }
         if (ctx.fileBytes.size() >= kFileChunk) FlushFileBytes(ctx);
         return;
@@ -223,6 +271,8 @@ void DisplayNextLine(ListingContext& ctx, qint32 lngI, QString& strOutput) {
         QString line = BuildLine(ctx.run, lngI, ctx.style);
         line += kCrLf;
         ScreenAppend(ctx, line);
+    } else if (LinesAsBytes(ctx)) {
+        AppendLineBytes(ctx.screenBytes, ctx.run, lngI, ctx.style, true, kPlainLineBreak);
     } else {
         AppendLine(strOutput, ctx.run, lngI, ctx.style);
         if (format == kFormatWordsWithCommas) {
@@ -232,6 +282,64 @@ void DisplayNextLine(ListingContext& ctx, qint32 lngI, QString& strOutput) {
         }
     }
     ctx.run.ui.SetLabel(UiLabel::Twirler, TwirlerArrow(lngI));
+}
+
+namespace {
+
+// Copies the bytes from `begin` to `end` to `out` but for each CR that a LF follows, and gives
+// the number of bytes copied. Eight bytes at a time where they hold no CR.
+qsizetype WithoutCrBeforeLf(const char* begin, const char* end, char* out) {
+    constexpr quint64 kOnes = 0x0101010101010101u;
+    constexpr quint64 kHighs = 0x8080808080808080u;
+    constexpr quint64 kCrs = kOnes * '\r';
+    char* const start = out;
+    const char* in = begin;
+    while (in < end) {
+        if (end - in >= 8) {
+            quint64 block;
+            std::memcpy(&block, in, sizeof block);
+            const quint64 x = block ^ kCrs;  // a zero byte where a CR is
+            if (((x - kOnes) & ~x & kHighs) == 0) {
+                std::memcpy(out, in, sizeof block);
+                out += 8;
+                in += 8;
+                continue;
+            }
+        }
+        if (!(*in == '\r' && in + 1 < end && in[1] == '\n')) *out++ = *in;
+        ++in;
+    }
+    return out - start;
+}
+
+}  // namespace
+
+ListingEnd ReplayFileLines(ListingContext& ctx, const ListingContext& fileCtx) {
+    RunState& run = ctx.run;
+    QString header;
+    SetColumnWidths(ctx, header);
+    for (size_t c = 0; c < fileCtx.keptFileBytes.size() && !run.blnStop; ++c) {
+        const QByteArray& bytes = fileCtx.keptFileBytes[c];
+        const char* at = bytes.constData() + (c == 0 ? fileCtx.keptLinesStart : 0);
+        const char* const end = bytes.constData() + bytes.size();
+        while (at < end && !run.blnStop) {
+            // A piece of whole lines, its CR LF line breaks made plain.
+            const char* stop = end;
+            if (end - at > kSinkPiece) {
+                const void* lf = std::memchr(at + kSinkPiece, '\n', size_t(end - at - kSinkPiece));
+                stop = lf != nullptr ? static_cast<const char*>(lf) + 1 : end;
+            }
+            ctx.screenBytes.resize(stop - at);
+            const qsizetype kept = WithoutCrBeforeLf(at, stop, ctx.screenBytes.data());
+            ctx.screenBytes.truncate(kept);
+            SendLineBytes(ctx);
+            at = stop;
+            run.eventPump.Pump(run.ui);
+        }
+    }
+    CaretToStart(ctx);
+    if (run.settings.cboWordOrder != kWordOrderAlphabetical) BlankTwirler(run);
+    return run.blnStop ? ListingEnd::Stopped : ListingEnd::Completed;
 }
 
 ListingEnd ListWordsAlphabetically(ListingContext& ctx) {
@@ -251,13 +359,14 @@ ListingEnd ListWordsAlphabetically(ListingContext& ctx) {
 ListingEnd ListWordsByFrequency(ListingContext& ctx) {
     RunState& run = ctx.run;
     qint32 current = 0;
+    FrequencyOrderFetcher fetcher(run.WordTable);
     const ListingEnd end = RunListing(
         ctx, {kByFrequencyA, kByFrequencyB, kByFrequencyC}, false,
-        [&run, &current](qint32 step) {
+        [&run, &current, &fetcher](qint32 step) {
             if (step > run.lngNumWordsIncluded) return 0;
             current =
                 step == 1 ? run.lngFirstFreq : (current == 0 ? 0 : run.WordTable[current].next);
-            if (current != 0) FetchAheadOfFrequencyOrder(run.WordTable, current);
+            if (current != 0) fetcher.Listing(current, step);
             return current;
         },
         [](qint32) { return true; });

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <vector>
 
 #include "results/listing_formats.h"
 #include "run/word_list.h"
@@ -28,9 +29,13 @@ inline constexpr char16_t kBlankTwirler[] = u" ";
 // the closing texts go to the sink instead, in the pieces the box would receive (CR LF line
 // breaks; the nothing-listed text too, ended by CR LF); limitOutputBox then applies the same
 // limit to what the sink received.
+// With screenLineBytes as well (and no limit), the lines themselves, but not the header,
+// go there instead, as UTF-8 with plain line breaks (LF), in pieces of whole lines; the
+// lines of format 9, which are joined by ", ", still go to screenSink.
 struct ListingTarget {
     bool limitOutputBox = true;
     std::function<void(const QString&)> screenSink;
+    std::function<void(QByteArrayView)> screenLineBytes;
 };
 
 // How a listing ended.
@@ -53,9 +58,18 @@ struct ListingContext {
     bool fileFailed = false;
     qint32 wordsDelivered = 0;
 
-    // A sink's running length and the ", " held back from it (format 9 drops the last one).
+    // A sink's running length (characters, or bytes of lines) and the ", " held back from it
+    // (format 9 drops the last one).
     qsizetype sinkLength = 0;
     QString sinkHeld;
+    // Lines gathered for screenLineBytes.
+    QByteArray screenBytes;
+
+    // While keepFileLines: the file's bytes as they were written, in pieces, the lines of
+    // the words from keptLinesStart (in the first piece) on.
+    bool keepFileLines = false;
+    std::vector<QByteArray> keptFileBytes;
+    qsizetype keptLinesStart = 0;
 };
 
 // Screen helpers shared with the listing driver: append, length and caret of the screen.
@@ -71,6 +85,11 @@ void SetColumnWidths(ListingContext& ctx, QString& strOutput);
 // Builds the line of entry lngI (0 = header) and delivers it: to the file, to strOutput,
 // or (the header) straight to the screen; on screen the twirler turns.
 void DisplayNextLine(ListingContext& ctx, qint32 lngI, QString& strOutput);
+
+// The screen phase from the lines the file phase kept (`fileCtx`), when the screen's lines
+// are the file's bytes with plain line breaks: the header, then the kept lines to
+// screenLineBytes in pieces, with the same stop test between pieces.
+ListingEnd ReplayFileLines(ListingContext& ctx, const ListingContext& fileCtx);
 
 ListingEnd ListWordsAlphabetically(ListingContext& ctx);
 ListingEnd ListWordsByFrequency(ListingContext& ctx);

@@ -82,11 +82,12 @@ void AddNewWord(RunState& run, const WordTable::Probe& word) {
 
     if (run.lngNumWords % kWordsPerLabelRefresh == 0) {
         // The label gets its text before it shows, never the text of an earlier run.
-        run.ui.SetLabel(
-            UiLabel::NumberOfWords,
-            run.blnReadingWords
-                ? QString::fromUtf16(kCommonWordsReadCaption) + QString::number(run.lngNumWords)
-                : QString::fromLatin1(kWordsFoundSoFarPrefix) + GroupedNumber(run.lngNumWords));
+        if (run.blnReadingWords) {
+            run.ui.SetLabel(UiLabel::NumberOfWords, QString::fromUtf16(kCommonWordsReadCaption) +
+                                                        QString::number(run.lngNumWords));
+        } else {
+            run.ui.SetLabelNumber(UiLabel::NumberOfWords, kWordsFoundSoFarPrefix, run.lngNumWords);
+        }
         run.ui.SetLabelVisible(UiLabel::NumberOfWords, true);
     }
     ShowNewWord(run, word.word, false);

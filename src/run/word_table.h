@@ -99,8 +99,11 @@ class WordTable {
 
     // True when entries 1..Count() are in ordinal order of their words, each different.
     bool InOrdinalOrder() const { return sealed_ && ordinal_; }
-    // True when every word held is its own sort key.
-    bool KeysAreWords() const { return keysAreWords_; }
+    // True when every code unit of every word held is an ASCII character.
+    bool AllAscii() const { return ascii_; }
+    // True when every word held is its own sort key (worked out on the first question after
+    // a word was added).
+    bool KeysAreWords() const;
 
     // Seals the table: entries 1..Count() in ordinal order of the words, entries with equal
     // words merged (adding their frequencies), the hash slots freed. Gives back the count.
@@ -157,8 +160,12 @@ class WordTable {
     bool sealed_ = false;
     // Every code unit of every word held is below 256: eight bits of each order the words.
     bool narrow_ = true;
+    // Every code unit of every word held is below 128.
+    bool ascii_ = true;
     bool ordinal_ = false;
-    bool keysAreWords_ = true;
+    // Whether every word held is its own sort key, once keysKnown_.
+    mutable bool keysAreWords_ = true;
+    mutable bool keysKnown_ = true;
     // Notes what the flags above must know of a word added.
     void NoteWord(QStringView word);
 };

@@ -1,5 +1,7 @@
 #include "support/ui.h"
 
+#include "support/str_proc.h"
+
 namespace lxt {
 
 bool Ui::ShowWordFound(QStringView word, bool firstOfRun) {
@@ -23,6 +25,10 @@ bool Ui::ShowWordFound(QStringView word, bool firstOfRun) {
     OutputAppend(shown);
     OutputCaretToEnd();
     return true;
+}
+
+void Ui::SetLabelNumber(UiLabel label, const char* prefix, qint64 number) {
+    SetLabel(label, QString::fromLatin1(prefix) + GroupedNumber(number));
 }
 
 }  // namespace lxt

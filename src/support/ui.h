@@ -87,6 +87,9 @@ class Ui {
 
     // Labels and check boxes of the main window.
     virtual void SetLabel(UiLabel, const QString& /*caption*/) {}
+    // Sets a label to the Latin-1 `prefix` followed by `number` with its digits grouped
+    // (GroupedNumber). A Ui that shows the label only later may write the caption then.
+    virtual void SetLabelNumber(UiLabel label, const char* prefix, qint64 number);
     virtual void SetLabelVisible(UiLabel, bool /*visible*/) {}
     // true: lblTotalNumOccurrences becomes the progress bar (Courier New 10 pt bold, left);
     // false: its normal look (Arial 10 pt, right-aligned).
