@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <exception>
 #include <new>
+#include <utility>
 
 #include "input/docx_text_runs.h"
 #include "run/run_error.h"
@@ -16,7 +17,6 @@
 #include "support/native_file_name.h"
 #include "support/text_literals.h"
 #include "support/ui.h"
-#include "support/utf8.h"
 
 namespace lxt {
 
@@ -156,58 +156,21 @@ void RemoveDocument(Ui& ui, DocxState& docx, bool showMessages, bool keepFolder)
     }
 }
 
-QString ReadDocx(RunState& run, DocxState& docx, bool showMessages, QString& text, qint64& total,
-                 bool piecesOnly, bool keepFolder, bool showProgress) {
+QString ReadDocx(RunState& run, DocxState& docx, bool showMessages, QByteArray& text, qint64& total,
+                 bool keepFolder, bool showProgress) {
+    TextRunPieces pieces;
+    pieces.text = std::exchange(docx.document, QByteArray());
+    QString error;
     try {
-        text = DecodeUtf8(docx.document);
-        RemoveDocument(run.ui, docx, showMessages, keepFolder);
-        ScanTextRuns(run, text, 1, docx.strPieces, total, showProgress);
-        if (run.blnStop) {
-            docx.strPieces = QStringList{QString()};
-            return QString();
-        }
-        if (piecesOnly) {
-            text.clear();
-            return QString();
-        }
-        text = docx.strPieces.join(QString());
-        docx.strPieces = QStringList{QString()};
-        return QString();
+        ScanTextRuns(run, pieces, total, showProgress);
     } catch (const RunError& e) {
-        docx.strPieces = QStringList{QString()};
-        return e.description;
+        error = e.description;
     } catch (const std::bad_alloc&) {
-        docx.strPieces = QStringList{QString()};
-        return QStringLiteral("Out of memory");
+        error = QStringLiteral("Out of memory");
     }
-}
-
-QByteArray PiecesText(const QStringList& pieces, qsizetype first, qsizetype last) {
-    QByteArray text;
-    // The pieces are gathered and encoded a block at a time, not one by one.
-    constexpr qsizetype kBlock = 1 << 20;
-    QString block;
-    block.reserve(kBlock + 1024);
-    const auto encodeBlock = [&]() {
-        text += block.toUtf8();
-        block.clear();
-    };
-    for (qsizetype i = qMax<qsizetype>(first, 0); i <= last && i < pieces.size(); ++i) {
-        const QString& piece = pieces[i];
-        // Each piece is encoded on its own: halves of a pair split between two pieces must
-        // not join, so such pieces go into different blocks.
-        if (!block.isEmpty() && !piece.isEmpty() && block.back().isHighSurrogate() &&
-            piece.front().isLowSurrogate()) {
-            encodeBlock();
-        }
-        block += piece;
-        qsizetype end = piece.size();
-        while (end > 0 && piece[end - 1] == u' ') --end;
-        if (end > 0 && piece[end - 1] == u'.') block += kCrLf;
-        if (block.size() >= kBlock) encodeBlock();
-    }
-    if (!block.isEmpty()) encodeBlock();
-    return text;
+    RemoveDocument(run.ui, docx, showMessages, keepFolder);
+    text = error.isEmpty() && !run.blnStop ? std::move(pieces.text) : QByteArray();
+    return error;
 }
 
 }  // namespace lxt

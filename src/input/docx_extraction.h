@@ -7,11 +7,11 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 #include <QtGlobal>
 #include <memory>
 
 #include "input/docx_member.h"
+#include "input/docx_text_runs.h"
 #include "support/private_temp_folder.h"
 
 namespace lxt {
@@ -52,7 +52,6 @@ struct DocxState {
     QByteArray documentStamp;
     MemberExtraction documentRead = MemberExtraction::NotArchive;
     qint64 lngDocumentSize = 0;
-    QStringList strPieces{QString()};
     qint64 lngWarningSize = kDocxWarningSize;
     qint64 lngMaximumSize = kDocxMaximumSize;
 };
@@ -76,16 +75,11 @@ void ReleaseDocument(DocxState& docx);
 // showMessages a failure to remove it is shown.
 void RemoveDocument(Ui& ui, DocxState& docx, bool showMessages, bool keepFolder);
 
-// Decodes the document whole, lets it go and cuts it into pieces. With piecesOnly the pieces
-// stay in docx.strPieces and text is emptied; otherwise text gets all pieces joined. A stop
-// request empties the pieces. Returns the description of an error, or empty.
-QString ReadDocx(RunState& run, DocxState& docx, bool showMessages, QString& text, qint64& total,
-                 bool piecesOnly, bool keepFolder, bool showProgress);
-
-// The text of pieces first..last as the count reads it: each piece as it is, with CR LF
-// after a piece that, without its trailing blanks, ends with ".". It is UTF-8, so that no
-// character of the document is lost; each piece is encoded on its own.
-QByteArray PiecesText(const QStringList& pieces, qsizetype first, qsizetype last);
+// Cuts the document into pieces, lets it go and gives their text as the count reads it in
+// `text` (UTF-8, CR LF after each piece that ends a sentence). A stop request empties the
+// text. Returns the description of an error, or empty.
+QString ReadDocx(RunState& run, DocxState& docx, bool showMessages, QByteArray& text, qint64& total,
+                 bool keepFolder, bool showProgress);
 
 // Calls End on the docx state when it goes out of scope, whatever path left the scope.
 template <auto End>

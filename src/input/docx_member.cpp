@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "support/native_file_name.h"
+#include "support/page_prefault.h"
 
 namespace lxt {
 
@@ -51,6 +52,8 @@ std::optional<MemberExtraction> InflateWhole(zip_t* archive, zip_uint64_t index,
         libdeflate_alloc_decompressor());
     if (!decompressor) return std::nullopt;
     document.resize(static_cast<qsizetype>(stat.size));
+    // The document is written whole at once: its pages are mapped in one go.
+    PrefaultForWriting(document.data(), document.size());
     size_t inflated = 0;
     if (libdeflate_deflate_decompress(decompressor.get(), compressed.constData(),
                                       static_cast<size_t>(compressed.size()), document.data(),

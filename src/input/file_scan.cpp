@@ -9,7 +9,6 @@
 
 #include "input/counting_sink.h"
 #include "input/docx_extraction.h"
-#include "input/docx_piece_lines.h"
 #include "input/is_text_file.h"
 #include "input/text_line_reader.h"
 #include "run/progress_bar.h"
@@ -104,38 +103,8 @@ bool ConfirmStop(RunState& run) {
     return false;
 }
 
-// Tells when the progress bar's position changes as the characters read grow, without
-// computing the position for every line: the next count of characters that moves it is
-// found once per step.
-class ProgressBarSteps {
-  public:
-    explicit ProgressBarSteps(qint64 fileLength) : length_(fileLength) {}
-    // True when `read` characters put the bar at another position than the last drawn.
-    bool Moved(qint64 read) {
-        if (read < next_) return false;
-        const int p = ProgressBarPosition(read, length_);
-        // The smallest count above `read` at a later position (the position never falls as
-        // the count grows, and `read` + the length is at least one step further).
-        qint64 low = read;
-        qint64 high = read + std::max<qint64>(length_, 1);
-        while (high - low > 1) {
-            const qint64 middle = low + (high - low) / 2;
-            (ProgressBarPosition(middle, length_) > p ? high : low) = middle;
-        }
-        next_ = high;
-        const bool moved = p != shown_;
-        shown_ = p;
-        return moved;
-    }
-
-  private:
-    qint64 length_;
-    qint64 next_ = 0;
-    int shown_ = -1;
-};
-
 // The reading loop over the lines of `reader`.
-void ReadLines(RunState& run, LineSource& reader, const QString& extension, bool docxInput,
+void ReadLines(RunState& run, TextLineReader& reader, const QString& extension, bool docxInput,
                bool& utf8, qint64 fileLength, const ScanOptions& options) {
     Ui& ui = run.ui;
     const bool htmlFile = extension.contains(QStringLiteral("htm"));
@@ -145,7 +114,6 @@ void ReadLines(RunState& run, LineSource& reader, const QString& extension, bool
     qint64 charactersRead = 0;
     QString line;
     QByteArrayView bytes;
-    QByteArray lineBytes;  // a docx line's characters as UTF-8
     bool ended = false;
     CountingSink sink(run);
     ScanEvents events = ScanEventsOf(run);
@@ -153,47 +121,31 @@ void ReadLines(RunState& run, LineSource& reader, const QString& extension, bool
     PlainLineScanner plain(options, caseSignificant);
     Utf8LineScanner wide(options, caseSignificant);
     ProgressBarSteps bar(fileLength);
-    // A text file's lines come as bytes, which the usual line is scanned in; other sources
-    // hand over characters.
-    auto* const file = dynamic_cast<TextLineReader*>(&reader);
     for (;;) {
         run.eventPump.Pump(ui);
-        if (file != nullptr ? !file->ReadLineBytes(bytes, ended) : !reader.ReadLine(line, ended)) {
-            break;
-        }
+        if (!reader.ReadLineBytes(bytes, ended)) break;
         // One character per byte of the file, its line end included, whichever it is.
         charactersRead += reader.LastLineBytes() + reader.LastLineEndBytes();
         if (drawBar && bar.Moved(charactersRead)) {
             UpdateProgressBar(run, charactersRead, fileLength, 0);
         }
-        // The usual line is scanned where it lies; an HTML file's lines wait until its head
-        // has been looked for.
-        if (file != nullptr && (!htmlFile || headHandled)) {
-            const PlainLineScanner::Outcome outcome = plain.Scan(
-                bytes, file->CurrentEncoding() == LineEncoding::Utf8, state, sink, events);
+        // The usual line is scanned where it lies, in its bytes; an HTML file's lines wait
+        // until its head has been looked for. A docx's text is UTF-8 whose repairs are done:
+        // the quick way takes only characters below 256 and no C1 control, which those
+        // repairs leave as they are.
+        if (!htmlFile || headHandled) {
+            const bool utf8Line = reader.CurrentEncoding() == LineEncoding::Utf8;
+            const PlainLineScanner::Outcome outcome =
+                plain.Scan(bytes, utf8Line, state, sink, events);
             if (outcome == PlainLineScanner::Outcome::Empty) continue;
             // A UTF-8 line with characters beyond 255 may still take a quick way.
             if (outcome == PlainLineScanner::Outcome::Scanned ||
-                (!docxInput && utf8 && file->CurrentEncoding() == LineEncoding::Utf8 &&
-                 wide.Scan(bytes, state, sink, events))) {
+                (!docxInput && utf8 && utf8Line && wide.Scan(bytes, state, sink, events))) {
                 if (run.blnStop && ConfirmStop(run)) break;
                 continue;
             }
         }
-        if (file == nullptr && docxInput) {
-            // A docx's lines come as characters. The usual one is scanned the quick way from
-            // its UTF-8 bytes: that way takes only characters below 256 and no C1 control,
-            // which the repairs of UTF-8 text leave as they are.
-            lineBytes = line.toUtf8();
-            const PlainLineScanner::Outcome outcome =
-                plain.Scan(lineBytes, true, state, sink, events);
-            if (outcome == PlainLineScanner::Outcome::Empty) continue;
-            if (outcome == PlainLineScanner::Outcome::Scanned) {
-                if (run.blnStop && ConfirmStop(run)) break;
-                continue;
-            }
-        }
-        if (file != nullptr) file->DecodeLine(bytes, line);
+        reader.DecodeLine(bytes, line);
         if (htmlFile && !headHandled &&
             line.contains(QStringLiteral("<!DOCTYPE"), Qt::CaseInsensitive) &&
             line.contains(QStringLiteral("HTML"), Qt::CaseInsensitive)) {
@@ -266,7 +218,7 @@ void ClearOutputBox(RunState& run) {
     run.blnWordsGot = false;
 }
 
-QString SkipHtmlHead(const QString& line, LineSource& reader, bool& utf8) {
+QString SkipHtmlHead(const QString& line, TextLineReader& reader, bool& utf8) {
     QString current = line;
     bool ended = false;
     for (;;) {
@@ -390,7 +342,7 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
     std::optional<TemporaryFolderGuard> folderGuard;
     if (docx.blnDocx) folderGuard.emplace(docx);
     try {
-        std::unique_ptr<LineSource> reader;
+        std::unique_ptr<TextLineReader> reader;
         if (docx.blnDocx) {
             ui.OutputReplace(Latin(kProcessing) + kCrLf + kCrLf);
             const qint32 result =
@@ -401,10 +353,10 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
             }
             fileLength = result;
             SetTotalNumOccurrencesForFileProgressBar(run);
-            QString text;
+            QByteArray text;
             qint64 total = result;
             ui.SetCheckBoxVisible(UiCheckBox::SuppressWords, false);
-            const QString error = ReadDocx(run, docx, true, text, total, true, true, true);
+            const QString error = ReadDocx(run, docx, true, text, total, true, true);
             ui.SetCheckBoxVisible(UiCheckBox::SuppressWords, true);
             if (!error.isEmpty()) {
                 ui.MsgBox(error + QStringLiteral(" when processing ") + kCrLf + input,
@@ -413,16 +365,16 @@ bool DoItFromFile(RunState& run, DocxState& docx, WordTableStart start) {
             }
             if (run.blnStop) return EndBeforeReading(run, suppress);
             ui.OutputReplace(QString());
-            // The lines are read straight from the pieces: their text never goes to a file.
-            DocxTextLines lines = LinesOfPieces(std::exchange(docx.strPieces, {QString()}));
-            fileLength = lines.bytes;
+            // The pieces' text is read from memory as a UTF-8 text file would be read: it
+            // never goes to a file.
+            fileLength = text.size();
             ui.SetLabel(UiLabel::XmlSize, QStringLiteral("Text: ") + SizeText(fileLength));
             quint8 firstControl = 32;
             qint32 position = 0;
             double percentage = 0;
             run.intTextKind =
                 TextTest(input, kSampleSize, firstControl, position, 1.0, percentage, utf8, true);
-            reader = std::move(lines.lines);
+            reader = std::make_unique<TextLineReader>(std::move(text), LineEncoding::Utf8);
         } else {
             reader = std::make_unique<TextLineReader>(
                 input, utf8 ? LineEncoding::Utf8 : LineEncoding::Win1252);

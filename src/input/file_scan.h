@@ -16,7 +16,7 @@ inline constexpr char kLargeInputTitle[] = "Large input file";
 
 struct RunState;
 struct DocxState;
-class LineSource;
+class TextLineReader;
 
 // Above this input size without an output file the user is advised to name one.
 inline constexpr qint64 kLargeInputSize = 204800;
@@ -44,7 +44,7 @@ void ClearOutputBox(RunState& run);
 // Reads on from `reader` until the end of the HTML head and gives back what follows
 // "</HEAD>" on its line (empty at the end of the file). A UTF-8 charset declaration on the
 // way sets utf8.
-QString SkipHtmlHead(const QString& line, LineSource& reader, bool& utf8);
+QString SkipHtmlHead(const QString& line, TextLineReader& reader, bool& utf8);
 
 // Whether a file scan starts a new count or adds its words to those already in the table
 // (several files counted as one text).

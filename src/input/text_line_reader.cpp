@@ -1,8 +1,8 @@
 #include "input/text_line_reader.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <cerrno>
+#include <utility>
 
 #include "run/run_error.h"
 #include "support/error_numbers.h"
@@ -38,16 +38,18 @@ TextLineReader::TextLineReader(const QString& path, Encoding encoding)
     }
 }
 
-TextLineReader::TextLineReader(const QByteArray& text, Encoding encoding)
-    : device_(std::make_unique<QBuffer>()), encoding_(encoding) {
-    auto* buffer = static_cast<QBuffer*>(device_.get());
-    buffer->setData(text);
-    buffer->open(QIODevice::ReadOnly);
-}
+TextLineReader::TextLineReader(QByteArray text, Encoding encoding)
+    : text_(std::move(text)), encoding_(encoding) {}
 
 bool TextLineReader::Refill() {
-    block_ = device_->read(kBlockSize);
     pos_ = 0;
+    if (device_ == nullptr) {
+        block_ = QByteArrayView(text_).sliced(textPos_, qMin(kBlockSize, text_.size() - textPos_));
+        textPos_ += block_.size();
+        return !block_.isEmpty();
+    }
+    blockRead_ = device_->read(kBlockSize);
+    block_ = blockRead_;
     const auto* file = qobject_cast<const QFileDevice*>(device_.get());
     if (block_.isEmpty() && file != nullptr && file->error() != QFileDevice::NoError) {
         throw RunError{kErrDeviceIo, QStringLiteral("Device I/O error")};

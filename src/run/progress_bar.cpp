@@ -1,5 +1,6 @@
 #include "run/progress_bar.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "run/run_state.h"
@@ -42,6 +43,22 @@ int UpdateProgressBar(RunState& run, qint64 lngI, qint64 lngN, qint64 lngMinN) {
     const int p = ProgressBarPosition(lngI, lngN);
     run.ui.SetLabel(UiLabel::TotalNumOccurrences, ProgressBarText(p));
     return p;
+}
+
+bool ProgressBarSteps::MovedAt(qint64 done) {
+    const int p = ProgressBarPosition(done, length_);
+    // The smallest count above `done` at a later position (the position never falls as the
+    // count grows, and `done` + the length is at least one step further).
+    qint64 low = done;
+    qint64 high = done + std::max<qint64>(length_, 1);
+    while (high - low > 1) {
+        const qint64 middle = low + (high - low) / 2;
+        (ProgressBarPosition(middle, length_) > p ? high : low) = middle;
+    }
+    next_ = high;
+    const bool moved = p != shown_;
+    shown_ = p;
+    return moved;
 }
 
 void RestoreTotalLabel(RunState& run) {

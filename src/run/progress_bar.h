@@ -26,4 +26,23 @@ int UpdateProgressBar(RunState& run, qint64 lngI, qint64 lngN, qint64 lngMinN);
 // Gives lblTotalNumOccurrences back its normal look with an empty caption.
 void RestoreTotalLabel(RunState& run);
 
+// Tells when the bar's position changes as the count done grows, without computing the
+// position at every step of the work: the next count that moves it is found once per step.
+class ProgressBarSteps {
+  public:
+    explicit ProgressBarSteps(qint64 length) : length_(length) {}
+    // True when `done` of the length puts the bar at another position than the last drawn.
+    bool Moved(qint64 done) {
+        if (done < next_) return false;
+        return MovedAt(done);
+    }
+
+  private:
+    bool MovedAt(qint64 done);
+
+    qint64 length_;
+    qint64 next_ = 0;
+    int shown_ = -1;
+};
+
 }  // namespace lxt

@@ -26,6 +26,24 @@ QByteArray DocumentOfSize(qint64 size) {
     return head + QByteArray(size - head.size() - tail.size(), ' ') + tail;
 }
 
+// The pieces of a scan, one by one (without the line ends after sentences).
+QStringList PieceList(const TextRunPieces& pieces) {
+    QStringList list;
+    for (size_t k = 0; k < pieces.starts.size(); ++k) {
+        const qsizetype end =
+            k + 1 < pieces.starts.size() ? pieces.starts[k + 1] : pieces.text.size();
+        list.append(QString::fromUtf8(pieces.text.mid(pieces.starts[k], end - pieces.starts[k])));
+    }
+    return list;
+}
+
+TextRunPieces OneByOne() {
+    TextRunPieces pieces;
+    pieces.sentenceLines = false;
+    pieces.keepStarts = true;
+    return pieces;
+}
+
 class DocxTest : public ::testing::Test {
   protected:
     TempDir dir;
@@ -37,11 +55,16 @@ class DocxTest : public ::testing::Test {
         return PrepareDocx(run, docx, path, QString::fromLatin1(kTemporaryFolderTag), askChecksum,
                            askSize, QStringLiteral("docx"));
     }
+    // Cuts the document `xml` into `pieces`.
+    qint32 Cut(const QByteArray& xml, TextRunPieces& pieces, qint64& total, bool showProgress) {
+        pieces.text = xml;
+        return ScanTextRuns(run, pieces, total, showProgress);
+    }
     QStringList Pieces(const QString& xml) {
-        QStringList pieces;
+        TextRunPieces pieces = OneByOne();
         qint64 total = 0;
-        ScanTextRuns(run, xml, 1, pieces, total, false);
-        return pieces;
+        Cut(xml.toUtf8(), pieces, total, false);
+        return PieceList(pieces);
     }
 };
 
@@ -64,6 +87,18 @@ TEST_F(DocxTest, TextRunsAndTheirPieces) {
     // a C1 control character goes; other letters stay.
     EXPECT_EQ(Pieces(QString::fromUtf8("<w:t>café it\u2019s a\u2014b \u010D\u0085x жук</w:t>")),
               QStringList{QString::fromUtf8("café it's a -- b cx жук")});
+    // Bytes that are not UTF-8 are read as the whole document would be: a sequence cut short
+    // by a tag is one U+FFFD, and its halves in two runs never join in the text.
+    TextRunPieces split = OneByOne();
+    qint64 total = 0;
+    Cut("<w:t>a\xE2\x80</w:t><w:t>\x99"
+        "b</w:t>",
+        split, total, false);
+    EXPECT_EQ(PieceList(split),
+              (QStringList{QStringLiteral("a\uFFFD"), QStringLiteral("\uFFFDb")}));
+    EXPECT_EQ(split.text,
+              "a\xEF\xBF\xBD\xEF\xBF\xBD"
+              "b");
     // An end tag before the next start tag ends the scan; so does a missing end tag.
     EXPECT_TRUE(Pieces("</w:t><w:t>x</w:t>").isEmpty());
     EXPECT_EQ(Pieces("<w:t>x</w:t><w:t>y"), QStringList{"x"});
@@ -72,36 +107,36 @@ TEST_F(DocxTest, TextRunsAndTheirPieces) {
 TEST_F(DocxTest, ScanTotalsAndTheOutputBoxDisplay) {
     QString xml;
     for (int i = 1; i <= 45; ++i) xml += QStringLiteral("<w:t>w%1</w:t>").arg(i);
-    QStringList pieces;
+    TextRunPieces pieces;
     qint64 total = 2000000;  // a big document: pieces are shown
-    EXPECT_EQ(ScanTextRuns(run, xml, 1, pieces, total, true), 45);
+    EXPECT_EQ(Cut(xml.toUtf8(), pieces, total, true), 45);
     EXPECT_EQ(total, 9 * 2 + 36 * 3);
     EXPECT_EQ(ui.OutputText(), "w20\r\nw40\r\n");
     // A small document shows nothing.
     ui.OutputReplace(QString());
     total = 1024000;
-    ScanTextRuns(run, xml, 1, pieces, total, true);
+    Cut(xml.toUtf8(), pieces, total, true);
     EXPECT_TRUE(ui.OutputText().isEmpty());
 }
 
 TEST_F(DocxTest, StopRequestDuringTheScan) {
-    const QString xml = "<w:t>a</w:t><w:t>b</w:t><w:t>c</w:t>";
-    QStringList pieces;
+    const QByteArray xml = "<w:t>a</w:t><w:t>b</w:t><w:t>c</w:t>";
+    TextRunPieces pieces;
     qint64 total = 0;
     // Within the first 10 seconds: no question.
     run.blnStop = true;
     RunElapsedTimeTo(ui, 9);
-    EXPECT_EQ(ScanTextRuns(run, xml, 1, pieces, total, false), 0);
+    EXPECT_EQ(Cut(xml, pieces, total, false), 0);
     EXPECT_TRUE(ui.shown.empty());
     // Later: the question; No goes on to the end.
     RunElapsedTimeTo(ui, 10);
     ui.Expect("Many different words have been found.", MsgResult::No);
-    EXPECT_EQ(ScanTextRuns(run, xml, 1, pieces, total, false), 3);
+    EXPECT_EQ(Cut(xml, pieces, total, false), 3);
     EXPECT_FALSE(run.blnStop);
     EXPECT_EQ(ui.shown.back().title, "Stop");
     run.blnStop = true;
     ui.Expect("Do you really wish to stop?", MsgResult::Yes);
-    EXPECT_EQ(ScanTextRuns(run, xml, 1, pieces, total, false), 0);
+    EXPECT_EQ(Cut(xml, pieces, total, false), 0);
     EXPECT_TRUE(run.blnStop);
 }
 
@@ -121,17 +156,15 @@ TEST_F(DocxTest, PreparationAndReadingOfARealDocx) {
     EXPECT_TRUE(QDir(folder).dirName().startsWith("LXT"));
     EXPECT_TRUE(QDir(folder).isEmpty());
 
-    QString text;
+    QByteArray text;
     qint64 total = size;
-    EXPECT_EQ(ReadDocx(run, docx, true, text, total, true, true, true), "");
-    EXPECT_EQ(docx.strPieces, (QStringList{"First words. ", "Second ", "line"}));
-    EXPECT_TRUE(text.isEmpty());
+    EXPECT_EQ(ReadDocx(run, docx, true, text, total, true, true), "");
+    // The pieces "First words. ", "Second " and "line", with CR LF after the sentence.
+    EXPECT_EQ(text, "First words. \r\nSecond line");
+    EXPECT_EQ(total, 24);
     // The document is let go; the folder itself is kept until the count ends.
     EXPECT_TRUE(docx.document.isEmpty());
     EXPECT_TRUE(QFileInfo(folder).isDir());
-
-    EXPECT_EQ(PiecesText(docx.strPieces, 0, docx.strPieces.size() - 1),
-              "First words. \r\nSecond line");
     EXPECT_TRUE(RemoveTemporaryFolder(docx));
     EXPECT_FALSE(QFileInfo::exists(folder));
 
@@ -148,28 +181,43 @@ TEST_F(DocxTest, PreparationAndReadingOfARealDocx) {
     ReleaseDocument(docx);
     ASSERT_TRUE(test::WriteDocx(path, xml));
 
-    // Not pieces-only: the joined text comes back and the pieces are emptied.
+    // Without keeping the folder: it goes with the document.
     ASSERT_GE(Prepare(path), 0);
-    EXPECT_EQ(ReadDocx(run, docx, true, text, total, false, false, false), "");
-    EXPECT_EQ(text, "First words. Second line");
-    EXPECT_EQ(docx.strPieces, QStringList{QString()});
+    EXPECT_EQ(ReadDocx(run, docx, true, text, total, false, false), "");
+    EXPECT_EQ(text, "First words. \r\nSecond line");
     EXPECT_FALSE(QFileInfo::exists(docx.strTempFolder));
+
+    // A stop request during the scan leaves no text.
+    ASSERT_GE(Prepare(path), 0);
+    run.blnStop = true;
+    EXPECT_EQ(ReadDocx(run, docx, true, text, total, false, false), "");
+    EXPECT_TRUE(text.isEmpty());
+    EXPECT_TRUE(docx.document.isEmpty());
+    run.blnStop = false;
 }
 
-TEST(DocxPiecesText, LinesEndAfterSentences) {
-    EXPECT_EQ(PiecesText({"Hello ", "world.  ", "Next", " one.", "x"}, 0, 4),
+TEST_F(DocxTest, TheTextEndsALineAfterEachSentence) {
+    const auto textOf = [this](const QByteArray& xml) {
+        TextRunPieces pieces;
+        qint64 total = 0;
+        Cut(xml, pieces, total, false);
+        return pieces.text;
+    };
+    EXPECT_EQ(textOf("<w:t>Hello </w:t><w:t>world.  </w:t><w:t>Next</w:t><w:t> one.</w:t>"
+                     "<w:t>x</w:t>"),
               "Hello world.  \r\nNext one.\r\nx");
-    EXPECT_EQ(PiecesText({"a", "b.", "c"}, 1, 1), "b.\r\n");
+    // A blank piece never ends a sentence, even after one that does; a paragraph's blank
+    // comes before the line end.
+    EXPECT_EQ(textOf("<w:t>end.</w:t><w:t> </w:t><w:t>  </w:t><w:t>c.</w:t></w:p><w:t>.</w:t>"),
+              "end.\r\n  c. \r\n.\r\n");
     // Characters outside Windows-1252 survive.
-    EXPECT_EQ(PiecesText({QString::fromUtf8("\xCE\xB1\xCE\xB2")}, 0, 0), "\xCE\xB1\xCE\xB2");
-    // Each piece is encoded on its own: halves of a pair in two pieces never join.
-    const QStringList halves{QStringLiteral("a") + QChar(0xD83D), QChar(0xDE00) + QString("b")};
-    EXPECT_EQ(PiecesText(halves, 0, 1), halves[0].toUtf8() + halves[1].toUtf8());
-    // A text of several megabytes comes out whole.
-    const QStringList many(300000, QStringLiteral("word word. "));
-    const QByteArray text = PiecesText(many, 0, many.size() - 1);
-    EXPECT_EQ(text.size(), 300000 * 13);
-    EXPECT_TRUE(text.endsWith("word word. \r\n"));
+    EXPECT_EQ(textOf("<w:t>\xCE\xB1\xCE\xB2.</w:t>"), "\xCE\xB1\xCE\xB2.\r\n");
+    // A long text comes out whole: pieces longer than the room the text was given ahead,
+    // and repairs that make a piece longer than its bytes in the document.
+    const QByteArray words = QByteArray(100000, 'w') + ". ";
+    const QByteArray dashes = QByteArray("\xE2\x80\x94").repeated(5000);
+    const QByteArray text = textOf("<w:t>" + words + "</w:t><w:t>" + dashes + "</w:t>");
+    EXPECT_EQ(text, words + "\r\n" + QByteArray(" -- ").repeated(5000));
 }
 
 TEST_F(DocxTest, SizeLimits) {
@@ -234,9 +282,9 @@ TEST_F(DocxTest, ChecksumErrorAnsweredYesAndNo) {
 
     ui.Expect("Invalid checksum found when processing", MsgResult::Yes);
     EXPECT_EQ(Prepare(path), xml.size());
-    QString text;
+    QByteArray text;
     qint64 total = xml.size();
-    EXPECT_EQ(ReadDocx(run, docx, true, text, total, false, false, false), "");
+    EXPECT_EQ(ReadDocx(run, docx, true, text, total, false, false), "");
     EXPECT_EQ(text, "Checked words");
 
     EXPECT_EQ(Prepare(path, false), kDocxChecksumError);  // not asking

@@ -10,19 +10,43 @@ namespace {
 
 using test::TempDir;
 
+// Every line of a reader with what the reading loop takes from it.
+struct Line {
+    QString text;
+    bool ended = false;
+    bool part = false;
+    qint64 bytes = 0;
+    int endBytes = 0;
+    bool operator==(const Line&) const = default;
+};
+
+std::vector<Line> LinesOf(TextLineReader& reader) {
+    std::vector<Line> lines;
+    Line line;
+    while (reader.ReadLine(line.text, line.ended)) {
+        line.part = reader.LastWasPart();
+        line.bytes = reader.LastLineBytes();
+        line.endBytes = reader.LastLineEndBytes();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// The lines of a file; the same text held in memory must give the very same lines.
 QStringList ReadAll(const QString& path, std::vector<bool>* ends = nullptr,
                     TextLineReader::Encoding encoding = TextLineReader::Encoding::Win1252,
                     std::vector<bool>* parts = nullptr) {
     TextLineReader reader(path, encoding);
-    QStringList lines;
-    QString line;
-    bool ended = false;
-    while (reader.ReadLine(line, ended)) {
-        lines << line;
-        if (ends) ends->push_back(ended);
-        if (parts) parts->push_back(reader.LastWasPart());
+    const std::vector<Line> lines = LinesOf(reader);
+    TextLineReader inMemory(TempDir::Read(path), encoding);
+    EXPECT_TRUE(LinesOf(inMemory) == lines) << path.toStdString();
+    QStringList texts;
+    for (const Line& line : lines) {
+        texts << line.text;
+        if (ends) ends->push_back(line.ended);
+        if (parts) parts->push_back(line.part);
     }
-    return lines;
+    return texts;
 }
 
 TEST(TextLineReaderTest, LineEnds) {
