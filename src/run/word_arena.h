@@ -11,6 +11,8 @@
 #include <memory>
 #include <vector>
 
+#include "support/narrow_text.h"
+
 namespace lxt {
 
 class WordArena {
@@ -22,7 +24,7 @@ class WordArena {
     static constexpr qsizetype kHeaderUnits = 2 * kLengthUnits;
     // Units left after the last word of a block, so that a word may be read in whole blocks
     // past its end (narrow_text.h).
-    static constexpr qsizetype kRoomUnits = 16;
+    static constexpr qsizetype kRoomUnits = kNarrowRoom;
 
     // A copy of `word` that stays put until Clear, counted `frequency` times.
     const char16_t* Intern(QStringView word, qint32 frequency = 0);

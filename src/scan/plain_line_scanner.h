@@ -8,7 +8,6 @@
 // finds in the decoded, trimmed and case-folded line.
 #pragma once
 
-#include <QByteArray>
 #include <QByteArrayView>
 #include <algorithm>
 #include <array>
